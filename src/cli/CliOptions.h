@@ -1,0 +1,38 @@
+#pragma once
+// The headless runner's command line.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantric::console {
+
+enum class CliCommand { Version, Run, Assemble };
+
+struct MemoryDumpRequest {
+    std::int32_t Address = 0;
+    std::int32_t Count = 0;
+};
+
+struct CliOptions {
+    CliCommand Command = CliCommand::Version;
+    std::string ProgramFile;
+    std::string InstructionSetPath;  // empty: InstSet.Dat beside the executable
+    bool Listing = false;
+    bool IgnoreBreakpoints = false;
+    bool Trace = false;
+    std::optional<std::int64_t> MaxInstructions;
+    std::vector<MemoryDumpRequest> Dumps;
+};
+
+// Parses the arguments after the program name; on a usage error returns nothing and sets `error`.
+std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args, std::string& error);
+
+inline constexpr const char* kCliUsage =
+    "usage: vantric-cli run FILE [--max-instructions N] [--ignore-breakpoints] [--trace] "
+    "[--dump ADDR:COUNT]... [--instset PATH]\n"
+    "       vantric-cli assemble FILE [--listing] [--instset PATH]\n"
+    "       vantric-cli --version\n";
+
+}  // namespace vantric::console

@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+namespace vantric::platform {
+
+// The source editor. The logic sees its text as 8-bit characters with CR LF line breaks, and every
+// position counts a CR LF as two characters; the front end converts to and from its own form.
+class Editor {
+public:
+    virtual ~Editor() = default;
+    virtual std::string Text() const = 0;
+    // Replacing the text counts as an edit of the document, as typing would.
+    virtual void SetText(const std::string& text) = 0;
+    virtual int SelStart() const = 0;
+    // Moves the caret; the selection collapses to it.
+    virtual void SetSelStart(int position) = 0;
+    virtual int SelLength() const = 0;
+    virtual void SetSelLength(int length) = 0;
+    virtual void SetReadOnly(bool readOnly) = 0;
+};
+
+}  // namespace vantric::platform

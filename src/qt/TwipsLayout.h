@@ -1,0 +1,12 @@
+#pragma once
+#include <QWidget>
+
+namespace vantric::qt {
+
+// Layout positions are given in twips, 15 to a pixel at 96 dots per inch; scale them for the screen.
+inline int TwipsToPixels(const QWidget* widget, int twips) {
+    const double dpi = widget ? widget->logicalDpiX() : 96.0;
+    return static_cast<int>(twips / 15.0 * dpi / 96.0 + 0.5);
+}
+
+}  // namespace vantric::qt

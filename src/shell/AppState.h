@@ -1,0 +1,18 @@
+#pragma once
+// The process-wide state: created once by main (or by each test) and passed by reference.
+
+#include "assembler/AssemblyTables.h"
+#include "core/InstructionTable.h"
+#include "core/MemoryDumpSettings.h"
+#include "core/ProcessorState.h"
+
+namespace vantric {
+
+struct AppState {
+    ProcessorState Processor;
+    InstructionTable Instructions;
+    MemoryDumpSettings MemoryDump;
+    AssemblyTables Assembly;
+};
+
+}  // namespace vantric

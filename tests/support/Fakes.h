@@ -1,0 +1,108 @@
+#pragma once
+// Test doubles for the window layer. They behave like the real controls where the logic can tell:
+// texts are kept, a hidden window reports itself hidden, message boxes answer from a script.
+
+#include <deque>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/MemoryGrid.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramHost.h"
+#include "platform/StatusBar.h"
+#include "platform/Window.h"
+
+namespace vantric::fakes {
+
+class FakeStatusBar : public platform::StatusBar {
+public:
+    void SetPanelText(int panel, const std::string& text) override {
+        panels[panel] = text;
+        history.emplace_back(panel, text);
+    }
+    std::string Panel(int panel) const {
+        const auto it = panels.find(panel);
+        return it == panels.end() ? std::string() : it->second;
+    }
+    // Every text panel 1 showed, in order.
+    std::vector<std::string> Panel1History() const {
+        std::vector<std::string> texts;
+        for (const auto& [panel, text] : history)
+            if (panel == 1) texts.push_back(text);
+        return texts;
+    }
+
+    std::map<int, std::string> panels;
+    std::vector<std::pair<int, std::string>> history;
+};
+
+struct ShownMessage {
+    std::string text;
+    std::string title;
+    platform::MessageButtons buttons;
+    platform::MessageIcon icon;
+};
+
+class FakeMessageBox : public platform::MessageBox {
+public:
+    platform::MessageAnswer Show(const std::string& text, const std::string& title,
+                                 platform::MessageButtons buttons, platform::MessageIcon icon) override {
+        shown.push_back({text, title, buttons, icon});
+        if (answers.empty())
+            return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok
+                                                           : platform::MessageAnswer::Yes;
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void Beep() override { ++beeps; }
+
+    std::vector<ShownMessage> shown;
+    std::deque<platform::MessageAnswer> answers;  // scripted replies, Ok/Yes when empty
+    int beeps = 0;
+};
+
+class FakeProgramHost : public platform::ProgramHost {
+public:
+    explicit FakeProgramHost(std::string dir = ".") : directory(std::move(dir)) {}
+    std::string ProgramDirectory() const override { return directory; }
+    void EndProgram() override { ended = true; }
+    void ReportDiagnostic(const std::string& line) override { diagnostics.push_back(line); }
+
+    std::string directory;
+    bool ended = false;
+    std::vector<std::string> diagnostics;
+};
+
+class FakeWindow : public platform::Window {
+public:
+    bool IsVisible() const override { return visible; }
+    void Hide() override {
+        visible = false;
+        ++hideCount;
+    }
+    void SetCaption(const std::string& text) override { caption = text; }
+
+    bool visible = false;
+    int hideCount = 0;
+    std::string caption;
+};
+
+class FakeMemoryGrid : public platform::MemoryGrid {
+public:
+    void SetCellText(int row, int column, const std::string& text) override {
+        cells[{row, column}] = text;
+        ++writes;
+    }
+    std::string Cell(int row, int column) const {
+        const auto it = cells.find({row, column});
+        return it == cells.end() ? std::string() : it->second;
+    }
+
+    std::map<std::pair<int, int>, std::string> cells;
+    int writes = 0;
+};
+
+}  // namespace vantric::fakes
