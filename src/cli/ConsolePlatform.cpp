@@ -1,6 +1,9 @@
 #include "cli/ConsolePlatform.h"
 
+#include <algorithm>
+#include <chrono>
 #include <climits>
+#include <ctime>
 #include <unistd.h>
 
 namespace vantric::console {
@@ -27,6 +30,31 @@ std::string ConsoleProgramHost::ProgramDirectory() const {
     const std::string exe(path, static_cast<std::size_t>(length));
     const auto slash = exe.rfind('/');
     return slash == std::string::npos ? std::string(".") : exe.substr(0, slash);
+}
+
+void ConsoleEditor::SetText(const std::string& text) {
+    text_ = text;
+    selStart_ = 0;
+    selLength_ = 0;
+}
+
+void ConsoleEditor::SetSelStart(int position) {
+    selStart_ = std::clamp(position, 0, static_cast<int>(text_.size()));
+    selLength_ = 0;
+}
+
+void ConsoleEditor::SetSelLength(int length) {
+    selLength_ = std::clamp(length, 0, static_cast<int>(text_.size()) - selStart_);
+}
+
+double ConsoleClock::SecondsSinceMidnight() const {
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    std::tm local{};
+    ::localtime_r(&seconds, &local);
+    const double fraction =
+        std::chrono::duration<double>(now.time_since_epoch()).count() - static_cast<double>(seconds);
+    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
 }
 
 }  // namespace vantric::console

@@ -4,6 +4,10 @@
 #include <ostream>
 #include <string>
 
+#include "core/MachineViews.h"
+#include "platform/Editor.h"
+#include "platform/EventPump.h"
+#include "platform/ListBox.h"
 #include "platform/MemoryGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramHost.h"
@@ -52,6 +56,52 @@ private:
 class AbsentMemoryGrid : public platform::MemoryGrid {
 public:
     void SetCellText(int, int, const std::string&) override {}
+};
+
+// Holds the program text the runner read, with a selection, as an editor would.
+class ConsoleEditor : public platform::Editor {
+public:
+    std::string Text() const override { return text_; }
+    void SetText(const std::string& text) override;
+    int SelStart() const override { return selStart_; }
+    void SetSelStart(int position) override;
+    int SelLength() const override { return selLength_; }
+    void SetSelLength(int length) override;
+    void SetReadOnly(bool) override {}
+
+private:
+    std::string text_;
+    int selStart_ = 0;
+    int selLength_ = 0;
+};
+
+// There are no window events to let through.
+class ConsoleEventPump : public platform::EventPump {
+public:
+    void ProcessEvents() override {}
+};
+
+class ConsoleClock : public platform::Clock {
+public:
+    double SecondsSinceMidnight() const override;
+};
+
+// Lines the run window would append to its progress list, printed one per line as they come.
+class ConsoleProgressList : public platform::ListBox {
+public:
+    explicit ConsoleProgressList(std::ostream& out) : out_(out) {}
+    void Clear() override {}
+    void AddItem(const std::string& text) override { out_ << text << '\n'; }
+
+private:
+    std::ostream& out_;
+};
+
+// Nothing is on screen to refresh.
+class AbsentMachineViews : public MachineViews {
+public:
+    void RefreshRegisterPanel(bool) override {}
+    void RefreshMemoryGrid() override {}
 };
 
 }  // namespace vantric::console

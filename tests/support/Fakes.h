@@ -2,12 +2,18 @@
 // Test doubles for the window layer. They behave like the real controls where the logic can tell:
 // texts are kept, a hidden window reports itself hidden, message boxes answer from a script.
 
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/MachineViews.h"
+#include "platform/Editor.h"
+#include "platform/EventPump.h"
+#include "platform/ListBox.h"
 #include "platform/MemoryGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramHost.h"
@@ -103,6 +109,77 @@ public:
 
     std::map<std::pair<int, int>, std::string> cells;
     int writes = 0;
+};
+
+// Keeps text and selection like a real editor; every SetText counts as an edit.
+class FakeEditor : public platform::Editor {
+public:
+    std::string Text() const override { return text; }
+    void SetText(const std::string& value) override {
+        text = value;
+        selStart = 0;
+        selLength = 0;
+        ++textChanges;
+    }
+    int SelStart() const override { return selStart; }
+    void SetSelStart(int position) override {
+        selStart = std::min(std::max(position, 0), static_cast<int>(text.size()));
+        selLength = 0;
+    }
+    int SelLength() const override { return selLength; }
+    void SetSelLength(int length) override {
+        selLength = std::min(std::max(length, 0), static_cast<int>(text.size()) - selStart);
+    }
+    void SetReadOnly(bool value) override { readOnly = value; }
+    std::string SelectedText() const { return text.substr(static_cast<std::size_t>(selStart), static_cast<std::size_t>(selLength)); }
+
+    std::string text;
+    int selStart = 0;
+    int selLength = 0;
+    bool readOnly = false;
+    int textChanges = 0;
+};
+
+// Runs `onEvents` (if set) each time events are let through, as a queued click would.
+class FakeEventPump : public platform::EventPump {
+public:
+    void ProcessEvents() override {
+        ++calls;
+        if (onEvents) onEvents();
+    }
+    int calls = 0;
+    std::function<void()> onEvents;
+};
+
+class FakeClock : public platform::Clock {
+public:
+    double SecondsSinceMidnight() const override {
+        const double now = times.empty() ? last : times.front();
+        if (!times.empty()) times.pop_front();
+        last = now;
+        return now;
+    }
+    mutable std::deque<double> times;  // successive readings; the last one repeats
+    mutable double last = 0.0;
+};
+
+class FakeListBox : public platform::ListBox {
+public:
+    void Clear() override { items.clear(); }
+    void AddItem(const std::string& text) override { items.push_back(text); }
+    std::vector<std::string> items;
+};
+
+class FakeMachineViews : public MachineViews {
+public:
+    void RefreshRegisterPanel(bool keepStatusText) override {
+        ++registerRefreshes;
+        lastKeepStatusText = keepStatusText;
+    }
+    void RefreshMemoryGrid() override { ++gridRefreshes; }
+    int registerRefreshes = 0;
+    int gridRefreshes = 0;
+    bool lastKeepStatusText = false;
 };
 
 }  // namespace vantric::fakes
