@@ -2,6 +2,7 @@
 // The process-wide state: created once by main (or by each test) and passed by reference.
 
 #include "assembler/AssemblyTables.h"
+#include "control/ExecutionControlState.h"
 #include "core/InstructionTable.h"
 #include "core/MemoryDumpSettings.h"
 #include "core/ProcessorState.h"
@@ -13,6 +14,7 @@ struct AppState {
     InstructionTable Instructions;
     MemoryDumpSettings MemoryDump;
     AssemblyTables Assembly;
+    ExecutionControlState Control;
 };
 
 }  // namespace vantric
