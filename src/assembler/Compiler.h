@@ -1,0 +1,158 @@
+#pragma once
+// The assembler: the line-level operations (blanks, numbers, operand kinds, one line to bytes) and
+// CompileProgram, which turns the editor's whole text into bytes in memory plus the line,
+// breakpoint and start-address tables that execution uses.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "assembler/AssemblyTables.h"
+#include "core/InstructionTable.h"
+#include "core/ProcessorState.h"
+#include "platform/Editor.h"
+#include "platform/EventPump.h"
+#include "platform/StatusBar.h"
+
+namespace vantric {
+
+// Error texts, as the run window shows them after "Compiler error : ".
+inline constexpr const char* kInvalidLabelName = "Invalid label name";
+inline constexpr const char* kHexTooLong = "Hexadecimal expression too long";
+inline constexpr const char* kInvalidMnemonic = "Invalid Mnemonic";
+inline constexpr const char* kInvalidAddress = "Invalid instruction address";
+inline constexpr const char* kDuplicateLabel = "Duplicate label";
+inline constexpr const char* kCodeExceedsRam = "Compiled code exceeds available RAM";
+inline constexpr const char* kUnknownLabel = "Unknown label";
+
+// The byte stored twice in place of a label address until the second pass fills it in.
+inline constexpr std::uint8_t kPlaceholderByte = 0x38;
+
+// A space or a tab.
+bool IsBlank(char c);
+
+// `text` without leading and trailing blanks.
+std::string_view TrimBlanks(std::string_view text);
+
+// Hexadecimal number: digits 0-9, or 0-9 and A-F (upper case) when the text ends in "H".
+// Returns the value, or -1 when the text is not a number. Values too big for 63 bits read as
+// kHexSaturated; every caller only compares against limits far below that.
+inline constexpr std::int64_t kHexSaturated = std::numeric_limits<std::int64_t>::max();
+std::int64_t ParseHexNumber(std::string_view text);
+
+// True when an operand of kind `kind` ("8", "16", "AD", a register word or empty) fits the
+// instruction-table pattern word `pattern`.
+bool OperandMatches(std::string_view kind, std::string_view pattern);
+
+// Number of bytes an instruction of this row assembles to: the opcode plus what its pattern
+// words ask for ("8" one byte, "16" two, "AD" two in the first position only).
+int EncodedLength(const InstructionDef& row);
+
+// The rows of an instruction table grouped by mnemonic, each group in ascending opcode order, so
+// that finding the first matching row gives the same answer as scanning opcodes 00 to FF.
+class InstructionIndex {
+public:
+    explicit InstructionIndex(const InstructionTable& table);
+
+    // Lowest opcode whose mnemonic equals `mnemonic` and whose pattern words fit the two kinds;
+    // -1 when none does. Rows without a mnemonic are not instructions and never match.
+    int Find(std::string_view mnemonic, std::string_view kind1, std::string_view kind2) const;
+
+    const InstructionTable& Table() const { return table_; }
+
+private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+
+    const InstructionTable& table_;
+    std::unordered_map<std::string, std::vector<std::uint8_t>, TextHash, std::equal_to<>> rows_;
+};
+
+enum class LineOutcome {
+    Failed,            // Error holds the message
+    LabelOnly,         // the line defines Label and holds no instruction
+    Bytes,             // Bytes[0..ByteCount) is the whole instruction
+    PendingReference,  // opcode plus two placeholder bytes; Reference names the label to fill in
+};
+
+struct ParsedLine {
+    LineOutcome Outcome = LineOutcome::Failed;
+    std::string Label;  // the label the line defines, empty when none
+    std::string Error;
+    // The 8085 rows give at most 3 bytes; a table whose row has two "16" words would give 5.
+    std::array<std::uint8_t, 5> Bytes{};
+    int ByteCount = 0;
+    std::string Reference;
+};
+
+// Parses one prepared line (trimmed, upper case, comment removed, not empty).
+ParsedLine ParseLine(std::string_view line, const InstructionIndex& index);
+
+struct LabelEntry {
+    std::string Name;
+    std::int32_t Address = 0;
+};
+
+struct PendingReference {
+    std::string Label;
+    std::int32_t Address = 0;    // where the two placeholder bytes lie (opcode address + 1)
+    std::int32_t LineStart = 0;  // LineStart of the referring line
+    std::int32_t Line = 0;       // the referring line's number
+};
+
+class Compiler {
+public:
+    Compiler(ProcessorState& processor, const InstructionTable& instructions, AssemblyTables& tables,
+             platform::Editor& editor, platform::StatusBar& status, platform::EventPump& events)
+        : processor_(processor),
+          instructions_(instructions),
+          tables_(tables),
+          editor_(editor),
+          status_(status),
+          events_(events) {}
+
+    // Assembles the editor's text into memory. False on an error (message in CompileError, line
+    // span in ErrorStart/ErrorEnd) or when StopRequested was set at one of the yields.
+    bool CompileProgram();
+
+    // What the last assembly left besides the shared tables.
+    const std::vector<LabelEntry>& Labels() const { return labels_; }
+    const std::vector<PendingReference>& References() const { return references_; }
+    const std::string& LineLabel() const { return lineLabel_; }
+    std::int32_t LocationCounter() const { return locationCounter_; }
+    // Bytes assembled from line n (1 to LineCount); 0 for a line without an instruction.
+    int InstructionLength(std::int32_t line) const;
+
+private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+
+    bool Fail(const char* message);
+    bool FirstPass(const std::string& text, const InstructionIndex& index);
+    bool SecondPass(const std::string& text);
+
+    ProcessorState& processor_;
+    const InstructionTable& instructions_;
+    AssemblyTables& tables_;
+    platform::Editor& editor_;
+    platform::StatusBar& status_;
+    platform::EventPump& events_;
+
+    std::int32_t locationCounter_ = 0;
+    std::string lineLabel_;
+    std::vector<LabelEntry> labels_;
+    std::unordered_map<std::string, std::int32_t, TextHash, std::equal_to<>> labelIndex_;  // name -> labels_ entry
+    std::vector<PendingReference> references_;
+    std::vector<std::uint8_t> instructionLength_;
+};
+
+}  // namespace vantric
