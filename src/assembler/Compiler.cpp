@@ -188,9 +188,11 @@ ParsedLine ParseLine(std::string_view line, const InstructionIndex& index) {
     return result;
 }
 
-int Compiler::InstructionLength(std::int32_t line) const {
-    if (line < 0 || static_cast<std::size_t>(line) >= instructionLength_.size()) return 0;
-    return instructionLength_[static_cast<std::size_t>(line)];
+std::span<const std::uint8_t> Compiler::InstructionBytes(std::int32_t line) const {
+    if (line < 0 || static_cast<std::size_t>(line) >= instructionLength_.size()) return {};
+    const auto n = static_cast<std::size_t>(line);
+    return std::span<const std::uint8_t>(code_).subspan(static_cast<std::size_t>(codeOffset_[n]),
+                                                        instructionLength_[n]);
 }
 
 bool Compiler::Fail(const char* message) {
@@ -230,6 +232,8 @@ bool Compiler::CompileProgram() {
     tables_.LineStart.assign(tableSize, 0);
     tables_.LineLength.assign(tableSize, 0);
     instructionLength_.assign(tableSize, 0);
+    codeOffset_.assign(tableSize, 0);
+    code_.clear();
 
     const InstructionIndex index(instructions_);
     if (!FirstPass(text, index) || !SecondPass(text)) return false;
@@ -285,6 +289,8 @@ bool Compiler::FirstPass(const std::string& text, const InstructionIndex& index)
                 if (tables_.StartAddress == -1) tables_.StartAddress = locationCounter_;
                 tables_.LineAddress[line] = locationCounter_;
                 instructionLength_[line] = static_cast<std::uint8_t>(parsed.ByteCount);
+                codeOffset_[line] = static_cast<std::int32_t>(code_.size());
+                code_.insert(code_.end(), parsed.Bytes.begin(), parsed.Bytes.begin() + parsed.ByteCount);
                 if (parsed.Outcome == LineOutcome::PendingReference)
                     references_.push_back({std::move(parsed.Reference), locationCounter_ + 1,
                                            tables_.ErrorStart, n});
@@ -320,6 +326,9 @@ bool Compiler::SecondPass(const std::string& text) {
         const std::int32_t address = labels_[static_cast<std::size_t>(it->second)].Address;
         processor_.Memory[static_cast<std::size_t>(reference.Address)] = static_cast<std::uint8_t>(address & 0xFF);
         processor_.Memory[static_cast<std::size_t>(reference.Address) + 1] = static_cast<std::uint8_t>(address >> 8);
+        const auto at = static_cast<std::size_t>(codeOffset_[static_cast<std::size_t>(reference.Line)]) + 1;
+        code_[at] = static_cast<std::uint8_t>(address & 0xFF);
+        code_[at + 1] = static_cast<std::uint8_t>(address >> 8);
     }
     return true;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -127,8 +128,11 @@ public:
     const std::vector<PendingReference>& References() const { return references_; }
     const std::string& LineLabel() const { return lineLabel_; }
     std::int32_t LocationCounter() const { return locationCounter_; }
-    // Bytes assembled from line n (1 to LineCount); 0 for a line without an instruction.
-    int InstructionLength(std::int32_t line) const;
+    // The bytes line n (1 to LineCount) assembled to, label addresses filled in as far as the
+    // second pass got; empty for a line without an instruction. They are the instruction's own
+    // bytes even where a later ;ORG placed other code over them.
+    std::span<const std::uint8_t> InstructionBytes(std::int32_t line) const;
+    int InstructionLength(std::int32_t line) const { return static_cast<int>(InstructionBytes(line).size()); }
 
 private:
     struct TextHash {
@@ -152,7 +156,9 @@ private:
     std::vector<LabelEntry> labels_;
     std::unordered_map<std::string, std::int32_t, TextHash, std::equal_to<>> labelIndex_;  // name -> labels_ entry
     std::vector<PendingReference> references_;
-    std::vector<std::uint8_t> instructionLength_;
+    std::vector<std::uint8_t> code_;          // every instruction's bytes, in source order
+    std::vector<std::int32_t> codeOffset_;    // per line: where its bytes start in code_
+    std::vector<std::uint8_t> instructionLength_;  // per line: how many there are
 };
 
 }  // namespace vantric

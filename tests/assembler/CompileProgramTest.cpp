@@ -117,6 +117,24 @@ TEST_F(CompileProgramTest, EveryReferenceIsFilledInTheSecondPassLowByteFirst) {
     EXPECT_EQ(compiler.References()[1].LineStart, 30);
 }
 
+TEST_F(CompileProgramTest, EachLineKeepsItsOwnBytesEvenWhenOtherCodeGoesOverThem) {
+    const auto bytesOf = [&](int line) {
+        const auto span = compiler.InstructionBytes(line);
+        return Bytes(span.begin(), span.end());
+    };
+    ASSERT_TRUE(Compile("JMP THERE\r\n;ORG 1001H\r\nTHERE: MVI A,7\r\n"));
+    EXPECT_EQ(bytesOf(1), (Bytes{0xC3, 0x01, 0x10}));
+    EXPECT_EQ(bytesOf(2), Bytes{});
+    EXPECT_EQ(bytesOf(3), (Bytes{0x3E, 0x07}));
+    // The second pass writes the address last, over the MVI's bytes.
+    EXPECT_EQ(MemoryAt(0x1000, 3), (Bytes{0xC3, 0x01, 0x10}));
+    EXPECT_EQ(compiler.InstructionBytes(0).size(), 0u);
+    EXPECT_EQ(compiler.InstructionBytes(99).size(), 0u);
+
+    ASSERT_FALSE(Compile("JMP ELSEWHERE\r\n"));
+    EXPECT_EQ(bytesOf(1), (Bytes{0xC3, 0x38, 0x38}));
+}
+
 TEST_F(CompileProgramTest, LabelsAreCaseInsensitiveButOtherwiseComparedExactly) {
     ASSERT_FALSE(Compile("loop: nop\r\nLOOP: nop\r\n"));
     EXPECT_EQ(tables.CompileError, kDuplicateLabel);
