@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "cli/AssembleCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsolePlatform.h"
 #include "core/InstructionSetLoader.h"
@@ -32,6 +33,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (loaded == InstructionSetLoadOutcome::Ended) return ExitInstructionSetUnusable;
     if (loaded == InstructionSetLoadOutcome::CheckFailed) err << status.Panel(1) << '\n';
     app->Processor.ApplyResetValues();
+
+    if (options->Command == CliCommand::Assemble) return RunAssembleCommand(*app, *options, out, err);
 
     err << "vantric-cli: this command is not available yet\n";
     return ExitUsage;

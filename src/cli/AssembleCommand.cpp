@@ -1,0 +1,71 @@
+#include "cli/AssembleCommand.h"
+
+#include <algorithm>
+
+#include "cli/CliApp.h"
+#include "cli/ConsolePlatform.h"
+#include "cli/ProgramFileReader.h"
+#include "core/HexText.h"
+
+namespace vantric::console {
+
+std::int32_t LineNumberAt(const std::string& text, std::int32_t position) {
+    std::int32_t line = 1;
+    const auto end = std::min(static_cast<std::size_t>(std::max(position, 0)), text.size());
+    for (std::size_t i = 1; i < end; ++i)
+        if (text[i] == '\n' && text[i - 1] == '\r') ++line;
+    return line;
+}
+
+std::string SourceLine(const std::string& text, const AssemblyTables& tables, std::int32_t line) {
+    const auto n = static_cast<std::size_t>(line);
+    const auto start = static_cast<std::size_t>(tables.LineStart[n]);
+    auto end = std::min(start + static_cast<std::size_t>(tables.LineLength[n]) - 1, text.size());
+    if (end - start >= 2 && text[end - 2] == '\r' && text[end - 1] == '\n') end -= 2;
+    return text.substr(start, end - start);
+}
+
+void WriteListing(std::ostream& out, const std::string& text, const AssemblyTables& tables,
+                  const Compiler& compiler) {
+    for (std::int32_t n = 1; n <= tables.LineCount; ++n) {
+        const std::int32_t address = tables.LineAddress[static_cast<std::size_t>(n)];
+        std::string bytes;
+        for (const std::uint8_t byte : compiler.InstructionBytes(n)) {
+            if (!bytes.empty()) bytes += ' ';
+            bytes += HexText(byte, 2);
+        }
+        if (bytes.size() < 8) bytes.resize(8, ' ');
+        out << (address >= 0 ? HexText(address, 4) : std::string(4, ' ')) << "  " << bytes << "  "
+            << SourceLine(text, tables, n) << '\n';
+    }
+}
+
+int RunAssembleCommand(AppState& app, const CliOptions& options, std::ostream& out, std::ostream& err) {
+    const ProgramFileText file = ReadProgramFile(options.ProgramFile);
+    if (!file.Ok) {
+        err << "vantric-cli: " << file.Error << '\n';
+        return ExitProgramUnreadable;
+    }
+
+    ConsoleEditor editor;
+    editor.SetText(file.Text);
+    ConsoleStatusBar status;
+    ConsoleEventPump events;
+    Compiler compiler(app.Processor, app.Instructions, app.Assembly, editor, status, events);
+
+    out << "Compiling code ...\n";
+    if (!compiler.CompileProgram()) {
+        const std::string text = editor.Text();
+        const AssemblyTables& tables = app.Assembly;
+        const std::int32_t line = LineNumberAt(text, tables.ErrorStart);
+        std::string source = text.substr(std::min(static_cast<std::size_t>(tables.ErrorStart), text.size()));
+        source = source.substr(0, source.find("\r\n"));
+        out << "Compiler error : " << tables.CompileError << '\n' << "Line " << line << ": " << source << '\n';
+        return ExitAssemblyError;
+    }
+    out << "Compiled successfully\n";
+    if (options.Listing) WriteListing(out, editor.Text(), app.Assembly, compiler);
+    return ExitHalted;
+}
+
+}  // namespace vantric::console

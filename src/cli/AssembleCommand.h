@@ -1,0 +1,29 @@
+#pragma once
+// `vantric-cli assemble FILE [--listing]`.
+
+#include <ostream>
+#include <string>
+
+#include "assembler/Compiler.h"
+#include "cli/CliOptions.h"
+#include "shell/AppState.h"
+
+namespace vantric::console {
+
+// Assembles options.ProgramFile into `app` (instruction set loaded, reset values applied) and
+// prints what the run window lists for an assembly, then the listing when asked for.
+// Returns 0, 1 on an assembly error, or 66 when the file cannot be read.
+int RunAssembleCommand(AppState& app, const CliOptions& options, std::ostream& out, std::ostream& err);
+
+// The source line (1 to LineCount) of `text` without its line break.
+std::string SourceLine(const std::string& text, const AssemblyTables& tables, std::int32_t line);
+
+// Number (from 1) of the line of `text` that holds position `position`.
+std::int32_t LineNumberAt(const std::string& text, std::int32_t position);
+
+// One listing line per source line: address or 4 blanks, 2 blanks, the bytes in 8 columns,
+// 2 blanks, the source line.
+void WriteListing(std::ostream& out, const std::string& text, const AssemblyTables& tables,
+                  const Compiler& compiler);
+
+}  // namespace vantric::console

@@ -1,0 +1,24 @@
+#pragma once
+// Reading a program file for the headless runner.
+
+#include <string>
+
+namespace vantric::console {
+
+struct ProgramFileText {
+    bool Ok = false;
+    std::string Text;   // the file's bytes, one character each, with every line break as CR LF
+    std::string Error;  // when not Ok: the file's name and why it could not be read
+};
+
+// Files larger than this are refused rather than read.
+inline constexpr long long kMaxProgramFileBytes = 256LL * 1024 * 1024;
+
+// Reads `path` as bytes (Latin-1). CR LF breaks stay, a LF without a CR before it becomes CR LF;
+// a lone CR is kept as an ordinary character.
+ProgramFileText ReadProgramFile(const std::string& path);
+
+// The same conversion of LF-only line breaks, on text already in memory.
+std::string ToCrLfText(const std::string& bytes);
+
+}  // namespace vantric::console
