@@ -1,0 +1,1 @@
+assemble {PROGRAMS}/bad_operand.85

@@ -1,0 +1,1 @@
+assemble {PROGRAMS}/blockmove.85 --listing

@@ -1,0 +1,1 @@
+assemble {PROGRAMS}/countdown_lf.85 --listing

@@ -1,0 +1,1 @@
+assemble {PROGRAMS}/no-such-program.85

@@ -1,0 +1,1 @@
+assemble {PROGRAMS}/multiply.85 --listing

@@ -1,0 +1,1 @@
+assemble {PROGRAMS}/bcdadd.85

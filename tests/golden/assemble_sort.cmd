@@ -1,0 +1,1 @@
+assemble {PROGRAMS}/sort.85 --listing

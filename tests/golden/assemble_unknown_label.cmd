@@ -1,0 +1,1 @@
+assemble {PROGRAMS}/unknown_label.85 --listing
