@@ -75,25 +75,16 @@ TEST(HexNumbers, HugeDigitRunsStayLargeAndAreStillCheckedToTheEnd) {
     EXPECT_EQ(ParseHexNumber(std::string(100, '0') + "12"), 0x12);
 }
 
-TEST(OperandKinds, MatchRulesWidenNumbersButNeverNarrowThem) {
+TEST(OperandKinds, NumbersWidenToSixteenBitsAndAddressesButNeverNarrow) {
     EXPECT_TRUE(OperandMatches("", ""));
-    EXPECT_TRUE(OperandMatches("A", "A"));
     EXPECT_TRUE(OperandMatches("PSW", "PSW"));
-    EXPECT_TRUE(OperandMatches("AD", "AD"));
-    EXPECT_TRUE(OperandMatches("8", "8"));
     EXPECT_TRUE(OperandMatches("8", "16"));
     EXPECT_TRUE(OperandMatches("8", "AD"));
-    EXPECT_TRUE(OperandMatches("16", "16"));
     EXPECT_TRUE(OperandMatches("16", "AD"));
-
     EXPECT_FALSE(OperandMatches("16", "8"));
     EXPECT_FALSE(OperandMatches("AD", "16"));
-    EXPECT_FALSE(OperandMatches("AD", "8"));
-    EXPECT_FALSE(OperandMatches("A", ""));
-    EXPECT_FALSE(OperandMatches("", "A"));
     EXPECT_FALSE(OperandMatches("8", ""));
-    EXPECT_FALSE(OperandMatches("8", "0"));
-    EXPECT_FALSE(OperandMatches("a", "A"));
+    EXPECT_FALSE(OperandMatches("", "A"));
 }
 
 TEST(ParseLine, NumbersAreEncodedByTheMatchedRowsPatternWords) {
@@ -205,16 +196,6 @@ TEST(ParseLine, LabelsAreTheTextBeforeTheFirstColon) {
 
     for (const char* bad : {"AB:", ":", "A:", "MY LOOP:", "LOOP :", " LOOP:", "AB:NOP", "MVI A,1:"})
         EXPECT_EQ(ErrorOf(bad), kInvalidLabelName) << bad;
-}
-
-TEST(ParseLine, EveryResultStartsClean) {
-    const ParsedLine failed = ParseLine("XYZ", Index());
-    EXPECT_EQ(failed.Label, "");
-    EXPECT_EQ(failed.ByteCount, 0);
-    const ParsedLine ok = ParseLine("NOP", Index());
-    EXPECT_EQ(ok.Error, "");
-    EXPECT_EQ(ok.Label, "");
-    EXPECT_EQ(ok.Reference, "");
 }
 
 TEST(InstructionIndex, FindsTheLowestMatchingOpcodeLikeAScanFrom00ToFF) {
