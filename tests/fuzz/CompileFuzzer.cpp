@@ -1,0 +1,184 @@
+// libFuzzer harness: arbitrary bytes as the editor's text, assembled with the shipped instruction
+// set. Besides the sanitizers' checks, every run verifies that the tables stay consistent, that
+// only bytes inside assembled instructions change, and that a second assembly of the same text
+// gives the same result.
+// Built by -DVANTRIC_FUZZ=ON; see docs/fuzzing.md.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <array>
+#include <set>
+#include <string>
+
+#include "assembler/Compiler.h"
+#include "core/InstructionSetFile.h"
+#include "shell/AppState.h"
+#include "support/Fakes.h"
+
+using namespace vantric;
+
+namespace {
+
+constexpr std::uint8_t kFill = 0xA5;
+
+[[noreturn]] void Violation(const char* what, long long detail = 0) {
+    std::fprintf(stderr, "CompileFuzzer: %s (%lld)\n", what, detail);
+    std::abort();
+}
+
+void Check(bool condition, const char* what, long long detail = 0) {
+    if (!condition) Violation(what, detail);
+}
+
+const InstructionTable& Table() {
+    static const InstructionTable table = [] {
+        InstructionTable t{};
+        const auto result = ReadInstructionSetFile(VANTRIC_FUZZ_INSTSET, t);
+        if (result.Status != InstructionSetReadStatus::Ok) Violation("cannot read " VANTRIC_FUZZ_INSTSET);
+        return t;
+    }();
+    return table;
+}
+
+// One assembler with its state and fakes, kept across inputs (allocating 64 KB states per input
+// would dominate the run time) and reset before each use.
+struct Run {
+    std::unique_ptr<AppState> app = std::make_unique<AppState>();
+    fakes::FakeEditor editor;
+    fakes::FakeStatusBar status;
+    fakes::FakeEventPump events;
+    Compiler compiler{app->Processor, app->Instructions, app->Assembly, editor, status, events};
+    bool ok = false;
+
+    Run() { app->Instructions = Table(); }
+    void Reset(const std::string& text) {
+        app->Processor.Memory.fill(kFill);
+        app->Assembly.StopRequested = false;
+        editor.text = text;
+        editor.selStart = editor.selLength = editor.textChanges = 0;
+        status.panels.clear();
+        status.history.clear();
+        events.calls = 0;
+        events.onEvents = nullptr;
+    }
+    bool Compile() { return ok = compiler.CompileProgram(); }
+};
+
+void CheckInvariants(const std::string& input, Run& run) {
+    const AssemblyTables& t = run.app->Assembly;
+    const std::string& text = run.editor.text;
+    const auto size = static_cast<long long>(text.size());
+
+    Check(!text.empty() && text.back() == '\n', "text does not end in LF");
+    Check(text == input || text == input + "\r\n", "text changed beyond the appended line break");
+
+    Check(t.LineCount >= 1, "no lines", t.LineCount);
+    const auto entries = static_cast<std::size_t>(t.LineCount) + 2;
+    Check(t.LineAddress.size() == entries && t.LineStart.size() == entries && t.LineLength.size() == entries,
+          "line tables not sized LineCount + 2", t.LineCount);
+    Check(t.LineAddress[0] == -1 && t.LineAddress[entries - 1] == -1, "line table end entries used");
+
+    std::int32_t firstAddress = -1;
+    long long previousEnd = 0;
+    for (std::size_t n = 1; n + 1 < entries; ++n) {
+        const std::int32_t address = t.LineAddress[n];
+        const int length = run.compiler.InstructionLength(static_cast<std::int32_t>(n));
+        Check(address == -1 || (address >= 0 && address <= 0xFFFF), "line address outside memory", address);
+        if (t.LineLength[n] == 0) continue;  // not reached
+        Check(t.LineStart[n] == previousEnd, "line does not start where the previous one ended", t.LineStart[n]);
+        Check(t.LineLength[n] >= 2 && t.LineStart[n] + t.LineLength[n] - 1 <= size, "line runs past the text");
+        previousEnd = t.LineStart[n] + t.LineLength[n] - 1;
+        if (address >= 0) {
+            Check(length >= 1 && length <= 3, "instruction length", length);
+            if (run.ok) Check(address + length <= 0xFFFF, "instruction ends past FFFE", address);
+            if (firstAddress < 0) firstAddress = address;
+        } else {
+            Check(length == 0, "length without address", length);
+        }
+    }
+    if (run.ok) Check(previousEnd == size, "lines do not cover the text", previousEnd);
+
+    Check(t.StartAddress == firstAddress, "StartAddress is not the first line address", t.StartAddress);
+    Check(t.Breakpoints.size() == static_cast<std::size_t>(t.BreakpointCount) + 1, "breakpoint table size");
+    for (std::size_t i = 1; i < t.Breakpoints.size(); ++i)
+        Check(t.Breakpoints[i] >= 0 && t.Breakpoints[i] <= 0xFFFF, "breakpoint outside memory", t.Breakpoints[i]);
+    std::set<std::string> names;
+    for (const LabelEntry& label : run.compiler.Labels()) {
+        Check(label.Address >= 0 && label.Address <= 0xFFFF, "label outside memory", label.Address);
+        Check(names.insert(label.Name).second, "label defined twice");
+    }
+
+    // Replaying every line's bytes at its address, in source order and never past FFFFH, onto the
+    // memory as it was must give the memory as it is: nothing else was written.
+    static const auto shadow = std::make_unique<std::array<std::uint8_t, kMemorySize>>();
+    shadow->fill(kFill);
+    for (std::size_t n = 1; n + 1 < entries; ++n) {
+        if (t.LineAddress[n] < 0) continue;
+        long long address = t.LineAddress[n];
+        for (const std::uint8_t byte : run.compiler.InstructionBytes(static_cast<std::int32_t>(n))) {
+            if (address > 0xFFFF) break;
+            (*shadow)[static_cast<std::size_t>(address++)] = byte;
+        }
+    }
+    Check(*shadow == run.app->Processor.Memory, "memory differs from the lines' bytes");
+
+    if (run.ok) {
+        Check(t.CompileError.empty() && !t.RecompileNeeded, "success with an error or RecompileNeeded");
+        Check(run.status.Panel(1).empty(), "status text after success");
+        for (const PendingReference& reference : run.compiler.References()) {
+            const auto& labels = run.compiler.Labels();
+            std::int32_t target = -1;
+            for (const LabelEntry& label : labels)
+                if (label.Name == reference.Label) { target = label.Address; break; }
+            Check(target >= 0, "reference to an undefined label survived");
+            const auto& memory = run.app->Processor.Memory;
+            const auto at = static_cast<std::size_t>(reference.Address);
+            Check(memory[at] == (target & 0xFF) && memory[at + 1] == (target >> 8), "reference not filled", target);
+        }
+    } else {
+        static const std::set<std::string> kMessages = {kInvalidLabelName, kHexTooLong,  kInvalidMnemonic,
+                                                        kInvalidAddress,   kDuplicateLabel, kCodeExceedsRam,
+                                                        kUnknownLabel};
+        Check(kMessages.count(t.CompileError) == 1, "unknown error message");
+        Check(t.RecompileNeeded, "failure without RecompileNeeded");
+        Check(0 <= t.ErrorStart && t.ErrorStart <= t.ErrorEnd && t.ErrorEnd <= size, "error span", t.ErrorStart);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string input(reinterpret_cast<const char*>(data), size);
+
+    static Run first, second, stopped;
+    first.Reset(input);
+    first.Compile();
+    CheckInvariants(input, first);
+
+    // The same text again, on the memory the first run left: the same outcome in every respect.
+    second.Reset(first.editor.text);
+    second.app->Processor.Memory = first.app->Processor.Memory;
+    second.Compile();
+    const AssemblyTables& a = first.app->Assembly;
+    const AssemblyTables& b = second.app->Assembly;
+    Check(first.ok == second.ok && a.CompileError == b.CompileError && a.ErrorStart == b.ErrorStart &&
+              a.ErrorEnd == b.ErrorEnd && a.LineAddress == b.LineAddress && a.LineStart == b.LineStart &&
+              a.LineLength == b.LineLength && a.Breakpoints == b.Breakpoints && a.StartAddress == b.StartAddress,
+          "second assembly differs");
+    Check(first.app->Processor.Memory == second.app->Processor.Memory, "second assembly left other memory");
+    Check(second.editor.textChanges == 0, "second assembly rewrote the text");
+
+    // A Stop at the first yield ends a long source without a message.
+    if (first.app->Assembly.LineCount >= 100 && first.ok) {
+        stopped.Reset(first.editor.text);
+        stopped.events.onEvents = [] { stopped.app->Assembly.StopRequested = true; };
+        Check(!stopped.Compile(), "stop ignored");
+        Check(stopped.events.calls == 1 && stopped.app->Assembly.CompileError.empty() &&
+                  stopped.app->Assembly.RecompileNeeded,
+              "stop left a message or cleared RecompileNeeded");
+    }
+    return 0;
+}
