@@ -158,7 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     first.Compile();
     CheckInvariants(input, first);
 
-    // The same text again, on the memory the first run left: the same outcome in every respect.
+    // The same text again, on the memory the first run left: the same outcome, tables and memory.
     second.Reset(first.editor.text);
     second.app->Processor.Memory = first.app->Processor.Memory;
     second.Compile();
