@@ -1,0 +1,369 @@
+#include "core/Interpreter.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "core/FlagRules.h"
+#include "core/HexText.h"
+
+namespace vantric {
+
+namespace {
+
+constexpr const char* kUncompiledAddress = "Missing HLT. Uncompiled address reached";
+
+// Extra T-states of a conditional transfer whose condition holds.
+constexpr int kJumpTakenExtra = 3;
+constexpr int kCallTakenExtra = 9;
+constexpr int kReturnTakenExtra = 6;
+
+// Sets PC one before `target`, so that the common end's increment lands on it.
+inline void JumpBefore(ProcessorState& cpu, int target) { cpu.ProgramCounter = (target - 1) & 0xFFFF; }
+
+// The highest index from `from` down to 1 whose entry is `value`, or -1. Blocks of four entries are
+// tested together, since most searches cross a few lines without a match.
+std::int64_t LastMatchDownFrom(const std::int32_t* entries, std::int64_t from, std::int32_t value) {
+    std::int64_t i = from;
+    for (; i >= 4; i -= 4) {
+        const bool any = (entries[i] == value) | (entries[i - 1] == value) | (entries[i - 2] == value) |
+                         (entries[i - 3] == value);
+        if (any) break;
+    }
+    for (; i > 0; --i)
+        if (entries[i] == value) return i;
+    return -1;
+}
+
+// The lowest index from `first` to `last` whose entry is `value`, or -1.
+std::int64_t FirstMatchBetween(const std::int32_t* entries, std::int64_t first, std::int64_t last,
+                               std::int32_t value) {
+    std::int64_t i = first;
+    for (; i + 3 <= last; i += 4) {
+        const bool any = (entries[i] == value) | (entries[i + 1] == value) | (entries[i + 2] == value) |
+                         (entries[i + 3] == value);
+        if (any) break;
+    }
+    for (; i <= last; ++i)
+        if (entries[i] == value) return i;
+    return -1;
+}
+
+}  // namespace
+
+Interpreter::Interpreter(ProcessorState& cpu, const InstructionTable& instructions, const AssemblyTables& tables,
+                         MemoryWriter& memory, platform::ListBox& progress, platform::Editor& editor,
+                         MachineViews& views, platform::EventPump& pump)
+    : cpu_(cpu),
+      instructions_(instructions),
+      tables_(tables),
+      memory_(memory),
+      progress_(progress),
+      editor_(editor),
+      views_(views),
+      pump_(pump) {
+    ReloadTStates();
+}
+
+void Interpreter::ReloadTStates() {
+    for (std::size_t op = 0; op < tstates_.size(); ++op) tstates_[op] = instructions_[op].TStates;
+}
+
+void Interpreter::WarnUnsupported(const char* name, int opcode) {
+    const auto index = static_cast<std::uint8_t>(opcode);
+    if (cpu_.WarnedOpcodes[index]) return;
+    cpu_.WarnedOpcodes[index] = true;
+    progress_.AddItem("Warning : Instruction " + std::string(name) + " (" + HexDigits(index) + "H) not supported.");
+}
+
+// CALL and a taken Ccond: the address after the three bytes is pushed (modulo 65536), high byte at
+// SP - 1, then PC goes to the operand.
+inline void Interpreter::Call(ProcessorState& cpu) {
+    const int ret = (cpu.ProgramCounter + 3) & 0xFFFF;
+    memory_.WriteMemory(cpu.StackPointer - 1, ret >> 8);
+    memory_.WriteMemory(cpu.StackPointer - 2, ret & 255);
+    cpu.StackPointer = static_cast<std::uint16_t>(cpu.StackPointer - 2);
+    JumpBefore(cpu, FetchOperand(cpu, 2));
+}
+
+// RET and a taken Rcond.
+inline void Interpreter::Return(ProcessorState& cpu) {
+    const std::uint16_t sp = cpu.StackPointer;
+    const int target = cpu.Memory[static_cast<std::uint16_t>(sp + 1)] << 8 | cpu.Memory[sp];
+    cpu.StackPointer = static_cast<std::uint16_t>(sp + 2);
+    JumpBefore(cpu, target);
+}
+
+// One instruction, chosen at compile time from the opcode's bit fields. Every branch leaves PC on the
+// instruction's last byte, or one before the target of a transfer of control.
+template <int Opcode>
+inline void Interpreter::Perform(ProcessorState& cpu) {
+    constexpr int ddd = (Opcode >> 3) & 7;
+    constexpr int sss = Opcode & 7;
+    constexpr int pair = (Opcode >> 4) & 3;
+
+    if constexpr (Opcode == 0x76) {  // HLT
+        cpu.Running = false;
+    } else if constexpr (Opcode < 0x40) {
+        if constexpr (sss == 1) {
+            if constexpr ((Opcode & 8) == 0)  // LXI
+                SetRegisterPair(cpu, pair, FetchOperand(cpu, 2));
+            else  // DAD
+                AddToHL(cpu, GetRegisterPair(cpu, pair));
+        } else if constexpr (sss == 2) {
+            if constexpr (Opcode == 0x02 || Opcode == 0x12) {  // STAX
+                memory_.WriteMemory(GetRegisterPair(cpu, pair), cpu.Register(RegA));
+            } else if constexpr (Opcode == 0x22) {  // SHLD
+                const int a = FetchOperand(cpu, 2);
+                memory_.WriteMemory(a, cpu.Register(RegL));
+                memory_.WriteMemory(a + 1, cpu.Register(RegH));
+            } else if constexpr (Opcode == 0x32) {  // STA
+                memory_.WriteMemory(FetchOperand(cpu, 2), cpu.Register(RegA));
+            } else if constexpr (Opcode == 0x0A || Opcode == 0x1A) {  // LDAX
+                cpu.Register(RegA) = cpu.Memory[static_cast<std::uint16_t>(GetRegisterPair(cpu, pair))];
+            } else if constexpr (Opcode == 0x2A) {  // LHLD
+                const auto a = static_cast<std::uint16_t>(FetchOperand(cpu, 2));
+                cpu.Register(RegL) = cpu.Memory[a];
+                cpu.Register(RegH) = cpu.Memory[static_cast<std::uint16_t>(a + 1)];
+            } else {  // 3AH LDA
+                cpu.Register(RegA) = cpu.Memory[static_cast<std::uint16_t>(FetchOperand(cpu, 2))];
+            }
+        } else if constexpr (sss == 3) {
+            if constexpr ((Opcode & 8) == 0)  // INX
+                SetRegisterPair(cpu, pair, GetRegisterPair(cpu, pair) + 1);
+            else  // DCX
+                SetRegisterPair(cpu, pair, GetRegisterPair(cpu, pair) - 1);
+        } else if constexpr (sss == 4) {  // INR
+            if constexpr (ddd == RegM)
+                SetRegister(cpu, memory_, RegM, IncrementWithFlags(cpu, GetRegister(cpu, RegM)));
+            else
+                cpu.Register(ddd) = static_cast<std::uint8_t>(IncrementWithFlags(cpu, cpu.Register(ddd)));
+        } else if constexpr (sss == 5) {  // DCR
+            if constexpr (ddd == RegM)
+                SetRegister(cpu, memory_, RegM, DecrementWithFlags(cpu, GetRegister(cpu, RegM)));
+            else
+                cpu.Register(ddd) = static_cast<std::uint8_t>(DecrementWithFlags(cpu, cpu.Register(ddd)));
+        } else if constexpr (sss == 6) {  // MVI
+            SetRegister(cpu, memory_, ddd, FetchOperand(cpu, 1));
+        } else if constexpr (sss == 7) {
+            if constexpr (Opcode == 0x07) RotateLeftCircular(cpu);
+            else if constexpr (Opcode == 0x0F) RotateRightCircular(cpu);
+            else if constexpr (Opcode == 0x17) RotateLeftThroughCarry(cpu);
+            else if constexpr (Opcode == 0x1F) RotateRightThroughCarry(cpu);
+            else if constexpr (Opcode == 0x27) DecimalAdjust(cpu);
+            else if constexpr (Opcode == 0x2F) cpu.Register(RegA) = static_cast<std::uint8_t>(255 - cpu.Register(RegA));
+            else if constexpr (Opcode == 0x37) SetFlag(cpu, FlagCY, 1);
+            else SetFlag(cpu, FlagCY, 1 - TestFlag(cpu, FlagCY));  // 3FH CMC
+        } else {
+            if constexpr (Opcode == 0x20) WarnUnsupported("RIM", Opcode);
+            else if constexpr (Opcode == 0x30) WarnUnsupported("SIM", Opcode);
+            // NOP and the undefined 08H, 10H, 18H, 28H, 38H do nothing.
+        }
+    } else if constexpr (Opcode < 0x80) {  // MOV d, r
+        SetRegister(cpu, memory_, ddd, GetRegister(cpu, sss));
+    } else if constexpr (Opcode < 0xC0) {
+        const int x = GetRegister(cpu, sss);
+        if constexpr (ddd == 0) AddToAccumulator(cpu, x, 0);
+        else if constexpr (ddd == 1) AddToAccumulator(cpu, x, TestFlag(cpu, FlagCY));
+        else if constexpr (ddd == 2) SubtractFromAccumulator(cpu, x, 0);
+        else if constexpr (ddd == 3) SubtractFromAccumulator(cpu, x, TestFlag(cpu, FlagCY));
+        else if constexpr (ddd == 4) AndWithAccumulator(cpu, x);
+        else if constexpr (ddd == 5) XorWithAccumulator(cpu, x);
+        else if constexpr (ddd == 6) OrWithAccumulator(cpu, x);
+        else CompareWithAccumulator(cpu, x);
+    } else if constexpr (sss == 0) {  // Rcond
+        if (ConditionMet(cpu, ddd)) {
+            Return(cpu);
+            cpu.TStateCount += kReturnTakenExtra;
+        }
+    } else if constexpr (sss == 1) {
+        if constexpr (Opcode == 0xC9) {  // RET
+            Return(cpu);
+        } else if constexpr (Opcode == 0xE9) {  // PCHL
+            JumpBefore(cpu, GetRegisterPair(cpu, PairHL));
+        } else if constexpr (Opcode == 0xF9) {  // SPHL
+            cpu.StackPointer = static_cast<std::uint16_t>(GetRegisterPair(cpu, PairHL));
+        } else if constexpr (Opcode == 0xD9) {
+            // undefined: nothing
+        } else {  // POP; pair 3 is PSW
+            const std::uint16_t sp = cpu.StackPointer;
+            const std::uint8_t low = cpu.Memory[sp];
+            const std::uint8_t high = cpu.Memory[static_cast<std::uint16_t>(sp + 1)];
+            if constexpr (pair == 3) {
+                cpu.Register(RegA) = high;
+                cpu.Flags = low;
+            } else {
+                cpu.Registers[2 * pair + 1] = high;
+                cpu.Registers[2 * pair + 2] = low;
+            }
+            cpu.StackPointer = static_cast<std::uint16_t>(sp + 2);
+        }
+    } else if constexpr (sss == 2) {  // Jcond
+        const int target = FetchOperand(cpu, 2);
+        if (ConditionMet(cpu, ddd)) {
+            JumpBefore(cpu, target);
+            cpu.TStateCount += kJumpTakenExtra;
+        }
+    } else if constexpr (sss == 3) {
+        if constexpr (Opcode == 0xC3) {  // JMP
+            JumpBefore(cpu, FetchOperand(cpu, 2));
+        } else if constexpr (Opcode == 0xD3 || Opcode == 0xDB) {  // OUT, IN: the port is skipped
+            FetchOperand(cpu, 1);
+            WarnUnsupported(Opcode == 0xD3 ? "OUT" : "IN", Opcode);
+        } else if constexpr (Opcode == 0xE3) {  // XTHL
+            const std::uint16_t sp = cpu.StackPointer;
+            const std::uint8_t l = cpu.Register(RegL);
+            cpu.Register(RegL) = cpu.Memory[sp];
+            memory_.WriteMemory(sp, l);
+            const std::uint8_t h = cpu.Register(RegH);
+            cpu.Register(RegH) = cpu.Memory[static_cast<std::uint16_t>(sp + 1)];
+            memory_.WriteMemory(sp + 1, h);
+        } else if constexpr (Opcode == 0xEB) {  // XCHG
+            std::swap(cpu.Register(RegD), cpu.Register(RegH));
+            std::swap(cpu.Register(RegE), cpu.Register(RegL));
+        } else if constexpr (Opcode == 0xF3 || Opcode == 0xFB) {
+            WarnUnsupported(Opcode == 0xF3 ? "DI" : "EI", Opcode);
+        }
+        // CBH is undefined: nothing.
+    } else if constexpr (sss == 4) {  // Ccond
+        if (ConditionMet(cpu, ddd)) {
+            Call(cpu);
+            cpu.TStateCount += kCallTakenExtra;
+        } else {
+            FetchOperand(cpu, 2);
+        }
+    } else if constexpr (sss == 5) {
+        if constexpr (Opcode == 0xCD) {  // CALL
+            Call(cpu);
+        } else if constexpr (Opcode == 0xDD || Opcode == 0xED || Opcode == 0xFD) {
+            // undefined: nothing
+        } else {  // PUSH; pair 3 is PSW
+            int high;
+            int low;
+            if constexpr (pair == 3) {
+                high = cpu.Register(RegA);
+                low = cpu.Flags;
+            } else {
+                high = cpu.Registers[2 * pair + 1];
+                low = cpu.Registers[2 * pair + 2];
+            }
+            memory_.WriteMemory(cpu.StackPointer - 1, high);
+            memory_.WriteMemory(cpu.StackPointer - 2, low);
+            cpu.StackPointer = static_cast<std::uint16_t>(cpu.StackPointer - 2);
+        }
+    } else if constexpr (sss == 6) {  // immediate arithmetic and logic
+        const int x = FetchOperand(cpu, 1);
+        if constexpr (ddd == 0) AddToAccumulator(cpu, x, 0);
+        else if constexpr (ddd == 1) AddToAccumulator(cpu, x, TestFlag(cpu, FlagCY));
+        else if constexpr (ddd == 2) SubtractFromAccumulator(cpu, x, 0);
+        else if constexpr (ddd == 3) SubtractFromAccumulator(cpu, x, TestFlag(cpu, FlagCY));
+        else if constexpr (ddd == 4) AndWithAccumulator(cpu, x);
+        else if constexpr (ddd == 5) XorWithAccumulator(cpu, x);
+        else if constexpr (ddd == 6) OrWithAccumulator(cpu, x);
+        else CompareWithAccumulator(cpu, x);
+    } else {  // RST n
+        WarnUnsupported("RST", Opcode);
+    }
+}
+
+// Each case adds its own table count, so the opcode need not stay live across the handler.
+#define VANTRIC_OPCODE(n)                    \
+    case n:                                  \
+        Perform<n>(cpu);                     \
+        cpu.TStateCount += tstates_[n];      \
+        break;
+#define VANTRIC_OPCODE_ROW(row)                                                                              \
+    VANTRIC_OPCODE(row * 16 + 0) VANTRIC_OPCODE(row * 16 + 1) VANTRIC_OPCODE(row * 16 + 2)                   \
+    VANTRIC_OPCODE(row * 16 + 3) VANTRIC_OPCODE(row * 16 + 4) VANTRIC_OPCODE(row * 16 + 5)                   \
+    VANTRIC_OPCODE(row * 16 + 6) VANTRIC_OPCODE(row * 16 + 7) VANTRIC_OPCODE(row * 16 + 8)                   \
+    VANTRIC_OPCODE(row * 16 + 9) VANTRIC_OPCODE(row * 16 + 10) VANTRIC_OPCODE(row * 16 + 11)                 \
+    VANTRIC_OPCODE(row * 16 + 12) VANTRIC_OPCODE(row * 16 + 13) VANTRIC_OPCODE(row * 16 + 14)                \
+    VANTRIC_OPCODE(row * 16 + 15)
+
+void Interpreter::Execute(bool locateOnly) {
+    ProcessorState& cpu = cpu_;
+    if (locateOnly) {
+        if (cpu.Running) SearchLine(true);
+        return;
+    }
+
+    switch (cpu.Memory[static_cast<std::uint16_t>(cpu.ProgramCounter)]) {
+        VANTRIC_OPCODE_ROW(0) VANTRIC_OPCODE_ROW(1) VANTRIC_OPCODE_ROW(2) VANTRIC_OPCODE_ROW(3)
+        VANTRIC_OPCODE_ROW(4) VANTRIC_OPCODE_ROW(5) VANTRIC_OPCODE_ROW(6) VANTRIC_OPCODE_ROW(7)
+        VANTRIC_OPCODE_ROW(8) VANTRIC_OPCODE_ROW(9) VANTRIC_OPCODE_ROW(10) VANTRIC_OPCODE_ROW(11)
+        VANTRIC_OPCODE_ROW(12) VANTRIC_OPCODE_ROW(13) VANTRIC_OPCODE_ROW(14) VANTRIC_OPCODE_ROW(15)
+    }
+    const std::int32_t pc = (cpu.ProgramCounter + 1) & 0xFFFF;
+    cpu.ProgramCounter = pc;
+    if (cpu.MonitorRegisters) [[unlikely]] {
+        FinishAfterRefresh();
+        return;
+    }
+
+    std::int32_t line = cpu.CurrentLine;
+    if (line < tables_.LineCount) cpu.CurrentLine = ++line;
+    if (!cpu.Running) return;
+    if (!cpu.StepMode) {
+        // The guess that the next line follows: one compare when it holds.
+        const auto& addresses = tables_.LineAddress;
+        if (static_cast<std::size_t>(line) < addresses.size() && addresses[static_cast<std::size_t>(line)] == pc)
+            [[likely]]
+            return;
+    }
+    SearchLine(false);
+}
+
+#undef VANTRIC_OPCODE_ROW
+#undef VANTRIC_OPCODE
+
+// The end of an instruction while registers are monitored: the panel is refreshed and window events
+// run, and those may change any state, so the line tracking reads everything afresh.
+void Interpreter::FinishAfterRefresh() {
+    ProcessorState& cpu = cpu_;
+    views_.RefreshRegisterPanel(true);
+    pump_.ProcessEvents();
+    if (cpu.CurrentLine < tables_.LineCount) ++cpu.CurrentLine;
+    if (!cpu.Running) return;
+    if (!cpu.StepMode) {
+        const auto line = static_cast<std::size_t>(cpu.CurrentLine);
+        const auto& addresses = tables_.LineAddress;
+        if (line < addresses.size() && addresses[line] == cpu.ProgramCounter) return;
+    }
+    SearchLine(false);
+}
+
+// Backwards from the current line first (never reaching line 0), then forwards from it up to
+// LineCount. Entries missing from a table shorter than LineCount + 2 count as lines without an
+// instruction.
+void Interpreter::SearchLine(bool locateOnly) {
+    ProcessorState& cpu = cpu_;
+    const auto& addresses = tables_.LineAddress;
+    const std::int32_t pc = cpu.ProgramCounter;
+    const auto available = static_cast<std::int64_t>(addresses.size());
+    const std::int64_t current = cpu.CurrentLine;
+
+    const std::int32_t* lines = addresses.data();
+    std::int64_t found = LastMatchDownFrom(lines, std::min(current, available) - 1, pc);
+    if (found < 0) {
+        const std::int64_t last = std::min<std::int64_t>(tables_.LineCount, available - 1);
+        found = FirstMatchBetween(lines, std::max<std::int64_t>(current, 0), last, pc);
+    }
+
+    if (found < 0) {
+        if (!locateOnly) {
+            cpu.RuntimeError = kUncompiledAddress;
+            cpu.Running = false;
+        }
+        return;
+    }
+    cpu.CurrentLine = static_cast<std::int32_t>(found);
+    if (cpu.StepMode || locateOnly) {
+        const auto index = static_cast<std::size_t>(found);
+        const int start = index < tables_.LineStart.size() ? tables_.LineStart[index] : 0;
+        const int length = index < tables_.LineLength.size() ? tables_.LineLength[index] : 1;
+        editor_.SetSelStart(start);
+        editor_.SetSelLength(length - 1);
+    }
+}
+
+}  // namespace vantric

@@ -1,0 +1,57 @@
+#pragma once
+// The execution engine: one 8085 instruction per call, with T-state counting and tracking of the
+// source line whose instruction is at PC.
+
+#include <array>
+#include <cstdint>
+
+#include "assembler/AssemblyTables.h"
+#include "core/InstructionTable.h"
+#include "core/MachineViews.h"
+#include "core/MemoryWriter.h"
+#include "core/ProcessorState.h"
+#include "platform/Editor.h"
+#include "platform/EventPump.h"
+#include "platform/ListBox.h"
+
+namespace vantric {
+
+class Interpreter {
+public:
+    // The T-state counts are copied from `instructions` here; call ReloadTStates if the table is
+    // filled after construction.
+    Interpreter(ProcessorState& cpu, const InstructionTable& instructions, const AssemblyTables& tables,
+                MemoryWriter& memory, platform::ListBox& progress, platform::Editor& editor, MachineViews& views,
+                platform::EventPump& pump);
+
+    // locateOnly false: executes the instruction at PC, counts its T-states, and checks that PC has
+    // reached the first byte of an assembled line (otherwise RuntimeError is set and Running
+    // cleared). locateOnly true: only finds the line of PC and selects it in the editor.
+    void Execute(bool locateOnly);
+
+    // Appends "Warning : Instruction NAME (XXH) not supported." to the progress list, once per
+    // opcode until WarnedOpcodes is cleared.
+    void WarnUnsupported(const char* name, int opcode);
+
+    void ReloadTStates();
+
+private:
+    template <int Opcode>
+    void Perform(ProcessorState& cpu);
+    void Call(ProcessorState& cpu);
+    void Return(ProcessorState& cpu);
+    void FinishAfterRefresh();
+    void SearchLine(bool locateOnly);
+
+    ProcessorState& cpu_;
+    const InstructionTable& instructions_;
+    const AssemblyTables& tables_;
+    MemoryWriter& memory_;
+    platform::ListBox& progress_;
+    platform::Editor& editor_;
+    MachineViews& views_;
+    platform::EventPump& pump_;
+    std::array<std::int16_t, 256> tstates_{};
+};
+
+}  // namespace vantric
