@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "cli/AssembleCommand.h"
+#include "cli/RunCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsolePlatform.h"
 #include "core/InstructionSetLoader.h"
@@ -35,9 +36,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     app->Processor.ApplyResetValues();
 
     if (options->Command == CliCommand::Assemble) return RunAssembleCommand(*app, *options, out, err);
-
-    err << "vantric-cli: this command is not available yet\n";
-    return ExitUsage;
+    return RunProgramCommand(*options, *app, out, err);
 }
 
 }  // namespace vantric::console

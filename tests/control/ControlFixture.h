@@ -1,0 +1,62 @@
+#pragma once
+// A whole machine wired to fakes: real assembler, interpreter, run window logic and step mode.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "assembler/Compiler.h"
+#include "control/RunWindowPresenter.h"
+#include "control/StepController.h"
+#include "core/InstructionSetFile.h"
+#include "core/Interpreter.h"
+#include "core/MemoryWriter.h"
+#include "shell/AppState.h"
+#include "support/FakeRunWindow.h"
+#include "support/Fakes.h"
+
+namespace vantric {
+
+// Joins lines with CR LF, each line ending in one.
+inline std::string Source(std::initializer_list<const char*> lines) {
+    std::string text;
+    for (const char* line : lines) (text += line) += "\r\n";
+    return text;
+}
+
+class ControlFixture : public ::testing::Test {
+protected:
+    ControlFixture() { window.onActivate = [this] { run.Form_Activate(); }; }
+
+    // The state as start-up leaves it: the shipped instruction set loaded, the processor reset.
+    static std::unique_ptr<AppState> StartedApp() {
+        auto started = std::make_unique<AppState>();
+        const auto read = ReadInstructionSetFile(VANTRIC_DATA_DIR "/InstSet.Dat", started->Instructions);
+        EXPECT_EQ(read.Status, InstructionSetReadStatus::Ok);
+        started->Processor.ApplyResetValues();
+        return started;
+    }
+
+    void Load(const std::string& text) {
+        editor.SetText(text);
+        app->Assembly.RecompileNeeded = true;
+    }
+    const std::vector<std::string>& Lines() const { return window.list.items; }
+
+    std::unique_ptr<AppState> app = StartedApp();
+    fakes::FakeEditor editor;
+    fakes::FakeStatusBar status;
+    fakes::FakeMessageBox messages;
+    fakes::FakeEventPump pump;
+    fakes::FakeClock clock;
+    fakes::FakeMachineViews views;
+    fakes::FakeMemoryGrid grid;
+    fakes::FakeRunWindow window;
+    MemoryWriter writer{app->Processor, app->MemoryDump, grid};
+    Interpreter interpreter{app->Processor, app->Instructions, app->Assembly, writer, window.list, editor, views, pump};
+    Compiler compiler{app->Processor, app->Instructions, app->Assembly, editor, status, pump};
+    RunWindowPresenter run{*app, compiler, interpreter, window, editor, status, messages, pump, clock, views};
+    StepController step{*app, run, interpreter, editor, status, messages, views};
+};
+
+}  // namespace vantric
