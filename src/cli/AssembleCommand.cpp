@@ -40,6 +40,15 @@ void WriteListing(std::ostream& out, const std::string& text, const AssemblyTabl
     }
 }
 
+std::string ErrorLineText(const std::string& text, std::int32_t errorStart) {
+    const auto start = std::min(static_cast<std::size_t>(std::max(errorStart, 0)), text.size());
+    const auto lineStart = text.rfind('\n', start == 0 ? 0 : start - 1);
+    const std::size_t from = start == 0 || lineStart == std::string::npos ? 0 : lineStart + 1;
+    std::string source = text.substr(from);
+    source = source.substr(0, source.find("\r\n"));
+    return "Line " + std::to_string(LineNumberAt(text, errorStart)) + ": " + source;
+}
+
 int RunAssembleCommand(AppState& app, const CliOptions& options, std::ostream& out, std::ostream& err) {
     const ProgramFileText file = ReadProgramFile(options.ProgramFile);
     if (!file.Ok) {
@@ -55,12 +64,8 @@ int RunAssembleCommand(AppState& app, const CliOptions& options, std::ostream& o
 
     out << "Compiling code ...\n";
     if (!compiler.CompileProgram()) {
-        const std::string text = editor.Text();
-        const AssemblyTables& tables = app.Assembly;
-        const std::int32_t line = LineNumberAt(text, tables.ErrorStart);
-        std::string source = text.substr(std::min(static_cast<std::size_t>(tables.ErrorStart), text.size()));
-        source = source.substr(0, source.find("\r\n"));
-        out << "Compiler error : " << tables.CompileError << '\n' << "Line " << line << ": " << source << '\n';
+        out << "Compiler error : " << app.Assembly.CompileError << '\n'
+            << ErrorLineText(editor.Text(), app.Assembly.ErrorStart) << '\n';
         return ExitAssemblyError;
     }
     out << "Compiled successfully\n";

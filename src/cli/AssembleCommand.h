@@ -21,6 +21,9 @@ std::string SourceLine(const std::string& text, const AssemblyTables& tables, st
 // Number (from 1) of the line of `text` that holds position `position`.
 std::int32_t LineNumberAt(const std::string& text, std::int32_t position);
 
+// "Line N: TEXT" for the line that holds `errorStart`: N counted from 1, TEXT without its line break.
+std::string ErrorLineText(const std::string& text, std::int32_t errorStart);
+
 // One listing line per source line: address or 4 blanks, 2 blanks, the bytes in 8 columns,
 // 2 blanks, the source line.
 void WriteListing(std::ostream& out, const std::string& text, const AssemblyTables& tables,
