@@ -1,0 +1,1 @@
+run {PROGRAMS}/nohlt.85 --dump FFF8:9

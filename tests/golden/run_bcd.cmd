@@ -1,0 +1,1 @@
+run {PROGRAMS}/bcd.85 --dump 2000:2

@@ -1,0 +1,1 @@
+run {PROGRAMS}/countdown.85

@@ -1,0 +1,1 @@
+run {PROGRAMS}/bubblesort.85 --dump 2000:4

@@ -1,0 +1,1 @@
+run {PROGRAMS}/badline.85

@@ -1,0 +1,1 @@
+run {PROGRAMS}/countdown.85 --ignore-breakpoints --max-instructions 4

@@ -1,0 +1,1 @@
+run {PROGRAMS}/does-not-exist.85

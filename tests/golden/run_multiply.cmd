@@ -1,0 +1,1 @@
+run {PROGRAMS}/example_multiply.85 --dump 2000:4

@@ -1,0 +1,1 @@
+run {PROGRAMS}/nohlt.85

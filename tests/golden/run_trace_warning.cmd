@@ -1,0 +1,1 @@
+run {PROGRAMS}/outtrace.85 --trace

@@ -1,0 +1,1 @@
+run {PROGRAMS}/warnings.85
