@@ -21,16 +21,9 @@ constexpr int kReturnTakenExtra = 6;
 // Sets PC one before `target`, so that the common end's increment lands on it.
 inline void JumpBefore(ProcessorState& cpu, int target) { cpu.ProgramCounter = (target - 1) & 0xFFFF; }
 
-// The highest index from `from` down to 1 whose entry is `value`, or -1. Blocks of four entries are
-// tested together, since most searches cross a few lines without a match.
+// The highest index from `from` down to 1 whose entry is `value`, or -1.
 std::int64_t LastMatchDownFrom(const std::int32_t* entries, std::int64_t from, std::int32_t value) {
-    std::int64_t i = from;
-    for (; i >= 4; i -= 4) {
-        const bool any = (entries[i] == value) | (entries[i - 1] == value) | (entries[i - 2] == value) |
-                         (entries[i - 3] == value);
-        if (any) break;
-    }
-    for (; i > 0; --i)
+    for (std::int64_t i = from; i > 0; --i)
         if (entries[i] == value) return i;
     return -1;
 }
@@ -38,13 +31,7 @@ std::int64_t LastMatchDownFrom(const std::int32_t* entries, std::int64_t from, s
 // The lowest index from `first` to `last` whose entry is `value`, or -1.
 std::int64_t FirstMatchBetween(const std::int32_t* entries, std::int64_t first, std::int64_t last,
                                std::int32_t value) {
-    std::int64_t i = first;
-    for (; i + 3 <= last; i += 4) {
-        const bool any = (entries[i] == value) | (entries[i + 1] == value) | (entries[i + 2] == value) |
-                         (entries[i + 3] == value);
-        if (any) break;
-    }
-    for (; i <= last; ++i)
+    for (std::int64_t i = first; i <= last; ++i)
         if (entries[i] == value) return i;
     return -1;
 }
@@ -266,33 +253,15 @@ inline void Interpreter::Perform(ProcessorState& cpu) {
     }
 }
 
-// Each case adds its own table count, so the opcode need not stay live across the handler.
-#define VANTRIC_OPCODE(n)                    \
-    case n:                                  \
-        Perform<n>(cpu);                     \
-        cpu.TStateCount += tstates_[n];      \
-        break;
-#define VANTRIC_OPCODE_ROW(row)                                                                              \
-    VANTRIC_OPCODE(row * 16 + 0) VANTRIC_OPCODE(row * 16 + 1) VANTRIC_OPCODE(row * 16 + 2)                   \
-    VANTRIC_OPCODE(row * 16 + 3) VANTRIC_OPCODE(row * 16 + 4) VANTRIC_OPCODE(row * 16 + 5)                   \
-    VANTRIC_OPCODE(row * 16 + 6) VANTRIC_OPCODE(row * 16 + 7) VANTRIC_OPCODE(row * 16 + 8)                   \
-    VANTRIC_OPCODE(row * 16 + 9) VANTRIC_OPCODE(row * 16 + 10) VANTRIC_OPCODE(row * 16 + 11)                 \
-    VANTRIC_OPCODE(row * 16 + 12) VANTRIC_OPCODE(row * 16 + 13) VANTRIC_OPCODE(row * 16 + 14)                \
-    VANTRIC_OPCODE(row * 16 + 15)
+#if defined(__GNUC__)
+#define VANTRIC_ALWAYS_INLINE [[gnu::always_inline]] inline
+#else
+#define VANTRIC_ALWAYS_INLINE inline
+#endif
 
-void Interpreter::Execute(bool locateOnly) {
-    ProcessorState& cpu = cpu_;
-    if (locateOnly) {
-        if (cpu.Running) SearchLine(true);
-        return;
-    }
-
-    switch (cpu.Memory[static_cast<std::uint16_t>(cpu.ProgramCounter)]) {
-        VANTRIC_OPCODE_ROW(0) VANTRIC_OPCODE_ROW(1) VANTRIC_OPCODE_ROW(2) VANTRIC_OPCODE_ROW(3)
-        VANTRIC_OPCODE_ROW(4) VANTRIC_OPCODE_ROW(5) VANTRIC_OPCODE_ROW(6) VANTRIC_OPCODE_ROW(7)
-        VANTRIC_OPCODE_ROW(8) VANTRIC_OPCODE_ROW(9) VANTRIC_OPCODE_ROW(10) VANTRIC_OPCODE_ROW(11)
-        VANTRIC_OPCODE_ROW(12) VANTRIC_OPCODE_ROW(13) VANTRIC_OPCODE_ROW(14) VANTRIC_OPCODE_ROW(15)
-    }
+// The common end of every instruction: PC moves past it, the monitored registers are refreshed, and
+// the next line is guessed with one compare before any search.
+VANTRIC_ALWAYS_INLINE void Interpreter::FinishInstruction(ProcessorState& cpu) {
     const std::int32_t pc = (cpu.ProgramCounter + 1) & 0xFFFF;
     cpu.ProgramCounter = pc;
     if (cpu.MonitorRegisters) [[unlikely]] {
@@ -304,7 +273,6 @@ void Interpreter::Execute(bool locateOnly) {
     if (line < tables_.LineCount) cpu.CurrentLine = ++line;
     if (!cpu.Running) return;
     if (!cpu.StepMode) {
-        // The guess that the next line follows: one compare when it holds.
         const auto& addresses = tables_.LineAddress;
         if (static_cast<std::size_t>(line) < addresses.size() && addresses[static_cast<std::size_t>(line)] == pc)
             [[likely]]
@@ -313,8 +281,31 @@ void Interpreter::Execute(bool locateOnly) {
     SearchLine(false);
 }
 
-#undef VANTRIC_OPCODE_ROW
-#undef VANTRIC_OPCODE
+// One complete instruction. Each opcode has its own copy, so dispatch is a single indirect jump and
+// the simple ones need no saved registers.
+template <int Opcode>
+void Interpreter::Step(Interpreter& self) {
+    ProcessorState& cpu = self.cpu_;
+    self.Perform<Opcode>(cpu);
+    cpu.TStateCount += self.tstates_[Opcode];
+    self.FinishInstruction(cpu);
+}
+
+template <std::size_t... Opcodes>
+constexpr std::array<Interpreter::Handler, 256> Interpreter::MakeHandlers(std::index_sequence<Opcodes...>) {
+    return {&Interpreter::Step<static_cast<int>(Opcodes)>...};
+}
+
+constinit const std::array<Interpreter::Handler, 256> Interpreter::handlers_ =
+    Interpreter::MakeHandlers(std::make_index_sequence<256>{});
+
+void Interpreter::Execute(bool locateOnly) {
+    if (locateOnly) {
+        if (cpu_.Running) SearchLine(true);
+        return;
+    }
+    handlers_[cpu_.Memory[static_cast<std::uint16_t>(cpu_.ProgramCounter)]](*this);
+}
 
 // The end of an instruction while registers are monitored: the panel is refreshed and window events
 // run, and those may change any state, so the line tracking reads everything afresh.

@@ -3,7 +3,9 @@
 // source line whose instruction is at PC.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <utility>
 
 #include "assembler/AssemblyTables.h"
 #include "core/InstructionTable.h"
@@ -36,8 +38,14 @@ public:
     void ReloadTStates();
 
 private:
+    using Handler = void (*)(Interpreter&);
     template <int Opcode>
     void Perform(ProcessorState& cpu);
+    template <int Opcode>
+    static void Step(Interpreter& self);
+    template <std::size_t... Opcodes>
+    static constexpr std::array<Handler, 256> MakeHandlers(std::index_sequence<Opcodes...>);
+    void FinishInstruction(ProcessorState& cpu);
     void Call(ProcessorState& cpu);
     void Return(ProcessorState& cpu);
     void FinishAfterRefresh();
@@ -52,6 +60,8 @@ private:
     MachineViews& views_;
     platform::EventPump& pump_;
     std::array<std::int16_t, 256> tstates_{};
+    // One complete instruction per opcode, common end included; Execute jumps through it.
+    static const std::array<Handler, 256> handlers_;
 };
 
 }  // namespace vantric
