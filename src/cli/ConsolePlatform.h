@@ -53,9 +53,28 @@ private:
     bool endRequested_ = false;
 };
 
+// There is no grid on the console: writes vanish and it has no rows, no columns and no place.
 class AbsentMemoryGrid : public platform::MemoryGrid {
 public:
     void SetCellText(int, int, const std::string&) override {}
+    std::string CellText(int, int) const override { return {}; }
+    int Rows() const override { return 0; }
+    void SetRows(int) override {}
+    int Cols() const override { return 0; }
+    void SetCols(int) override {}
+    void SetColumnWidth(int, int) override {}
+    void SetColumnAlignment(int, platform::CellAlignment) override {}
+    void SetCellStyle(int, int, int, std::uint32_t, bool) override {}
+    int Row() const override { return 0; }
+    int Col() const override { return 0; }
+    void SetCurrentCell(int, int) override {}
+    void ScrollTo(int, int) override {}
+    bool IsVisible() const override { return false; }
+    void SetVisible(bool) override {}
+    void SetFocus() override {}
+    platform::Rect Bounds() const override { return {}; }
+    platform::Rect CurrentCellRect() const override { return {}; }
+    int TextWidth(const std::string&) const override { return 0; }
 };
 
 // Holds the program text the runner read, with a selection, as an editor would.

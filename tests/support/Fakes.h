@@ -3,6 +3,7 @@
 // texts are kept, a hidden window reports itself hidden, message boxes answer from a script.
 
 #include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -96,19 +97,102 @@ public:
     std::string caption;
 };
 
-class FakeMemoryGrid : public platform::MemoryGrid {
+// Which fake control holds the input focus. Moving it raises the old holder's lost-focus
+// notification, then the new holder's got-focus notification, as the window system does.
+class FakeFocus {
+public:
+    struct Holder {
+        virtual ~Holder() = default;
+        std::function<void()> onGotFocus;
+        std::function<void()> onLostFocus;
+    };
+    void MoveTo(Holder* holder) {
+        if (holder == current) return;
+        Holder* old = current;
+        current = holder;
+        if (old && old->onLostFocus) old->onLostFocus();
+        if (holder && holder->onGotFocus) holder->onGotFocus();
+    }
+    Holder* current = nullptr;
+};
+
+struct FakeCellStyle {
+    std::uint32_t background = 0;
+    bool bold = false;
+    bool operator==(const FakeCellStyle&) const = default;
+};
+
+// Keeps every cell written (also outside its row and column counts, for tests that never size it).
+// Moving the current cell and scrolling raise onCurrentCellChange and onScroll, as the real grid does.
+class FakeMemoryGrid : public platform::MemoryGrid, public FakeFocus::Holder {
 public:
     void SetCellText(int row, int column, const std::string& text) override {
         cells[{row, column}] = text;
         ++writes;
     }
+    std::string CellText(int row, int column) const override { return Cell(row, column); }
     std::string Cell(int row, int column) const {
         const auto it = cells.find({row, column});
         return it == cells.end() ? std::string() : it->second;
     }
+    int Rows() const override { return rows; }
+    void SetRows(int count) override {
+        rows = count;
+        std::erase_if(cells, [&](const auto& cell) { return cell.first.first >= count; });
+    }
+    int Cols() const override { return cols; }
+    void SetCols(int count) override {
+        cols = count;
+        std::erase_if(cells, [&](const auto& cell) { return cell.first.second >= count; });
+    }
+    void SetColumnWidth(int column, int twips) override { widths[column] = twips; }
+    void SetColumnAlignment(int column, platform::CellAlignment alignment) override { alignments[column] = alignment; }
+    void SetCellStyle(int column, int firstRow, int lastRow, std::uint32_t background, bool bold) override {
+        for (int row = firstRow; row <= lastRow; ++row) styles[{row, column}] = {background, bold};
+    }
+    FakeCellStyle Style(int row, int column) const {
+        const auto it = styles.find({row, column});
+        return it == styles.end() ? FakeCellStyle{} : it->second;
+    }
+    int Row() const override { return currentRow; }
+    int Col() const override { return currentCol; }
+    void SetCurrentCell(int row, int column) override {
+        if (row == currentRow && column == currentCol) return;
+        currentRow = row;
+        currentCol = column;
+        if (onCurrentCellChange) onCurrentCellChange();
+    }
+    void ScrollTo(int newTopRow, int newLeftCol) override {
+        if (newTopRow == topRow && newLeftCol == leftCol) return;
+        topRow = newTopRow;
+        leftCol = newLeftCol;
+        if (onScroll) onScroll();
+    }
+    bool IsVisible() const override { return visible; }
+    void SetVisible(bool value) override { visible = value; }
+    void SetFocus() override {
+        if (focus && visible) focus->MoveTo(this);
+    }
+    platform::Rect Bounds() const override { return {400, 272, 393, 217}; }
+    // Every column 50 pixels wide and every row 16 high; the grid never scrolls its cells away.
+    platform::Rect CurrentCellRect() const override { return {currentCol * 50, currentRow * 16, 50, 16}; }
+    int TextWidth(const std::string& text) const override { return static_cast<int>(text.size()) * 120; }
 
     std::map<std::pair<int, int>, std::string> cells;
     int writes = 0;
+    int rows = 0;
+    int cols = 0;
+    std::map<int, int> widths;
+    std::map<int, platform::CellAlignment> alignments;
+    std::map<std::pair<int, int>, FakeCellStyle> styles;
+    int currentRow = 0;
+    int currentCol = 0;
+    int topRow = 0;
+    int leftCol = 0;
+    bool visible = true;
+    FakeFocus* focus = nullptr;
+    std::function<void()> onCurrentCellChange;
+    std::function<void()> onScroll;
 };
 
 // Keeps text and selection like a real editor; every SetText counts as an edit.

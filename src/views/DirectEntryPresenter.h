@@ -1,0 +1,61 @@
+#pragma once
+// The direct entry box: a two-character box laid over a data cell of the memory grid, whose value
+// goes into Memory on Enter, on the arrow keys or when the box loses the focus.
+
+#include <cstdint>
+#include <functional>
+
+#include "core/MemoryWriter.h"
+#include "platform/MemoryGrid.h"
+#include "platform/TextBox.h"
+#include "platform/Window.h"
+#include "shell/AppState.h"
+
+namespace vantric {
+
+class DirectEntryPresenter {
+public:
+    // mainWindow answers whether the main window is visible; windowHasFocus whether the main window
+    // itself (not one of its controls) holds the focus.
+    DirectEntryPresenter(AppState& app, MemoryWriter& memory, platform::MemoryGrid& grid,
+                         platform::FloatingTextBox& box, platform::Window& mainWindow,
+                         std::function<bool()> windowHasFocus);
+
+    // Opens the box over the grid's current cell when that is a data cell of an address up to FFFF;
+    // closes it otherwise.
+    void ShowEntryBox();
+    // Writes the pending value, if any, into Memory; marks the program for assembly in any case.
+    void CommitEntry();
+    // The editor took the focus.
+    void HideEntryBox();
+
+    void grdMem_Click();
+    void grdMem_RowColChange();
+    void grdMem_Scroll();
+    void txtEntry_GotFocus();
+    void txtEntry_LostFocus();
+    // Up and Down commit and move the grid's current row (cancelled).
+    void txtEntry_KeyDown(int& keyCode);
+    // Enter (cancelled) acts as Down.
+    void txtEntry_KeyPress(int& keyAscii);
+
+    int EntryRow() const { return entryRow_; }
+    int EntryColumn() const { return entryColumn_; }  // -1 while no value is pending
+    bool EntryKeepOpen() const { return entryKeepOpen_; }
+
+private:
+    void CommitAndMove(int rowStep);
+
+    AppState& app_;
+    MemoryWriter& memory_;
+    platform::MemoryGrid& grid_;
+    platform::FloatingTextBox& box_;
+    platform::Window& mainWindow_;
+    std::function<bool()> windowHasFocus_;
+
+    int entryRow_ = 0;
+    int entryColumn_ = -1;
+    bool entryKeepOpen_ = false;
+};
+
+}  // namespace vantric

@@ -1,0 +1,146 @@
+#include "views/MemoryColumnsDialogPresenter.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "core/HexText.h"
+
+namespace vantric {
+
+namespace {
+
+constexpr int kMostRowsTyped = 1023;  // the largest row count the box keeps when it loses the focus
+constexpr double kLargestRowCount = 32767;
+
+// A number written in decimal at the start of the text: sign, digits, fraction and exponent
+// (E or D), blanks ignored wherever they stand; a text that forms no number reads as 0.
+double ReadDecimalNumber(const std::string& text) {
+    std::string compact;
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') compact += (c == 'd' || c == 'D') ? 'E' : c;
+    // strtod would also read hexadecimal, infinities and NaN; keep only the decimal form.
+    std::size_t end = 0;
+    auto digits = [&] {
+        const std::size_t from = end;
+        while (end < compact.size() && compact[end] >= '0' && compact[end] <= '9') ++end;
+        return end > from;
+    };
+    if (end < compact.size() && (compact[end] == '+' || compact[end] == '-')) ++end;
+    bool any = digits();
+    if (end < compact.size() && compact[end] == '.') {
+        ++end;
+        any = digits() || any;
+    }
+    if (!any) return 0;
+    std::size_t mantissaEnd = end;
+    if (end < compact.size() && (compact[end] == 'e' || compact[end] == 'E')) {
+        ++end;
+        if (end < compact.size() && (compact[end] == '+' || compact[end] == '-')) ++end;
+        if (digits()) mantissaEnd = end;
+    }
+    return std::strtod(compact.substr(0, mantissaEnd).c_str(), nullptr);
+}
+
+}  // namespace
+
+MemoryColumnsDialogPresenter::MemoryColumnsDialogPresenter(MemoryDumpSettings& dump,
+                                                           platform::MemoryColumnsDialogView& dialog,
+                                                           platform::MessageBox& messages,
+                                                           platform::EventPump& pump, MemoryGridPresenter& grid)
+    : dump_(dump), dialog_(dialog), messages_(messages), pump_(pump), grid_(grid) {}
+
+void MemoryColumnsDialogPresenter::ShowDialog() { dialog_.ShowModal(); }
+
+// Every showing starts from the settings in force, forgetting edits that ended with Cancel.
+void MemoryColumnsDialogPresenter::Form_Activate() {
+    dialog_.RowsBox().SetText(std::to_string(dump_.RowsPerColumn));
+    dialog_.SetAddIsDefault(false);
+    platform::SortedListBox& list = dialog_.ColumnList();
+    list.Clear();
+    for (int i = 1; i <= dump_.MemoryColumnCount && i < static_cast<int>(dump_.ColumnStart.size()); ++i)
+        list.AddItem(HexText(dump_.ColumnStart[static_cast<std::size_t>(i)], 4));
+}
+
+void MemoryColumnsDialogPresenter::txtMemRows_GotFocus() {
+    platform::TextBox& box = dialog_.RowsBox();
+    box.SetSelStart(0);
+    box.SetSelLength(static_cast<int>(box.Text().size()));
+}
+
+void MemoryColumnsDialogPresenter::txtMemRows_LostFocus() {
+    platform::TextBox& box = dialog_.RowsBox();
+    const double rows = std::trunc(ReadDecimalNumber(box.Text()));
+    if (rows > 0 && rows <= kMostRowsTyped)
+        box.SetText(std::to_string(static_cast<int>(rows)));
+    else
+        box.SetText(std::to_string(dump_.RowsPerColumn));
+}
+
+void MemoryColumnsDialogPresenter::txtAddCol_GotFocus() {
+    dialog_.SetAddIsDefault(true);
+    platform::TextBox& box = dialog_.AddressBox();
+    box.SetSelStart(0);
+    box.SetSelLength(static_cast<int>(box.Text().size()));
+}
+
+void MemoryColumnsDialogPresenter::txtAddCol_LostFocus() {
+    dialog_.SetAddIsDefault(false);
+    platform::TextBox& box = dialog_.AddressBox();
+    if (!box.Text().empty()) box.SetText(ZeroPad(box.Text(), 4));
+}
+
+void MemoryColumnsDialogPresenter::btnAddCol_Click() {
+    txtAddCol_LostFocus();
+    const std::string text = dialog_.AddressBox().Text();
+    platform::SortedListBox& list = dialog_.ColumnList();
+    if (!IsFourDigitHex(text)) {
+        messages_.Beep();
+    } else {
+        const long long address = ReadLeadingHex(text);
+        // The whole column must fit below 10000H.
+        bool refused = static_cast<double>(address) > 0xFFFF - ReadDecimalNumber(dialog_.RowsBox().Text());
+        for (int i = 0; i < list.ListCount() && !refused; ++i) refused = ReadLeadingHex(list.List(i)) == address;
+        if (refused)
+            messages_.Beep();
+        else
+            list.AddItem(HexText(address, 4));
+    }
+    dialog_.AddressBox().SetFocus();
+    txtAddCol_GotFocus();
+}
+
+void MemoryColumnsDialogPresenter::btnDelCol_Click() {
+    platform::SortedListBox& list = dialog_.ColumnList();
+    const int selected = list.ListIndex();
+    if (selected < 0 || selected >= list.ListCount()) {
+        messages_.Beep();
+        return;
+    }
+    list.RemoveItem(selected);
+    if (list.ListCount() > 0 && list.ListIndex() < 0) list.SetListIndex(list.ListCount() - 1);
+}
+
+void MemoryColumnsDialogPresenter::btnOk_Click() {
+    // Half rows go to the even neighbour. A count beyond the 16-bit range (an exponent typed
+    // while Enter was pressed in the box) becomes the largest count the box itself keeps.
+    const double rows = std::nearbyint(ReadDecimalNumber(dialog_.RowsBox().Text()));
+    dump_.RowsPerColumn = rows > kLargestRowCount ? kMostRowsTyped : rows < 1 ? 1 : static_cast<int>(rows);
+
+    const platform::SortedListBox& list = dialog_.ColumnList();
+    dump_.MemoryColumnCount = list.ListCount();
+    dump_.ColumnStart.assign(static_cast<std::size_t>(dump_.MemoryColumnCount) + 1, 0);
+    for (int i = 1; i <= dump_.MemoryColumnCount; ++i) {
+        const long long start = ReadLeadingHex(list.List(i - 1)) & 0xFFFF;
+        dump_.ColumnStart[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(start);
+    }
+    dump_.GridRebuildNeeded = true;
+
+    dialog_.Hide();
+    pump_.ProcessEvents();
+    grid_.RefreshMemoryGrid();
+}
+
+void MemoryColumnsDialogPresenter::btnCancel_Click() { dialog_.Hide(); }
+
+}  // namespace vantric

@@ -1,0 +1,140 @@
+#include "views/ViewsFixture.h"
+
+namespace vantric {
+namespace {
+
+class DirectEntryTest : public ViewsFixture {
+protected:
+    void SetUp() override {
+        Start();
+        app->Assembly.RecompileNeeded = false;
+    }
+    std::uint8_t Memory(int address) const { return app->Processor.Memory[static_cast<std::size_t>(address)]; }
+    bool Closed() const { return !box.visible && entry.EntryColumn() == -1; }
+};
+
+TEST_F(DirectEntryTest, EnterWritesTheByteAndMovesToTheNextRow) {
+    app->MemoryDump.ColumnStart = {0, 0x1000, 0x1000, 0x3000};  // two columns show 1000H
+    views.mnuRefresh_Click();
+    ClickCell(1, 1);
+    EXPECT_TRUE(box.visible);
+    EXPECT_TRUE(box.HasFocus());
+    EXPECT_EQ(box.bounds, (platform::Rect{400 + 50, 272 + 16, 50, 16}));
+    EXPECT_EQ(box.SelectedText(), "00");
+    EXPECT_EQ(entry.EntryColumn(), 1);
+
+    box.Type("3E");
+    PressEntryKey(platform::kKeyReturn);
+    EXPECT_EQ(Memory(0x1000), 0x3E);
+    EXPECT_EQ(grid.Cell(1, 1), "3E");
+    EXPECT_EQ(grid.Cell(1, 3), "3E");
+    EXPECT_TRUE(app->Assembly.RecompileNeeded);
+    EXPECT_EQ(grid.currentRow, 2);
+    EXPECT_EQ(entry.EntryRow(), 2);
+    EXPECT_EQ(box.bounds.top, 272 + 32);
+    EXPECT_EQ(box.SelectedText(), "00");
+
+    box.Type("g5");  // read up to the first non-digit: 00, unchanged, so nothing is written
+    grid.writes = 0;
+    PressEntryKey(platform::kKeyDown);
+    EXPECT_EQ(grid.writes, 0);
+    box.Type("5G");
+    PressEntryKey(platform::kKeyUp);
+    EXPECT_EQ(Memory(0x1002), 0x05);
+    EXPECT_EQ(grid.currentRow, 2);
+    EXPECT_EQ(grid.currentCol, 1);
+}
+
+TEST_F(DirectEntryTest, AtTheFirstAndLastRowTheValueIsWrittenAndTheBoxStays) {
+    ClickCell(1, 3);
+    box.Type("11");
+    PressEntryKey(platform::kKeyUp);
+    EXPECT_EQ(Memory(0x2000), 0x11);
+    EXPECT_EQ(grid.currentRow, 1);
+    EXPECT_TRUE(box.visible);
+    EXPECT_EQ(box.text, "11");
+    EXPECT_EQ(entry.EntryColumn(), -1);  // committed, still shown
+    EXPECT_TRUE(entry.EntryKeepOpen());
+
+    box.SetText("");
+    box.Type("12");  // the next key makes the value pending again
+    PressEntryKey(platform::kKeyUp);
+    EXPECT_EQ(Memory(0x2000), 0x12);
+
+    grid.SetCurrentCell(64, 5);
+    box.Type("FF");
+    PressEntryKey(platform::kKeyReturn);
+    EXPECT_EQ(Memory(0x303F), 0xFF);
+    EXPECT_EQ(grid.currentRow, 64);
+    EXPECT_TRUE(box.visible);
+
+    panel.Box(8).SetFocus();  // losing the focus with the box kept open leaves it shown
+    EXPECT_TRUE(box.visible);
+    focus.MoveTo(&editor);  // the editor hides it
+    EXPECT_FALSE(box.visible);
+}
+
+TEST_F(DirectEntryTest, LeavingTheBoxCommitsThePendingValue) {
+    ClickCell(3, 1);
+    box.Type("AA");
+    ClickCell(3, 0);  // an address cell: written, then closed
+    EXPECT_EQ(Memory(0x1002), 0xAA);
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(box.text, "");
+
+    ClickCell(4, 1);
+    box.Type("BB");
+    ClickCell(9, 3);  // another data cell: written before the box moves
+    EXPECT_EQ(Memory(0x1003), 0xBB);
+    EXPECT_EQ(Memory(0x2008), 0x00);
+    EXPECT_EQ(entry.EntryColumn(), 3);
+    EXPECT_TRUE(box.visible);
+
+    box.Type("CC");
+    grid.ScrollTo(20, 0);  // scrolling: written and closed
+    EXPECT_EQ(Memory(0x2008), 0xCC);
+    EXPECT_TRUE(Closed());
+
+    app->Assembly.RecompileNeeded = false;
+    ClickCell(1, 5);
+    focus.MoveTo(&editor);  // unchanged: nothing written, yet the program needs assembling
+    EXPECT_TRUE(app->Assembly.RecompileNeeded);
+    EXPECT_TRUE(Closed());
+}
+
+TEST_F(DirectEntryTest, NoBoxPastFFFFAndNoneWhileTheGridIsRebuilt) {
+    app->MemoryDump.ColumnStart = {0, 0x1000, 0x2000, 0xFFF0};
+    views.mnuRefresh_Click();
+    ClickCell(16, 5);
+    EXPECT_TRUE(box.visible);
+    PressEntryKey(platform::kKeyDown);  // row 17 shows no address
+    EXPECT_EQ(grid.currentRow, 17);
+    EXPECT_FALSE(box.visible);
+    box.SetText("77");
+    entry.CommitEntry();
+    EXPECT_EQ(Memory(0xFFFF), 0);
+    EXPECT_EQ(Memory(0x0000), 0);
+
+    ClickCell(2, 1);
+    box.Type("44");
+    views.mnuRefresh_Click();  // the current cell goes back to row 1, column 0, with the grid hidden
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(Memory(0x1001), 0);
+
+    mainWindow.visible = false;  // before the main window shows, cell changes open nothing
+    grid.SetCurrentCell(2, 1);
+    EXPECT_FALSE(box.visible);
+}
+
+TEST_F(DirectEntryTest, AnAddressCellTakesTheFocusForTheGridOnlyWhenTheWindowHasIt) {
+    ClickCell(2, 1);
+    focus.MoveTo(&editor);
+    grid.SetCurrentCell(3, 0);
+    EXPECT_EQ(focus.current, &editor);
+    windowHasFocus = true;
+    grid.SetCurrentCell(4, 0);
+    EXPECT_EQ(focus.current, &grid);
+}
+
+}  // namespace
+}  // namespace vantric
