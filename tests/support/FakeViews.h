@@ -112,8 +112,9 @@ public:
         index = -1;
     }
     void AddItem(const std::string& text) override {
-        items.insert(std::upper_bound(items.begin(), items.end(), text), text);
-        index = -1;
+        const auto at = std::upper_bound(items.begin(), items.end(), text);
+        if (index >= at - items.begin()) ++index;  // the selection stays on its entry
+        items.insert(at, text);
     }
     int ListCount() const override { return static_cast<int>(items.size()); }
     std::string List(int i) const override { return items.at(static_cast<std::size_t>(i)); }

@@ -1,0 +1,131 @@
+#include "qt/MemoryColumnsDialog.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include "qt/TwipsLayout.h"
+#include "qt/ViewFonts.h"
+#include "views/MemoryColumnsDialogPresenter.h"
+
+namespace vantric::qt {
+
+QtSortedListBox::QtSortedListBox(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(true);
+}
+
+void QtSortedListBox::AddItem(const std::string& text) {
+    addItem(QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+}
+
+std::string QtSortedListBox::List(int index) const {
+    const QListWidgetItem* entry = item(index);
+    return entry ? entry->text().toLatin1().toStdString() : std::string();
+}
+
+void QtSortedListBox::RemoveItem(int index) {
+    delete takeItem(index);
+    setCurrentRow(-1);
+    clearSelection();
+}
+
+int QtSortedListBox::ListIndex() const {
+    const QListWidgetItem* current = currentItem();
+    return current && current->isSelected() ? row(current) : -1;
+}
+
+MemoryColumnsDialog::MemoryColumnsDialog(QWidget* parent)
+    : QDialog(parent),
+      rows_(new QtTextBox(this)),
+      address_(new QtTextBox(this)),
+      list_(new QtSortedListBox(this)),
+      add_(new QPushButton(QStringLiteral("<-- &Add "), this)),
+      remove_(new QPushButton(QStringLiteral("&Remove"), this)),
+      ok_(new QPushButton(QStringLiteral("&OK"), this)),
+      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+    setObjectName(QStringLiteral("dlgMemCols"));
+    setWindowTitle(QStringLiteral("Memory dump columns"));
+    setFont(DialogFont());
+    auto place = [this](QWidget* widget, int left, int top, int width, int height) {
+        widget->setGeometry(TwipsToPixels(this, left), TwipsToPixels(this, top), TwipsToPixels(this, width),
+                            TwipsToPixels(this, height));
+    };
+    setFixedSize(TwipsToPixels(this, 3945), TwipsToPixels(this, 3675));
+
+    auto* rowsLabel = new QLabel(QStringLiteral("Rows in each column :"), this);
+    place(rowsLabel, 240, 240, 1815, 255);
+    rows_->setObjectName(QStringLiteral("txtMemRows"));
+    rows_->SetMaxLength(3);
+    place(rows_, 2280, 120, 1455, 405);
+    for (int top : {705, 720}) {
+        auto* line = new QFrame(this);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        place(line, 180, top, 3780 - 180, 15);
+    }
+    auto* listLabel = new QLabel(QStringLiteral("Column addresses (hex)"), this);
+    place(listLabel, 240, 960, 2055, 255);
+    list_->setObjectName(QStringLiteral("lstCols"));
+    place(list_, 240, 1320, 1455, 1620);
+    add_->setObjectName(QStringLiteral("btnAddCol"));
+    place(add_, 1920, 1320, 975, 375);
+    address_->setObjectName(QStringLiteral("txtAddCol"));
+    address_->SetMaxLength(4);
+    place(address_, 2880, 1320, 855, 405);
+    remove_->setObjectName(QStringLiteral("btnDelCol"));
+    place(remove_, 1920, 1800, 975, 375);
+    ok_->setObjectName(QStringLiteral("btnOk"));
+    place(ok_, 240, 3120, 1815, 375);
+    cancel_->setObjectName(QStringLiteral("btnCancel"));
+    place(cancel_, 2160, 3120, 1575, 375);
+    ok_->setDefault(true);
+
+    setTabOrder(rows_, address_);
+    setTabOrder(address_, add_);
+    setTabOrder(add_, remove_);
+    setTabOrder(remove_, list_);
+    setTabOrder(list_, ok_);
+    setTabOrder(ok_, cancel_);
+
+    auto forward = [this](void (MemoryColumnsDialogPresenter::*handler)()) {
+        return [this, handler] {
+            if (presenter_) (presenter_->*handler)();
+        };
+    };
+    connect(add_, &QPushButton::clicked, this, forward(&MemoryColumnsDialogPresenter::btnAddCol_Click));
+    connect(remove_, &QPushButton::clicked, this, forward(&MemoryColumnsDialogPresenter::btnDelCol_Click));
+    connect(ok_, &QPushButton::clicked, this, forward(&MemoryColumnsDialogPresenter::btnOk_Click));
+    connect(cancel_, &QPushButton::clicked, this, forward(&MemoryColumnsDialogPresenter::btnCancel_Click));
+}
+
+void MemoryColumnsDialog::Bind(MemoryColumnsDialogPresenter* presenter) {
+    presenter_ = presenter;
+    if (!presenter) {
+        rows_->onGotFocus = rows_->onLostFocus = address_->onGotFocus = address_->onLostFocus = nullptr;
+        return;
+    }
+    rows_->onGotFocus = [presenter] { presenter->txtMemRows_GotFocus(); };
+    rows_->onLostFocus = [presenter] { presenter->txtMemRows_LostFocus(); };
+    address_->onGotFocus = [presenter] { presenter->txtAddCol_GotFocus(); };
+    address_->onLostFocus = [presenter] { presenter->txtAddCol_LostFocus(); };
+}
+
+void MemoryColumnsDialog::SetAddIsDefault(bool addIsDefault) {
+    add_->setDefault(addIsDefault);
+    ok_->setDefault(!addIsDefault);
+}
+
+// Escape and the close box act as Cancel.
+void MemoryColumnsDialog::reject() {
+    if (presenter_)
+        presenter_->btnCancel_Click();
+    else
+        QDialog::reject();
+}
+
+void MemoryColumnsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (presenter_) presenter_->Form_Activate();
+}
+
+}  // namespace vantric::qt

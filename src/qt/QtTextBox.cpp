@@ -1,0 +1,94 @@
+#include "qt/QtTextBox.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "platform/KeyCodes.h"
+
+namespace vantric::qt {
+
+namespace {
+constexpr int kUnlimited = 32767;
+
+int PlatformKeyCode(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Up: return platform::kKeyUp;
+        case Qt::Key_Down: return platform::kKeyDown;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return platform::kKeyReturn;
+        default: return 0;
+    }
+}
+}  // namespace
+
+QtTextBox::QtTextBox(QWidget* parent) : QLineEdit(parent) {
+    QLineEdit::setMaxLength(kUnlimited);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (onChange) onChange();
+    });
+    // Once the user has typed the text back within the limit, the limit holds again.
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (maxLength_ > 0 && text.size() <= maxLength_) QLineEdit::setMaxLength(maxLength_);
+    });
+}
+
+std::string QtTextBox::Text() const { return text().toLatin1().toStdString(); }
+
+void QtTextBox::SetText(const std::string& text) {
+    const int length = static_cast<int>(text.size());
+    if (maxLength_ <= 0) return setText(QString::fromLatin1(text.data(), length));
+    // Widen the limit first so that neither the old nor the new text is cut, then fit it to the new.
+    QLineEdit::setMaxLength(std::max({maxLength_, length, static_cast<int>(this->text().size())}));
+    setText(QString::fromLatin1(text.data(), length));
+    QLineEdit::setMaxLength(std::max(maxLength_, length));
+}
+
+void QtTextBox::SetMaxLength(int length) {
+    maxLength_ = length;
+    QLineEdit::setMaxLength(length > 0 ? std::max(length, static_cast<int>(text().size())) : kUnlimited);
+}
+
+void QtTextBox::SetSelStart(int start) { setCursorPosition(start); }
+
+void QtTextBox::SetSelLength(int length) {
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    setSelection(start, std::min(length, static_cast<int>(text().size()) - start));
+}
+
+void QtTextBox::Move(const platform::Rect& bounds) { setGeometry(bounds.left, bounds.top, bounds.width, bounds.height); }
+
+void QtTextBox::SetVisible(bool visible) {
+    setVisible(visible);
+    if (visible) raise();
+}
+
+// Opening a menu takes the keyboard away for a moment without moving the focus.
+void QtTextBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::PopupFocusReason && onGotFocus) onGotFocus();
+}
+
+void QtTextBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason && onLostFocus) onLostFocus();
+}
+
+void QtTextBox::keyPressEvent(QKeyEvent* event) {
+    int keyCode = PlatformKeyCode(event->key());
+    if (keyCode != 0 && onKeyDown) {
+        onKeyDown(keyCode);
+        if (keyCode == platform::kKeyCancelled) return event->accept();
+    }
+    const QString typed = event->text();
+    int keyAscii = PlatformKeyCode(event->key()) == platform::kKeyReturn
+                       ? platform::kKeyReturn
+                       : (typed.isEmpty() ? 0 : typed.at(0).toLatin1());
+    if (keyAscii != 0 && onKeyPress) {
+        onKeyPress(keyAscii);
+        if (keyAscii == platform::kKeyCancelled) return event->accept();
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+}  // namespace vantric::qt

@@ -1,0 +1,48 @@
+#pragma once
+// A one-line text box as the logic sees it: Latin-1 text whose every change is reported, focus
+// notifications, and key hooks that may cancel a key before the box handles it.
+//
+// Wiring: set the hooks to the presenter's handlers (onChange to a *_Change handler, onGotFocus /
+// onLostFocus to *_GotFocus / *_LostFocus, onKeyDown / onKeyPress to *_KeyDown / *_KeyPress, which
+// set the code to platform::kKeyCancelled to swallow the key). Unset hooks do nothing.
+
+#include <QLineEdit>
+#include <functional>
+
+#include "platform/TextBox.h"
+
+namespace vantric::qt {
+
+class QtTextBox : public QLineEdit, public platform::FloatingTextBox {
+    Q_OBJECT
+public:
+    explicit QtTextBox(QWidget* parent = nullptr);
+
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+    int MaxLength() const override { return maxLength_; }
+    // Limits what is typed; a longer text set by the program is kept whole.
+    void SetMaxLength(int length);
+    void SetSelStart(int start) override;
+    void SetSelLength(int length) override;
+    void SetFocus() override { setFocus(Qt::OtherFocusReason); }
+    void Move(const platform::Rect& bounds) override;
+    void SetVisible(bool visible) override;
+    bool IsVisible() const override { return !isHidden(); }
+
+    std::function<void()> onChange;
+    std::function<void()> onGotFocus;
+    std::function<void()> onLostFocus;
+    std::function<void(int& keyCode)> onKeyDown;     // Up, Down and Enter, as platform key codes
+    std::function<void(int& keyAscii)> onKeyPress;  // every key that types a character, Enter as 13
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int maxLength_ = 0;
+};
+
+}  // namespace vantric::qt

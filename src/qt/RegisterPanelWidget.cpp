@@ -1,0 +1,151 @@
+#include "qt/RegisterPanelWidget.h"
+
+#include <QMouseEvent>
+
+#include "qt/TwipsLayout.h"
+#include "qt/ViewFonts.h"
+#include "views/RegisterPanelPresenter.h"
+
+namespace vantric::qt {
+
+namespace {
+
+struct BoxPlace {
+    int index;
+    int left, top, width, height;
+    Qt::Alignment alignment;
+};
+
+// In tab order; box 7 (the place of M) last, as it never takes the focus.
+constexpr BoxPlace kBoxes[] = {
+    {8, 480, 600, 435, 405, Qt::AlignRight},   {0, 900, 600, 435, 405, Qt::AlignLeft},
+    {1, 480, 1080, 435, 405, Qt::AlignRight},  {2, 900, 1080, 435, 405, Qt::AlignLeft},
+    {3, 480, 1560, 435, 405, Qt::AlignRight},  {4, 900, 1560, 435, 405, Qt::AlignLeft},
+    {5, 480, 2040, 435, 405, Qt::AlignRight},  {6, 900, 2040, 435, 405, Qt::AlignLeft},
+    {9, 2280, 2040, 735, 405, Qt::AlignLeft},  {10, 3480, 2040, 735, 405, Qt::AlignLeft},
+    {7, 2640, 1440, 855, 315, Qt::AlignHCenter},
+};
+
+struct NamePlace {
+    const char* name;
+    int left, top, width;
+    Qt::Alignment alignment;
+};
+
+constexpr NamePlace kRegisterNames[] = {
+    {"A", 180, 705, 255, Qt::AlignRight},   {"B", 180, 1185, 255, Qt::AlignRight},
+    {"D", 180, 1665, 255, Qt::AlignRight},  {"H", 180, 2145, 255, Qt::AlignRight},
+    {"C", 1380, 1185, 255, Qt::AlignLeft},  {"E", 1380, 1665, 255, Qt::AlignLeft},
+    {"L", 1380, 2145, 255, Qt::AlignLeft},  {"SP", 1860, 2145, 375, Qt::AlignRight},
+    {"PC", 3060, 2145, 375, Qt::AlignRight},
+};
+
+constexpr int kNameHeight = 225;
+constexpr int kFlagLeft = 2280;  // bit 7's cell; each cell further right is one bit lower
+constexpr int kFlagStep = 240;
+constexpr int kFlagSize = 255;
+constexpr int kFlagNameTop = 405;
+constexpr int kFlagTop = 660;
+constexpr const char* kFlagNames[] = {"S", "Z", "-", "AC", "-", "P", "-", "CY"};
+
+}  // namespace
+
+FlagCell::FlagCell(QWidget* parent) : QLabel(QStringLiteral("0"), parent) {
+    setFrameShape(QFrame::Box);
+    setAlignment(Qt::AlignCenter);
+}
+
+void FlagCell::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick) onClick();
+}
+
+RegisterPanelWidget::RegisterPanelWidget(QWidget* parent)
+    : QGroupBox(QStringLiteral("CPU Registers"), parent) {
+    setObjectName(QStringLiteral("frmRegs"));
+    setFont(CaptionFont());
+    const QFont nameFont = DialogFont();
+    auto place = [this](QWidget* widget, int left, int top, int width, int height) {
+        widget->setGeometry(TwipsToPixels(this, left), TwipsToPixels(this, top), TwipsToPixels(this, width),
+                            TwipsToPixels(this, height));
+    };
+    place(this, 0, 0, 4455, 2775);  // the size; the main window places it
+
+    QtTextBox* previous = nullptr;
+    for (const BoxPlace& p : kBoxes) {
+        auto* box = new QtTextBox(this);
+        box->setObjectName(QStringLiteral("txtReg%1").arg(p.index));
+        box->setFont(MainWindowFont());
+        box->setAlignment(p.alignment | Qt::AlignVCenter);
+        box->SetMaxLength(p.index >= 9 ? 4 : 2);
+        place(box, p.left, p.top, p.width, p.height);
+        boxes_[static_cast<std::size_t>(p.index)] = box;
+        if (p.index == 7) {
+            box->setVisible(false);
+            box->setEnabled(false);
+        } else {
+            if (previous) setTabOrder(previous, box);
+            previous = box;
+        }
+    }
+    for (const NamePlace& n : kRegisterNames) {
+        auto* label = new QLabel(QString::fromLatin1(n.name), this);
+        label->setFont(nameFont);
+        label->setAlignment(n.alignment | Qt::AlignVCenter);
+        place(label, n.left, n.top, n.width, kNameHeight);
+    }
+
+    auto* flagsLabel = new QLabel(QStringLiteral("Flags"), this);
+    flagsLabel->setObjectName(QStringLiteral("lblFlags"));
+    flagsLabel->setFont(ArialFont(8.25, true));
+    place(flagsLabel, 1380, 690, 480, kNameHeight);
+    auto* arrow = new QLabel(QString(QChar(0x21E8)), this);  // a white right arrow pointing at the cells
+    arrow->setFont(ArialFont(14));
+    arrow->setAlignment(Qt::AlignCenter);
+    place(arrow, 1860, 600, 390, 405);
+
+    for (int position = 0; position < 8; ++position) {
+        const int bit = 7 - position;
+        const int left = kFlagLeft + position * kFlagStep;
+        auto* name = new QLabel(QString::fromLatin1(kFlagNames[position]), this);
+        name->setFont(nameFont);
+        name->setAlignment(Qt::AlignCenter);
+        place(name, left - 60, kFlagNameTop, kFlagSize + 120, kNameHeight);
+        auto* cell = new qt::FlagCell(this);
+        cell->setObjectName(QStringLiteral("lblFlag%1").arg(bit));
+        cell->setFont(nameFont);
+        place(cell, left, kFlagTop, kFlagSize, kFlagSize);
+        cells_[static_cast<std::size_t>(bit)] = cell;
+    }
+    auto* caption = new QLabel(QStringLiteral("Click to toggle flag bits"), this);
+    caption->setFont(ArialFont(7.5));
+    caption->setAlignment(Qt::AlignCenter);
+    caption->setAutoFillBackground(true);
+    QPalette greyBackground = caption->palette();
+    greyBackground.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
+    caption->setPalette(greyBackground);
+    place(caption, kFlagLeft, kFlagTop + kFlagSize + 45, 7 * kFlagStep + kFlagSize, kNameHeight);
+}
+
+void RegisterPanelWidget::Bind(RegisterPanelPresenter* presenter) {
+    for (int i = 0; i < static_cast<int>(boxes_.size()); ++i) {
+        QtTextBox* box = Box(i);
+        if (!presenter) {
+            box->onChange = box->onGotFocus = box->onLostFocus = nullptr;
+            box->onKeyPress = nullptr;
+            continue;
+        }
+        box->onChange = [presenter, i] { presenter->txtReg_Change(i); };
+        box->onGotFocus = [presenter, i] { presenter->txtReg_GotFocus(i); };
+        box->onLostFocus = [presenter, i] { presenter->txtReg_LostFocus(i); };
+        box->onKeyPress = [presenter, i](int& keyAscii) { presenter->txtReg_KeyPress(i, keyAscii); };
+    }
+    for (int bit = 0; bit < 8; ++bit) {
+        if (presenter)
+            Cell(bit)->onClick = [presenter, bit] { presenter->lblFlag_Click(bit); };
+        else
+            Cell(bit)->onClick = nullptr;
+    }
+}
+
+}  // namespace vantric::qt

@@ -1,0 +1,56 @@
+#pragma once
+// The register panel "CPU Registers" (frmRegs): register boxes, their names, the flag byte's
+// cells and their names, laid out in twips scaled to the screen.
+//
+// Embedding: construct with the main window's client widget as parent and place it at its design
+// rectangle (the widget sizes itself). Build RegisterPanelPresenter over it (it is the
+// platform::RegisterPanelView), then call Bind(&presenter): each box's change, focus and key-press
+// and each flag cell's click then reach txtReg_Change / txtReg_GotFocus / txtReg_LostFocus /
+// txtReg_KeyPress / lblFlag_Click with the control's index. Bind(nullptr) cuts the panel loose
+// before the presenter goes.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <array>
+#include <functional>
+
+#include "platform/RegisterPanelView.h"
+#include "qt/QtTextBox.h"
+
+namespace vantric {
+class RegisterPanelPresenter;
+}
+
+namespace vantric::qt {
+
+// A flag bit's cell: a bordered "0" or "1" that reports a click.
+class FlagCell : public QLabel, public platform::Label {
+    Q_OBJECT
+public:
+    explicit FlagCell(QWidget* parent = nullptr);
+    std::string Caption() const override { return text().toStdString(); }
+    void SetCaption(const std::string& caption) override { setText(QString::fromLatin1(caption.c_str())); }
+    std::function<void()> onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+class RegisterPanelWidget : public QGroupBox, public platform::RegisterPanelView {
+    Q_OBJECT
+public:
+    explicit RegisterPanelWidget(QWidget* parent = nullptr);
+
+    void Bind(RegisterPanelPresenter* presenter);
+
+    platform::TextBox& RegisterBox(int index) override { return *Box(index); }
+    platform::Label& FlagCell(int bit) override { return *Cell(bit); }
+    QtTextBox* Box(int index) const { return boxes_.at(static_cast<std::size_t>(index)); }
+    qt::FlagCell* Cell(int bit) const { return cells_.at(static_cast<std::size_t>(bit)); }
+
+private:
+    std::array<QtTextBox*, 11> boxes_{};
+    std::array<qt::FlagCell*, 8> cells_{};
+};
+
+}  // namespace vantric::qt

@@ -1,0 +1,87 @@
+#include "qt/ViewsHarness.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+
+#include "qt/TwipsLayout.h"
+#include "qt/ViewFonts.h"
+
+namespace vantric::qt {
+
+namespace {
+class ProcessEventsPump : public platform::EventPump {
+public:
+    void ProcessEvents() override { QCoreApplication::processEvents(); }
+};
+}  // namespace
+
+ViewsHarness::ViewsHarness(AppState& app, platform::MessageBox& messages, QWidget* parent)
+    : QMainWindow(parent), app_(app), pump_(std::make_unique<ProcessEventsPump>()) {
+    setWindowTitle(QStringLiteral("Vantric views"));
+    auto* client = new QWidget(this);
+    client->setFont(MainWindowFont());
+    setCentralWidget(client);
+    status_ = new QtStatusBar(this);
+    setStatusBar(status_);
+    auto place = [this](QWidget* widget, int left, int top, int width, int height) {
+        widget->setGeometry(TwipsToPixels(this, left), TwipsToPixels(this, top), TwipsToPixels(this, width),
+                            TwipsToPixels(this, height));
+    };
+
+    editor_ = new QPlainTextEdit(client);
+    editor_->setObjectName(QStringLiteral("txtCode"));
+    place(editor_, 120, 600, 5775, 6600);
+    editor_->installEventFilter(this);
+    registers_ = new RegisterPanelWidget(client);
+    registers_->move(TwipsToPixels(this, 6000), TwipsToPixels(this, 720));
+    auto* caption = new QLabel(QStringLiteral("System RAM"), client);
+    caption->setObjectName(QStringLiteral("lblMemDump"));
+    caption->setFont(CaptionFont());
+    place(caption, 6000, 3600, 1455, 375);
+    grid_ = new MemoryGridView(client);
+    place(grid_, 6000, 4080, 5895, 3120);
+    entry_ = new DirectEntryBox(client);
+    client->setMinimumSize(TwipsToPixels(this, 12000), TwipsToPixels(this, 7320));
+    columnsDialog_ = new MemoryColumnsDialog(this);
+
+    writer_ = std::make_unique<MemoryWriter>(app.Processor, app.MemoryDump, *grid_);
+    registerPresenter_ = std::make_unique<RegisterPanelPresenter>(app.Processor, *registers_, *status_,
+                                                                  [this] { editor_->setFocus(); });
+    gridPresenter_ = std::make_unique<MemoryGridPresenter>(app.Processor, app.MemoryDump, *grid_);
+    entryPresenter_ = std::make_unique<DirectEntryPresenter>(app, *writer_, *grid_, *entry_, *this,
+                                                             [this] { return windowHasFocus; });
+    columns_ = std::make_unique<MemoryColumnsDialogPresenter>(app.MemoryDump, *columnsDialog_, messages, *pump_,
+                                                              *gridPresenter_);
+    views_ = std::make_unique<MachineViewsPresenter>(*registerPresenter_, *gridPresenter_, app.MemoryDump);
+
+    registers_->Bind(registerPresenter_.get());
+    grid_->Bind(entryPresenter_.get());
+    entry_->Bind(entryPresenter_.get());
+    columnsDialog_->Bind(columns_.get());
+}
+
+// The widgets are cut loose before the presenters they call go.
+ViewsHarness::~ViewsHarness() {
+    registers_->Bind(nullptr);
+    grid_->Bind(nullptr);
+    entry_->Bind(nullptr);
+    columnsDialog_->Bind(nullptr);
+    editor_->removeEventFilter(this);
+}
+
+void ViewsHarness::SetCaption(const std::string& caption) {
+    setWindowTitle(QString::fromLatin1(caption.data(), static_cast<int>(caption.size())));
+}
+
+void ViewsHarness::Start() {
+    views_->RefreshMemoryGrid();
+    views_->RefreshRegisterPanel(false);
+}
+
+bool ViewsHarness::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor_ && event->type() == QEvent::FocusIn) entryPresenter_->HideEntryBox();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace vantric::qt
