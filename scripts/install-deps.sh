@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build
-  qt6-base-dev libqt6printsupport6 libgl-dev
+  qt6-base-dev libqt6printsupport6 libgl-dev libglib2.0-dev pkg-config
   libgtest-dev googletest
   fonts-liberation
   clang libclang-rt-14-dev
