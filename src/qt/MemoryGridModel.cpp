@@ -109,7 +109,8 @@ void MemoryGridModel::SetCellStyle(int column, int firstRow, int lastRow, std::u
     lastRow = std::min(lastRow, dataRows_);
     if (column < 0 || column >= GridCols() || firstRow > lastRow) return;
     Column& c = columns_[static_cast<std::size_t>(column)];
-    for (int row = firstRow; row <= lastRow; ++row) c.styles[static_cast<std::size_t>(row - 1)] = {background, true, bold};
+    for (int row = firstRow; row <= lastRow; ++row)
+        c.styles[static_cast<std::size_t>(row - 1)] = {background, true, bold};
     if (batching_)
         changedInBatch_ = true;
     else

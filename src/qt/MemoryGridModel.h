@@ -52,7 +52,9 @@ private:
         std::vector<CellStyle> styles;
         Qt::Alignment alignment = Qt::AlignLeft;
     };
-    bool InGrid(int row, int column) const { return row >= 0 && row <= dataRows_ && column >= 0 && column < GridCols(); }
+    bool InGrid(int row, int column) const {
+        return row >= 0 && row <= dataRows_ && column >= 0 && column < GridCols();
+    }
 
     std::vector<Column> columns_;
     int dataRows_ = 0;

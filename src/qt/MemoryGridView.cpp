@@ -30,7 +30,7 @@ MemoryGridView::MemoryGridView(QWidget* parent) : QTableView(parent), model_(new
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setMinimumSectionSize(1);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setGeometry(TwipsToPixels(this, 6000), TwipsToPixels(this, 4080), TwipsToPixels(this, 5895),
                 TwipsToPixels(this, 3255));
 

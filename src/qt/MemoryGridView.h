@@ -52,6 +52,9 @@ public:
     platform::Rect CurrentCellRect() const override;
     int TextWidth(const std::string& text) const override;
 
+    // Typing into the grid does nothing; values are typed into the direct entry box.
+    void keyboardSearch(const QString&) override {}
+
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 

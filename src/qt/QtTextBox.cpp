@@ -56,7 +56,9 @@ void QtTextBox::SetSelLength(int length) {
     setSelection(start, std::min(length, static_cast<int>(text().size()) - start));
 }
 
-void QtTextBox::Move(const platform::Rect& bounds) { setGeometry(bounds.left, bounds.top, bounds.width, bounds.height); }
+void QtTextBox::Move(const platform::Rect& bounds) {
+    setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
+}
 
 void QtTextBox::SetVisible(bool visible) {
     setVisible(visible);

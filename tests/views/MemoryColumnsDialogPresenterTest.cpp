@@ -66,7 +66,8 @@ TEST_F(MemoryColumnsDialogTest, AddPadsChecksAndSortsTheNewAddress) {
         columns.btnOk_Click();
     });
     EXPECT_EQ(app->MemoryDump.RowsPerColumn, 100);
-    EXPECT_EQ(app->MemoryDump.ColumnStart, (std::vector<std::int32_t>{0, 0x12, 0x1000, 0x2000, 0x3000, 0xFF9B, 0xFFBF}));
+    const std::vector<std::int32_t> starts{0, 0x12, 0x1000, 0x2000, 0x3000, 0xFF9B, 0xFFBF};
+    EXPECT_EQ(app->MemoryDump.ColumnStart, starts);
     EXPECT_EQ(grid.cols, 12);
     EXPECT_EQ(grid.Cell(1, 0), "0012");
     EXPECT_EQ(grid.Cell(100, 10), "");  // FFBF + 99 lies past FFFF
