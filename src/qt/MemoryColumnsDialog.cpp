@@ -87,15 +87,18 @@ MemoryColumnsDialog::MemoryColumnsDialog(QWidget* parent)
     setTabOrder(list_, ok_);
     setTabOrder(ok_, cancel_);
 
-    auto forward = [this](void (MemoryColumnsDialogPresenter::*handler)()) {
-        return [this, handler] {
-            if (presenter_) (presenter_->*handler)();
-        };
-    };
-    connect(add_, &QPushButton::clicked, this, forward(&MemoryColumnsDialogPresenter::btnAddCol_Click));
-    connect(remove_, &QPushButton::clicked, this, forward(&MemoryColumnsDialogPresenter::btnDelCol_Click));
-    connect(ok_, &QPushButton::clicked, this, forward(&MemoryColumnsDialogPresenter::btnOk_Click));
-    connect(cancel_, &QPushButton::clicked, this, forward(&MemoryColumnsDialogPresenter::btnCancel_Click));
+    connect(add_, &QPushButton::clicked, this, [this] {
+        if (presenter_) presenter_->btnAddCol_Click();
+    });
+    connect(remove_, &QPushButton::clicked, this, [this] {
+        if (presenter_) presenter_->btnDelCol_Click();
+    });
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        if (presenter_) presenter_->btnOk_Click();
+    });
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        if (presenter_) presenter_->btnCancel_Click();
+    });
 }
 
 void MemoryColumnsDialog::Bind(MemoryColumnsDialogPresenter* presenter) {
