@@ -1,23 +1,25 @@
 #include <QApplication>
 #include <memory>
 
-#include "qt/MainWindow.h"
+#include "editing/CommandLine.h"
+#include "qt/DesktopApp.h"
 #include "qt/QtPlatform.h"
+#include "qt/ToolbarIcons.h"
 #include "shell/AppState.h"
-#include "views/MainWindowPresenter.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantric"));
+    QApplication::setWindowIcon(vantric::qt::ApplicationIcon());
+
+    // Qt has taken its own options out of the arguments by now.
+    std::vector<std::string> arguments;
+    const QStringList given = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(given[i].toStdString());
 
     auto app = std::make_unique<vantric::AppState>();
-    vantric::qt::MainWindow window;
-    vantric::qt::QtMessageBox messages(&window);
     vantric::qt::QtProgramHost host;
-    vantric::platform::AbsentWindow splash;
-    vantric::MainWindowPresenter presenter(*app, window, window.Status(), splash, messages, host);
-    if (!presenter.Form_Load()) return EXIT_FAILURE;
-
-    window.show();
+    vantric::qt::DesktopApp desktop(*app, host, vantric::JoinCommandLine(arguments));
+    if (!desktop.Start()) return EXIT_FAILURE;
     return QApplication::exec();
 }

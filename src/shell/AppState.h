@@ -6,6 +6,8 @@
 #include "core/InstructionTable.h"
 #include "core/MemoryDumpSettings.h"
 #include "core/ProcessorState.h"
+#include "editing/ProgramFileState.h"
+#include "views/MainWindowState.h"
 
 namespace vantric {
 
@@ -15,6 +17,8 @@ struct AppState {
     MemoryDumpSettings MemoryDump;
     AssemblyTables Assembly;
     ExecutionControlState Control;
+    ProgramFileState ProgramFile;
+    MainWindowState MainWindow;
 };
 
 }  // namespace vantric

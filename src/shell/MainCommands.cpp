@@ -25,18 +25,12 @@ void MainCommands::ToolBar_ButtonClick(std::string_view key) {
 
 void MainCommands::Toolbar2_ButtonClick(std::string_view key) { Execute(ToolbarCommand(MemoryToolbarButtons(), key)); }
 
-void ConnectExecutionCommands(MainCommands& commands, AppState& app, RunWindowPresenter& runWindow,
-                              StepController& step, MachineViews& views) {
+void ConnectExecutionCommands(MainCommands& commands, RunWindowPresenter& runWindow, StepController& step) {
     commands.Connect(CommandId::Compile, [&runWindow] { runWindow.BeginCompile(); });
     commands.Connect(CommandId::Run, [&runWindow] { runWindow.BeginRun(); });
     commands.Connect(CommandId::Step, [&step] { step.mnuStep_Click(); });
     commands.Connect(CommandId::Halt, [&step] { step.mnuHalt_Click(); });
     commands.Connect(CommandId::Reset, [&step] { step.mnuReset_Click(); });
-    commands.Connect(CommandId::Refresh, [&app, &views] {
-        app.MemoryDump.GridRebuildNeeded = true;
-        views.RefreshMemoryGrid();
-        views.RefreshRegisterPanel(false);
-    });
 }
 
 }  // namespace vantric

@@ -7,9 +7,7 @@
 
 #include "control/RunWindowPresenter.h"
 #include "control/StepController.h"
-#include "core/MachineViews.h"
 #include "platform/MainWindowView.h"
-#include "shell/AppState.h"
 #include "shell/CommandTable.h"
 
 namespace vantric {
@@ -39,9 +37,7 @@ private:
     std::array<Handler, kCommandCount> handlers_;
 };
 
-// Connects the commands of the CPU menu whose operations exist: compile, run, step, halt, refresh
-// and reset.
-void ConnectExecutionCommands(MainCommands& commands, AppState& app, RunWindowPresenter& runWindow,
-                              StepController& step, MachineViews& views);
+// Connects the commands of the run window and step mode: compile, run, step, halt and reset.
+void ConnectExecutionCommands(MainCommands& commands, RunWindowPresenter& runWindow, StepController& step);
 
 }  // namespace vantric

@@ -1,32 +1,119 @@
 #include "views/MainWindowPresenter.h"
 
+#include "editing/CommandLine.h"
 #include "editing/WindowCaption.h"
 
 namespace vantric {
 
-MainWindowPresenter::MainWindowPresenter(AppState& app, platform::Window& mainWindow,
-                                         platform::StatusBar& status, platform::Window& splash,
-                                         platform::MessageBox& messages, platform::ProgramHost& host)
+using platform::MainWindowControl;
+
+MainWindowPresenter::MainWindowPresenter(AppState& app, MainWindowParts parts, std::string commandLine)
     : app_(app),
-      mainWindow_(mainWindow),
-      loader_(app.Instructions, status, splash, messages, host) {}
+      parts_(parts),
+      commandLine_(std::move(commandLine)),
+      loader_(app.Instructions, parts.Status, parts.Splash, parts.Messages, parts.Host) {}
 
 void MainWindowPresenter::InitializeState() {
     ProcessorState& cpu = app_.Processor;
+    app_.Assembly.BreakpointCount = 0;
+    app_.ProgramFile.CurrentFileName.clear();
     cpu.Running = false;
+    app_.MemoryDump.GridRebuildNeeded = true;
+    app_.Assembly.RecompileNeeded = true;
     cpu.DefaultOrigin = 0x1000;
     cpu.TStateCount = -1;
+    app_.MainWindow.StartupInProgress = true;
     cpu.MonitorMemory = true;
     cpu.MonitorRegisters = false;
-    app_.MemoryDump.GridRebuildNeeded = true;
+}
+
+void MainWindowPresenter::ShowSplash() {
+    platform::SplashWindow& splash = parts_.Splash;
+    const platform::MainWindowView& window = parts_.Window;
+    splash.ShowOnTop((window.ScreenWidth() - splash.ClientWidth()) / 2,
+                     (window.ScreenHeight() - splash.ClientHeight()) / 2);
 }
 
 bool MainWindowPresenter::Form_Load() {
+    platform::MainWindowView& window = parts_.Window;
     InitializeState();
+    app_.MainWindow.StartupInProgress = true;
+    if (commandLine_.empty()) ShowSplash();
+    window.SetVisible(false);
+    parts_.Pump.ProcessEvents();
+    window.LoadSecondaryWindows();
+
     if (loader_.LoadInstructionSet() == InstructionSetLoadOutcome::Ended) return false;
-    mainWindow_.SetCaption(WindowCaption({}));
-    app_.Processor.ApplyResetValues();
+    // The interpreter was built before the table was filled.
+    parts_.Engine.ReloadTStates();
+    UpdateWindowCaption();
+
+    parts_.Grid.SetCellText(0, 0, "Address");
+    parts_.Grid.SetCellText(0, 1, "Contents");
+    MemoryDumpSettings& dump = app_.MemoryDump;
+    dump.MemoryColumnCount = 3;
+    dump.RowsPerColumn = 64;
+    dump.ColumnStart = {0, 0x1000, 0x2000, 0x3000};
+    parts_.Views.RefreshMemoryGrid();
+    parts_.Step.ResetProcessor(false);
+    parts_.Views.RefreshRegisterPanel(false);
+
+    // From here on the editor's width and the register panel's place stay as they are.
+    platform::Rect editor = window.ControlBounds(MainWindowControl::Editor);
+    platform::Rect registers = window.ControlBounds(MainWindowControl::RegisterPanel);
+    editor.left = 2;
+    editor.width = registers.left - editor.left - 2;
+    registers.top = editor.top;
+    window.SetControlBounds(MainWindowControl::Editor, editor);
+    window.SetControlBounds(MainWindowControl::RegisterPanel, registers);
+    Form_Resize();
+
+    window.SetVisible(true);
+    parts_.Pump.ProcessEvents();
+    if (parts_.Splash.IsVisible()) parts_.Splash.Focus();
+    app_.MainWindow.StartupInProgress = false;
+    OpenStartupFile(commandLine_);
     return true;
+}
+
+void MainWindowPresenter::Form_Resize() {
+    platform::MainWindowView& window = parts_.Window;
+    const int height = window.ClientHeight();
+    const int width = window.ClientWidth();
+    const int status = window.StatusBarHeight();
+
+    platform::Rect editor = window.ControlBounds(MainWindowControl::Editor);
+    if (editor.top + status < height) {
+        editor.height = height - editor.top - status;
+        window.SetControlBounds(MainWindowControl::Editor, editor);
+    }
+    platform::Rect grid = window.ControlBounds(MainWindowControl::MemoryGrid);
+    const platform::Rect before = grid;
+    if (grid.top + status < height) grid.height = height - grid.top - status;
+    if (grid.left + 2 < width) grid.width = width - grid.left - 2;
+    if (!(grid == before)) window.SetControlBounds(MainWindowControl::MemoryGrid, grid);
+}
+
+bool MainWindowPresenter::Form_QueryUnload() {
+    if (confirmClose_ && !confirmClose_()) return false;
+    parts_.Window.Hide();
+    parts_.Window.CloseAllWindows();
+    return true;
+}
+
+void MainWindowPresenter::txtCode_Change() {
+    app_.ProgramFile.ProgramModified = true;
+    app_.Assembly.RecompileNeeded = true;
+}
+
+void MainWindowPresenter::UpdateWindowCaption() {
+    parts_.Window.SetCaption(WindowCaption(app_.ProgramFile.CurrentFileName));
+}
+
+void MainWindowPresenter::OpenStartupFile(const std::string& commandLine) {
+    if (!commandLine.empty()) app_.ProgramFile.CurrentFileName = StartupFileName(commandLine);
+    app_.ProgramFile.ProgramModified = false;
+    UpdateWindowCaption();
 }
 
 }  // namespace vantric

@@ -1,33 +1,79 @@
 #pragma once
-// The main window's start-up behaviour.
+// The main window: the start-up sequence, the layout and its resize rules, the focus state, the
+// change notification of the source editor and the close request.
 
+#include <functional>
+#include <string>
+
+#include "control/StepController.h"
 #include "core/InstructionSetLoader.h"
-#include "core/MemoryWriter.h"
+#include "core/Interpreter.h"
+#include "core/MachineViews.h"
+#include "platform/EventPump.h"
+#include "platform/MainWindowView.h"
+#include "platform/MemoryGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramHost.h"
+#include "platform/SplashWindow.h"
 #include "platform/StatusBar.h"
-#include "platform/Window.h"
 #include "shell/AppState.h"
 
 namespace vantric {
 
+// What the main window's start-up talks to besides the state.
+struct MainWindowParts {
+    platform::MainWindowView& Window;
+    platform::StatusBar& Status;
+    platform::SplashWindow& Splash;
+    platform::MessageBox& Messages;
+    platform::ProgramHost& Host;
+    platform::EventPump& Pump;
+    platform::MemoryGrid& Grid;
+    MachineViews& Views;
+    StepController& Step;
+    Interpreter& Engine;
+};
+
 class MainWindowPresenter {
 public:
-    MainWindowPresenter(AppState& app, platform::Window& mainWindow, platform::StatusBar& status,
-                        platform::Window& splash, platform::MessageBox& messages,
-                        platform::ProgramHost& host);
+    // commandLine: the program's arguments joined by single spaces.
+    MainWindowPresenter(AppState& app, MainWindowParts parts, std::string commandLine);
 
     // Gives the process-wide state its start-up values.
     void InitializeState();
 
-    // The start-up sequence; false when the program was ended because the instruction set
-    // could not be loaded.
+    // The start-up sequence, from the state's start-up values to the command-line file; false when
+    // the program was ended because the instruction set could not be loaded.
     bool Form_Load();
 
+    // Stretches the editor and the grid down to the status bar and the grid to the right edge.
+    void Form_Resize();
+
+    void Form_GotFocus() { app_.MainWindow.WindowHasFocus = true; }
+    void Form_LostFocus() { app_.MainWindow.WindowHasFocus = false; }
+
+    // The close request: true when the window may close, after which the main window is hidden and
+    // every window of the program closed.
+    bool Form_QueryUnload();
+    // Asked before closing whether the program may go on; until it is set, closing always may.
+    void SetCloseConfirmation(std::function<bool()> confirm) { confirmClose_ = std::move(confirm); }
+
+    // Every change of the editor's text, typed or made by the program.
+    void txtCode_Change();
+
+    // "Vantric - [" + the program file's path, or "untitled", + "]".
+    void UpdateWindowCaption();
+    // Takes the program file's name from the command line; loading it is left to the file commands.
+    void OpenStartupFile(const std::string& commandLine);
+
 private:
+    void ShowSplash();
+
     AppState& app_;
-    platform::Window& mainWindow_;
+    MainWindowParts parts_;
+    std::string commandLine_;
     InstructionSetLoader loader_;
+    std::function<bool()> confirmClose_;
 };
 
 }  // namespace vantric

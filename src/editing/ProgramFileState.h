@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+namespace vantric {
+
+// The file the program in the editor belongs to.
+struct ProgramFileState {
+    std::string CurrentFileName;   // full path as chosen or given on the command line; empty: untitled
+    bool ProgramModified = false;  // the editor's text changed since the last New, Open or Save
+};
+
+}  // namespace vantric

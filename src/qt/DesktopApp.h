@@ -1,0 +1,81 @@
+#pragma once
+// The desktop program put together: the windows, the platform pieces and the logic behind them.
+
+#include <string>
+
+#include "assembler/Compiler.h"
+#include "control/RunWindowPresenter.h"
+#include "control/StepController.h"
+#include "core/Interpreter.h"
+#include "core/MemoryWriter.h"
+#include "platform/ProgramHost.h"
+#include "platform/SplashWindow.h"
+#include "qt/DirectEntryBox.h"
+#include "qt/MainWindow.h"
+#include "qt/MemoryColumnsDialog.h"
+#include "qt/MemoryGridView.h"
+#include "qt/QtEventPump.h"
+#include "qt/QtPlatform.h"
+#include "qt/RegisterPanelWidget.h"
+#include "qt/RunWindow.h"
+#include "shell/AppState.h"
+#include "shell/MainCommands.h"
+#include "views/DirectEntryPresenter.h"
+#include "views/MachineViewsPresenter.h"
+#include "views/MainWindowPresenter.h"
+#include "views/MemoryColumnsDialogPresenter.h"
+#include "views/MemoryGridPresenter.h"
+#include "views/RegisterPanelPresenter.h"
+
+namespace vantric::qt {
+
+class DesktopApp {
+public:
+    // Create after the application object. commandLine: the program's arguments joined by spaces.
+    // watchWakeUps false: every yield runs Qt's event loop (for comparison in benchmarks).
+    DesktopApp(AppState& app, platform::ProgramHost& host, std::string commandLine, bool watchWakeUps = true);
+    ~DesktopApp();
+
+    // The start-up sequence; false when the program had to end.
+    bool Start() { return presenter_.Form_Load(); }
+
+    MainWindow& Window() { return window_; }
+    RunWindow& RunDialog() { return runWindow_; }
+    RegisterPanelWidget& Registers() { return *registerPanel_; }
+    MemoryGridView& Grid() { return *grid_; }
+    MemoryColumnsDialog& ColumnsDialog() { return *columnsDialog_; }
+    MainCommands& Commands() { return commands_; }
+    MainWindowPresenter& Presenter() { return presenter_; }
+    RunWindowPresenter& RunPresenter() { return runPresenter_; }
+    QtEventPump& Pump() { return pump_; }
+
+private:
+    AppState& app_;
+    MainWindow window_;
+    RunWindow runWindow_{&window_};
+    // Owned by the main window.
+    RegisterPanelWidget* registerPanel_;
+    MemoryGridView* grid_;
+    DirectEntryBox* entryBox_;
+    MemoryColumnsDialog* columnsDialog_;
+
+    QtMessageBox messages_{&window_};
+    platform::AbsentSplashWindow splash_;
+    QtEventPump pump_;
+    QtClock clock_;
+
+    MemoryWriter writer_;
+    RegisterPanelPresenter registerPresenter_;
+    MemoryGridPresenter gridPresenter_;
+    MachineViewsPresenter views_;
+    DirectEntryPresenter entryPresenter_;
+    MemoryColumnsDialogPresenter columnsPresenter_;
+    Interpreter interpreter_;
+    Compiler compiler_;
+    RunWindowPresenter runPresenter_;
+    StepController step_;
+    MainCommands commands_;
+    MainWindowPresenter presenter_;
+};
+
+}  // namespace vantric::qt

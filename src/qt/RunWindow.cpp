@@ -1,0 +1,109 @@
+#include "qt/RunWindow.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLayout>
+#include <QVBoxLayout>
+
+#include "control/RunWindowPresenter.h"
+
+namespace vantric::qt {
+
+namespace {
+QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+}  // namespace
+
+RunWindow::RunWindow(QWidget* mainWindow)
+    : QDialog(mainWindow),
+      mainWindow_(mainWindow),
+      lblCompilerMessages_(new QLabel(QStringLiteral("Compiler messages :"), this)),
+      lstProgress_(new QListWidget(this)),
+      btnStop_(new QPushButton(QStringLiteral("Stop"), this)),
+      chkMonitorMem_(new QCheckBox(QStringLiteral("Monitor &memory"), this)),
+      chkMonitorReg_(new QCheckBox(QStringLiteral("Monitor &registers"), this)) {
+    setObjectName(QStringLiteral("frmRun"));
+    setWindowTitle(QStringLiteral("Simulation"));
+    setWindowModality(Qt::ApplicationModal);
+    lblCompilerMessages_->setObjectName(QStringLiteral("lblCompilerMessages"));
+    lstProgress_->setObjectName(QStringLiteral("lstProgress"));
+    btnStop_->setObjectName(QStringLiteral("btnStop"));
+    chkMonitorMem_->setObjectName(QStringLiteral("chkMonitorMem"));
+    chkMonitorReg_->setObjectName(QStringLiteral("chkMonitorReg"));
+    lstProgress_->setSelectionMode(QAbstractItemView::NoSelection);
+    lstProgress_->setFocusPolicy(Qt::NoFocus);
+    btnStop_->setDefault(true);
+    btnStop_->setMinimumWidth(btnStop_->fontMetrics().horizontalAdvance(QStringLiteral("Pause")) * 2);
+
+    auto* boxes = new QVBoxLayout;
+    boxes->addWidget(chkMonitorMem_);
+    boxes->addWidget(chkMonitorReg_);
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(boxes);
+    bottom->addStretch();
+    bottom->addWidget(btnStop_, 0, Qt::AlignBottom);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblCompilerMessages_);
+    layout->addWidget(lstProgress_, 1);
+    layout->addLayout(bottom);
+    resize(420, 300);
+
+    connect(btnStop_, &QPushButton::clicked, this, [this] {
+        if (presenter_) presenter_->btnStop_Click();
+    });
+    connect(chkMonitorMem_, &QCheckBox::clicked, this, [this](bool checked) {
+        if (presenter_) presenter_->chkMonitorMem_Click(checked);
+    });
+    connect(chkMonitorReg_, &QCheckBox::clicked, this, [this](bool checked) {
+        if (presenter_) presenter_->chkMonitorReg_Click(checked);
+    });
+}
+
+void RunWindow::CentreOverMainWindow() {
+    if (layout()) layout()->activate();
+    const QRect main = mainWindow_->frameGeometry();
+    const QSize size = frameGeometry().size();
+    move(main.left() + (main.width() - size.width()) / 2, main.top() + (main.height() - size.height()) / 2);
+}
+
+void RunWindow::ShowModal() {
+    CentreOverMainWindow();
+    show();
+    raise();
+    activateWindow();
+    // The cycle runs here, once per showing, with the window on screen; its yields paint it.
+    if (presenter_) presenter_->Form_Activate();
+    if (isVisible()) {
+        QEventLoop loop;
+        modalLoop_ = &loop;
+        loop.exec(QEventLoop::DialogExec);
+        modalLoop_ = nullptr;
+    }
+    // Back to the main window, as when any modal window closes.
+    mainWindow_->activateWindow();
+}
+
+void RunWindow::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (modalLoop_) modalLoop_->quit();
+}
+
+void RunWindow::closeEvent(QCloseEvent* event) {
+    // The presenter hides the window itself when the cycle is over; during it, closing means Stop.
+    event->ignore();
+    if (presenter_) presenter_->Form_Unload();
+}
+
+void RunWindow::reject() {
+    if (presenter_) presenter_->Form_Unload();
+}
+
+void RunWindow::SetStopButtonCaption(const std::string& caption) { btnStop_->setText(Latin1(caption)); }
+
+std::string RunWindow::StopButtonCaption() const { return btnStop_->text().toLatin1().toStdString(); }
+
+void RunWindow::AddItem(const std::string& text) {
+    lstProgress_->addItem(Latin1(text));
+    lstProgress_->scrollToBottom();
+}
+
+}  // namespace vantric::qt

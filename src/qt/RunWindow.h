@@ -1,0 +1,63 @@
+#pragma once
+#include <QCheckBox>
+#include <QDialog>
+#include <QEventLoop>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "platform/ListBox.h"
+#include "platform/RunWindowView.h"
+
+namespace vantric {
+class RunWindowPresenter;
+}
+
+namespace vantric::qt {
+
+// The run window "Simulation": shown modally over the main window. Each showing runs the
+// presenter's cycle once; re-activating the window (switching back to it) runs nothing.
+class RunWindow : public QDialog, public platform::RunWindowView, private platform::ListBox {
+    Q_OBJECT
+public:
+    explicit RunWindow(QWidget* mainWindow);
+
+    void SetPresenter(RunWindowPresenter* presenter) { presenter_ = presenter; }
+
+    void ShowModal() override;
+    void Hide() override { hide(); }
+    platform::ListBox& ProgressList() override { return *this; }
+    void SetStopButtonCaption(const std::string& caption) override;
+    std::string StopButtonCaption() const override;
+    void SetMonitorMemoryChecked(bool checked) override { chkMonitorMem_->setChecked(checked); }
+    void SetMonitorRegistersChecked(bool checked) override { chkMonitorReg_->setChecked(checked); }
+
+    QListWidget& List() { return *lstProgress_; }
+    QPushButton& StopButton() { return *btnStop_; }
+    QCheckBox& MonitorMemoryBox() { return *chkMonitorMem_; }
+    QCheckBox& MonitorRegistersBox() { return *chkMonitorReg_; }
+
+public slots:
+    // Escape acts as the close box.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void Clear() override { lstProgress_->clear(); }
+    void AddItem(const std::string& text) override;
+    void CentreOverMainWindow();
+
+    QWidget* mainWindow_;
+    RunWindowPresenter* presenter_ = nullptr;
+    QLabel* lblCompilerMessages_;
+    QListWidget* lstProgress_;
+    QPushButton* btnStop_;
+    QCheckBox* chkMonitorMem_;
+    QCheckBox* chkMonitorReg_;
+    QEventLoop* modalLoop_ = nullptr;
+};
+
+}  // namespace vantric::qt

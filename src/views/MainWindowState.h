@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vantric {
+
+struct MainWindowState {
+    bool StartupInProgress = false;  // from the start of Form_Load until the main window is shown
+    bool WindowHasFocus = false;     // the main window is the active window
+};
+
+}  // namespace vantric
