@@ -8,9 +8,14 @@
 #include <QCoreApplication>
 #include <QThread>
 #include <cerrno>
+#include <algorithm>
 #include <cstddef>
 
 namespace vantric::qt {
+
+namespace {
+constexpr int kLongestWaitMs = 20;
+}  // namespace
 
 // GLib's poll records are handed to poll() as they are on Unix; the watcher relies on the same.
 static_assert(sizeof(GPollFD) == sizeof(pollfd));
@@ -83,8 +88,10 @@ void DispatcherWakeWatcher::Rearm() {
         std::lock_guard lock(mutex_);
         watched_.assign(queried_.begin(), queried_.begin() + count);
         watched_.push_back(pollfd{interruptFd_, POLLIN, 0});
-        hasDeadline_ = timeout > 0;
-        if (hasDeadline_) deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout);
+        // A timer registered outside the event loop (by code between two yields) is not in this
+        // timeout; the longest wait bounds how late it can run.
+        const int wait = timeout < 0 ? kLongestWaitMs : std::min(timeout, kLongestWaitMs);
+        deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(wait);
         armed_ = true;
         ++generation_;
         interrupt = polling_;
@@ -97,18 +104,16 @@ void DispatcherWakeWatcher::Watch() {
     std::vector<pollfd> fds;
     for (;;) {
         std::uint64_t generation = 0;
-        int timeout = -1;
+        int timeout = 0;
         {
             std::unique_lock lock(mutex_);
             armedChanged_.wait(lock, [this] { return armed_ || quit_; });
             if (quit_) return;
             fds = watched_;
             generation = generation_;
-            if (hasDeadline_) {
-                const auto left = deadline_ - std::chrono::steady_clock::now();
-                const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left).count();
-                timeout = ms < 0 ? 0 : static_cast<int>(ms);
-            }
+            const auto left = deadline_ - std::chrono::steady_clock::now();
+            const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left).count();
+            timeout = ms < 0 ? 0 : static_cast<int>(ms);
             polling_ = true;
         }
         const int ready = ::poll(fds.data(), fds.size(), timeout);

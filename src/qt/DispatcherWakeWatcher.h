@@ -25,7 +25,7 @@ public:
     DispatcherWakeWatcher& operator=(const DispatcherWakeWatcher&) = delete;
 
     // False only while nothing can have become due since the last Rearm: no wake-up of the loop, no
-    // watched descriptor ready, no timer expired.
+    // watched descriptor ready, no timer expired, and less than 20 ms gone.
     bool MayBePending() const { return raised_.load(std::memory_order_relaxed); }
 
     // Called on the user-interface thread just before it lets pending events run.
@@ -47,7 +47,6 @@ private:
     std::condition_variable armedChanged_;
     std::vector<pollfd> watched_;  // what the loop polls, then the interrupt descriptor last
     std::chrono::steady_clock::time_point deadline_;
-    bool hasDeadline_ = false;
     bool armed_ = false;
     bool polling_ = false;
     bool quit_ = false;
