@@ -70,6 +70,7 @@ public:
         timer_.start();
     }
     std::function<void(qt::RunWindow&)> onRunning;
+    std::function<void(qt::RunWindow&)> beforeClose;  // once the cycle is over, before Close is pressed
     QStringList closedRunLines;  // the list as it was when Close was pressed
     QRect closedRunGeometry;
     QStringList messages;
@@ -84,6 +85,7 @@ private:
         }
         if (!run.isVisible()) return;
         if (run.StopButton().text() == QStringLiteral("Close")) {
+            if (beforeClose) beforeClose(run);
             closedRunLines = desktop_.runLines();
             closedRunGeometry = run.frameGeometry();
             QTest::mouseClick(&run.StopButton(), Qt::LeftButton);

@@ -172,6 +172,12 @@ private slots:
         QVERIFY(d.app->MainWindow.WindowHasFocus);
     }
 
+    void exitClosesTheMainWindow() {
+        Desktop d;
+        d.press(Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!d.window().isVisible());
+    }
+
     void lockKeyPanelsFollowTheKeys() {
         Desktop d;
         qt::QtStatusBar& status = d.window().Status();

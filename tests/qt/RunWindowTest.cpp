@@ -5,6 +5,14 @@
 using namespace vantric;
 using namespace vantric::testing;
 
+namespace {
+// About 33 million instructions: long enough to be paused, short enough to end if Pause failed.
+std::string LongLoop() {
+    return CrLf({"        MVI D,00H", "OUTER:  MVI C,00H", "MIDDLE: MVI B,00H", "INNER:  DCR B", "        JNZ INNER",
+                 "        DCR C", "        JNZ MIDDLE", "        DCR D", "        JNZ OUTER", "        HLT"});
+}
+}  // namespace
+
 class RunWindowTest : public QObject {
     Q_OBJECT
 private slots:
@@ -13,9 +21,21 @@ private slots:
         QVERIFY(d.active);
         d.editor().SetText(CrLf({"MVI A,05H", "ADI 03H", "HLT"}));
         ModalCloser closer(d);
+        // Switching away from the open window and back runs no second cycle.
+        bool sameList = false;
+        closer.beforeClose = [&](qt::RunWindow& run) {
+            const QListWidgetItem* first = run.List().item(0);
+            d.window().activateWindow();
+            QTRY_VERIFY(!run.isActiveWindow());
+            run.activateWindow();
+            QTRY_VERIFY(run.isActiveWindow());
+            sameList = run.List().item(0) == first && run.List().count() == 2;
+        };
 
         d.press(Qt::Key_F4);
         QCOMPARE(closer.closedRunLines, QStringList({"Compiling code ...", "Compiled successfully"}));
+        QVERIFY(sameList);
+        closer.beforeClose = nullptr;
         QVERIFY(d.panel(1).startsWith(QStringLiteral("Compile successful")));
         QVERIFY(!d.run().isVisible());
         QCOMPARE(d.run().windowTitle(), QStringLiteral("Simulation"));
@@ -58,13 +78,13 @@ private slots:
 
     void pauseStopsALongLoopAndSelectsTheCurrentLine() {
         Desktop d;
-        d.editor().SetText(CrLf({"        MVI A,00H", "LOOP:   INR A", "        JMP LOOP", "        HLT"}));
+        d.editor().SetText(LongLoop());
         ModalCloser closer(d);
         QElapsedTimer running;
         closer.onRunning = [&](qt::RunWindow& run) {
             if (run.StopButton().text() != QStringLiteral("Pause")) return;
             if (!running.isValid()) running.start();
-            if (running.elapsed() > 50) QTest::mouseClick(&run.StopButton(), Qt::LeftButton);
+            if (running.elapsed() > 20) QTest::mouseClick(&run.StopButton(), Qt::LeftButton);
         };
 
         d.press(Qt::Key_F5);
@@ -72,14 +92,14 @@ private slots:
         QCOMPARE(d.panel(1), QStringLiteral("Execution paused"));
         QVERIFY(d.app->Processor.Running);
         const std::string line = d.selection();
-        QVERIFY2(line == "LOOP:   INR A\r\n" || line == "        JMP LOOP\r\n", line.c_str());
+        QVERIFY2(line.size() > 2 && LongLoop().find(line) != std::string::npos, line.c_str());
         QVERIFY(d.app->Processor.TStateCount > 10000);
         QVERIFY(d.editor().isReadOnly());
     }
 
     void closeBoxDuringARunPausesItAndMonitoringBoxesActAtOnce() {
         Desktop d;
-        d.editor().SetText(CrLf({"LOOP: JMP LOOP"}));
+        d.editor().SetText(LongLoop());
         ModalCloser closer(d);
         bool closed = false;
         closer.onRunning = [&](qt::RunWindow& run) {
