@@ -38,8 +38,8 @@ public:
         bounds[control] = rect;
     }
     void LoadSecondaryWindows() override { log_.push_back("secondary windows loaded"); }
-    void FocusEditor() override { ++editorFocused; }
-    void RequestClose() override { ++closeRequests; }
+    void FocusEditor() override {}
+    void RequestClose() override {}
     void CloseAllWindows() override { log_.push_back("all windows closed"); }
 
     bool visible = false;
@@ -47,8 +47,6 @@ public:
     int clientWidth = 731;
     int clientHeight = 435;
     int statusBarHeight = 20;
-    int editorFocused = 0;
-    int closeRequests = 0;
     // The design places at 96 dots per inch.
     std::map<platform::MainWindowControl, platform::Rect> bounds{
         {platform::MainWindowControl::Editor, {8, 40, 385, 441}},
