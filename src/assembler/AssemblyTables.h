@@ -21,6 +21,10 @@ struct AssemblyTables {
     std::int32_t ErrorStart = 0;  // after a failure: the span of the line to select
     std::int32_t ErrorEnd = 0;
 
+    // Bumped by every assembly, so caches derived from the line tables know when to rebuild;
+    // 0 for tables that were never assembled.
+    std::uint64_t Generation = 0;
+
     bool RecompileNeeded = true;  // the source or memory may differ from the last successful assembly
     bool StopRequested = false;   // set by the run window's Stop; polled while assembling and running
 };

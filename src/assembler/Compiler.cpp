@@ -205,6 +205,7 @@ bool Compiler::CompileProgram() {
 
     // Until this assembly succeeds, the memory and the tables are not those of the source.
     tables_.RecompileNeeded = true;
+    ++tables_.Generation;
     tables_.CompileError.clear();
     tables_.ErrorStart = 0;
     tables_.ErrorEnd = 0;

@@ -299,12 +299,8 @@ constexpr std::array<Interpreter::Handler, 256> Interpreter::MakeHandlers(std::i
 constinit const std::array<Interpreter::Handler, 256> Interpreter::handlers_ =
     Interpreter::MakeHandlers(std::make_index_sequence<256>{});
 
-void Interpreter::Execute(bool locateOnly) {
-    if (locateOnly) {
-        if (cpu_.Running) SearchLine(true);
-        return;
-    }
-    handlers_[cpu_.Memory[static_cast<std::uint16_t>(cpu_.ProgramCounter)]](*this);
+void Interpreter::LocateLine() {
+    if (cpu_.Running) SearchLine(true);
 }
 
 // The end of an instruction while registers are monitored: the panel is refreshed and window events
@@ -327,19 +323,22 @@ void Interpreter::FinishAfterRefresh() {
 // LineCount. Entries missing from a table shorter than LineCount + 2 count as lines without an
 // instruction.
 void Interpreter::SearchLine(bool locateOnly) {
+    // The usual miss of a running program (a jump, call or return to a line of its own) is answered by
+    // the index without a call, so this path saves no registers.
     ProcessorState& cpu = cpu_;
-    const auto& addresses = tables_.LineAddress;
-    const std::int32_t pc = cpu.ProgramCounter;
-    const auto available = static_cast<std::int64_t>(addresses.size());
-    const std::int64_t current = cpu.CurrentLine;
-
-    const std::int32_t* lines = addresses.data();
-    std::int64_t found = LastMatchDownFrom(lines, std::min(current, available) - 1, pc);
-    if (found < 0) {
-        const std::int64_t last = std::min<std::int64_t>(tables_.LineCount, available - 1);
-        found = FirstMatchBetween(lines, std::max<std::int64_t>(current, 0), last, pc);
+    if (!locateOnly && !cpu.StepMode && tables_.Generation != 0 && indexedGeneration_ == tables_.Generation) {
+        const std::int32_t only = onlyLineAt_[static_cast<std::uint16_t>(cpu.ProgramCounter)];
+        if (only > 0 && static_cast<std::uint32_t>(cpu.CurrentLine) <= static_cast<std::uint32_t>(tables_.LineCount)) {
+            cpu.CurrentLine = only;
+            return;
+        }
     }
+    SearchAndSelectLine(locateOnly);
+}
 
+void Interpreter::SearchAndSelectLine(bool locateOnly) {
+    ProcessorState& cpu = cpu_;
+    const std::int64_t found = FindLine(cpu.ProgramCounter, cpu.CurrentLine);
     if (found < 0) {
         if (!locateOnly) {
             cpu.RuntimeError = kUncompiledAddress;
@@ -355,6 +354,76 @@ void Interpreter::SearchLine(bool locateOnly) {
         editor_.SetSelStart(start);
         editor_.SetSelLength(length - 1);
     }
+}
+
+}  // namespace vantric
+
+namespace vantric {
+
+// Backwards from the line before the current one down to line 1, then forwards from the current line
+// to the last; both ranges stay inside the tables. Returns the line found, or -1.
+inline std::int64_t Interpreter::FindLine(std::int32_t pc, std::int64_t current) {
+    const auto& addresses = tables_.LineAddress;
+    if (tables_.Generation != 0) {
+        if (indexedGeneration_ != tables_.Generation) RebuildLineIndex();
+        // Assembled tables hold lines 1 to LineCount, and for a current line in 0..LineCount the two
+        // ranges together are exactly those lines: the one line of an address is the answer.
+        const std::int32_t only = onlyLineAt_[static_cast<std::uint16_t>(pc)];
+        if (only > 0 && static_cast<std::uint64_t>(current) <= static_cast<std::uint64_t>(tables_.LineCount))
+            return only;
+        if (only == kNoLine) return -1;
+    }
+    const auto available = static_cast<std::int64_t>(addresses.size());
+    const std::int64_t backHigh = std::min(current, available) - 1;
+    const std::int64_t forwardLow = std::max<std::int64_t>(current, 0);
+    const std::int64_t forwardHigh = std::min<std::int64_t>(tables_.LineCount, available - 1);
+    if (tables_.Generation != 0) return IndexedSearch(pc, backHigh, forwardLow, forwardHigh);
+    const std::int64_t found = LastMatchDownFrom(addresses.data(), backHigh, pc);
+    return found >= 0 ? found : FirstMatchBetween(addresses.data(), forwardLow, forwardHigh, pc);
+}
+
+// The same answer as the two scans: the highest matching line in 1..backHigh, else the lowest in
+// forwardLow..forwardHigh.
+std::int64_t Interpreter::IndexedSearch(std::int32_t pc, std::int64_t backHigh, std::int64_t forwardLow,
+                                        std::int64_t forwardHigh) {
+    std::int64_t backward = -1;
+    std::int64_t forward = -1;
+    for (std::int32_t line = firstLineAt_[static_cast<std::uint16_t>(pc)]; line >= 0;
+         line = nextLineSameAddress_[static_cast<std::size_t>(line)]) {
+        if (line >= 1 && line <= backHigh) {
+            backward = line;
+        } else if (line > backHigh && line >= forwardLow && line <= forwardHigh) {
+            forward = line;
+            break;
+        }
+    }
+    return backward >= 0 ? backward : forward;
+}
+
+void Interpreter::RebuildLineIndex() {
+    const auto& addresses = tables_.LineAddress;
+    firstLineAt_.assign(kMemorySize, -1);
+    nextLineSameAddress_.assign(addresses.size(), -1);
+    for (std::size_t line = addresses.size(); line-- > 0;) {
+        const std::int32_t address = addresses[line];
+        if (address < 0 || address >= kMemorySize) continue;
+        nextLineSameAddress_[line] = firstLineAt_[static_cast<std::size_t>(address)];
+        firstLineAt_[static_cast<std::size_t>(address)] = static_cast<std::int32_t>(line);
+    }
+    // The shortcut needs tables of the assembled shape: entries 0 to LineCount + 1, lines 1 to LineCount.
+    const bool assembledShape = addresses.size() == static_cast<std::size_t>(tables_.LineCount) + 2;
+    onlyLineAt_.resize(kMemorySize);
+    for (std::size_t address = 0; address < onlyLineAt_.size(); ++address) {
+        const std::int32_t first = firstLineAt_[address];
+        if (first < 0)
+            onlyLineAt_[address] = assembledShape ? kNoLine : kSearchLines;
+        else if (assembledShape && first >= 1 && first <= tables_.LineCount &&
+                 nextLineSameAddress_[static_cast<std::size_t>(first)] < 0)
+            onlyLineAt_[address] = first;
+        else
+            onlyLineAt_[address] = kSearchLines;
+    }
+    indexedGeneration_ = tables_.Generation;
 }
 
 }  // namespace vantric

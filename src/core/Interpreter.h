@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "assembler/AssemblyTables.h"
 #include "core/InstructionTable.h"
@@ -29,7 +30,14 @@ public:
     // locateOnly false: executes the instruction at PC, counts its T-states, and checks that PC has
     // reached the first byte of an assembled line (otherwise RuntimeError is set and Running
     // cleared). locateOnly true: only finds the line of PC and selects it in the editor.
-    void Execute(bool locateOnly);
+    void Execute(bool locateOnly) {
+        if (locateOnly) {
+            LocateLine();
+            return;
+        }
+        // Defined here so the run loop's call inlines down to one indirect jump.
+        handlers_[cpu_.Memory[static_cast<std::uint16_t>(cpu_.ProgramCounter)]](*this);
+    }
 
     // Appends "Warning : Instruction NAME (XXH) not supported." to the progress list, once per
     // opcode until WarnedOpcodes is cleared.
@@ -49,7 +57,13 @@ private:
     void Call(ProcessorState& cpu);
     void Return(ProcessorState& cpu);
     void FinishAfterRefresh();
+    void LocateLine();
     void SearchLine(bool locateOnly);
+    [[gnu::noinline]] void SearchAndSelectLine(bool locateOnly);
+    std::int64_t FindLine(std::int32_t pc, std::int64_t current);
+    std::int64_t IndexedSearch(std::int32_t pc, std::int64_t backHigh, std::int64_t forwardLow,
+                               std::int64_t forwardHigh);
+    void RebuildLineIndex();
 
     ProcessorState& cpu_;
     const InstructionTable& instructions_;
@@ -60,6 +74,16 @@ private:
     MachineViews& views_;
     platform::EventPump& pump_;
     std::array<std::int16_t, 256> tstates_{};
+    // For assembled tables: the lines of each address as ascending chains (first line per address,
+    // next line with the same address per line), so a search costs the lines at PC, not the lines
+    // in between. Rebuilt when the tables' generation changes.
+    std::uint64_t indexedGeneration_ = 0;
+    std::vector<std::int32_t> firstLineAt_;
+    std::vector<std::int32_t> nextLineSameAddress_;
+    // Per address: its one line, kNoLine when no line has it, kSearchLines when the ranges decide.
+    static constexpr std::int32_t kNoLine = -1;
+    static constexpr std::int32_t kSearchLines = -2;
+    std::vector<std::int32_t> onlyLineAt_;
     // One complete instruction per opcode, common end included; Execute jumps through it.
     static const std::array<Handler, 256> handlers_;
 };

@@ -194,12 +194,24 @@ TEST_F(InterpreterTest, SearchTakesTheNearestEarlierLineThenTheFirstLaterOne) {
     tables.LineCount = 6;  // several lines at 1005H, as overlapping origins can produce
     tables.LineAddress = {0x1005, 0x1000, 0x1005, 0x1001, 0x1005, 0x1002, 0x1005, -1};
     cpu.Running = true;
-    cpu.ProgramCounter = 0x1005;
-    for (const auto& [from, to] : {std::pair{4, 2}, {6, 4}, {2, 2}, {1, 2}, {0, 0}, {-3, 0}, {9, 6}}) {
-        cpu.CurrentLine = from;
-        interpreter.Execute(true);  // LineStart and LineLength are missing: selects nothing harmful
-        EXPECT_EQ(cpu.CurrentLine, to) << "from line " << from;
+    // Generation 0 is a table built by hand, searched line by line; an assembled one (generation 1)
+    // is searched through the interpreter's address index, which must give the same answers.
+    for (const std::uint64_t generation : {0u, 1u}) {
+        tables.Generation = generation;
+        cpu.ProgramCounter = 0x1005;
+        for (const auto& [from, to] : {std::pair{4, 2}, {6, 4}, {2, 2}, {1, 2}, {0, 0}, {-3, 0}, {9, 6}}) {
+            cpu.CurrentLine = from;
+            interpreter.Execute(true);  // LineStart and LineLength are missing: selects nothing harmful
+            EXPECT_EQ(cpu.CurrentLine, to) << "from line " << from << ", generation " << generation;
+        }
+        cpu.ProgramCounter = 0x1002;  // the only line of its address, found from either side
+        for (const int from : {0, 1, 6}) {
+            cpu.CurrentLine = from;
+            interpreter.Execute(true);
+            EXPECT_EQ(cpu.CurrentLine, 5) << "from line " << from << ", generation " << generation;
+        }
     }
+    tables.Generation = 0;
     cpu.CurrentLine = 1;  // line 0 is never found by the backward search
     cpu.ProgramCounter = 0x1000;
     tables.LineAddress = {0x1005, 0x1000, -1, -1, -1, -1, -1, -1};
