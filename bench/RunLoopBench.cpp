@@ -1,7 +1,7 @@
 // Emulated instructions per second of the run loop, headless: the run window's cycle driven through
 // the console front end, as `vantric-cli run` drives it, with a few hundred breakpoints assembled.
 //
-//   build/release/bin/RunLoopBench [instructions]     (default 300000000)
+//   build/release/bin/RunLoopBench [passes]     (1 to 65535 outer passes of 2045 instructions; default 65535)
 
 #include <chrono>
 #include <cstdio>
@@ -23,11 +23,13 @@ using namespace vantric;
 
 namespace {
 
-// A nested countdown that never ends: memory reads and writes, a call and a return per inner pass.
-std::string LoopProgram(int breakpoints) {
-    std::string text =
-        ";ORG 1000H\r\n"
-        "        LXI SP,0F000H\r\n"
+// A nested countdown: memory reads and writes, a call and a return every inner pass. It executes
+// 3 + 2045 * passes instructions and ends with HLT.
+std::string LoopProgram(int passes, int breakpoints) {
+    char start[160];
+    std::snprintf(start, sizeof start, ";ORG 1000H\r\n        LXI SP,0F000H\r\n        LXI D,%XH\r\n", passes);
+    std::string text = start;
+    text +=
         "OUTER:  MVI B,0FFH\r\n"
         "INNER:  LDA 2000H\r\n"
         "        INR A\r\n"
@@ -35,10 +37,13 @@ std::string LoopProgram(int breakpoints) {
         "        CALL WORK\r\n"
         "        DCR B\r\n"
         "        JNZ INNER\r\n"
-        "        JMP OUTER\r\n"
+        "        DCX D\r\n"
+        "        MOV A,D\r\n"
+        "        ORA E\r\n"
+        "        JNZ OUTER\r\n"
+        "        HLT\r\n"
         "WORK:   MOV C,A\r\n"
-        "        RET\r\n"
-        "        HLT\r\n";
+        "        RET\r\n";
     // Breakpoints on code the loop never reaches, so every instruction pays for the test.
     for (int i = 0; i < breakpoints; ++i) text += ";BREAK\r\n        NOP\r\n";
     return text;
@@ -47,7 +52,12 @@ std::string LoopProgram(int breakpoints) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const long long instructions = argc > 1 ? std::atoll(argv[1]) : 300000000LL;
+    const int passes = argc > 1 ? std::atoi(argv[1]) : 65535;
+    if (passes < 1 || passes > 65535) {
+        std::cerr << "passes must be 1 to 65535\n";
+        return 64;
+    }
+    const long long instructions = 3 + 2045LL * passes;
     auto app = std::make_unique<AppState>();
     const std::string dataPath = std::string(VANTRIC_BENCH_DATA_DIR) + "/InstSet.Dat";
     if (ReadInstructionSetFile(dataPath, app->Instructions).Status != InstructionSetReadStatus::Ok) {
@@ -59,7 +69,7 @@ int main(int argc, char** argv) {
 
     std::ostringstream progress;
     console::ConsoleEditor editor;
-    editor.SetText(LoopProgram(300));
+    editor.SetText(LoopProgram(passes, 300));
     console::ConsoleStatusBar status;
     std::ostringstream errors;
     console::ConsoleMessageBox messages(errors);
@@ -74,13 +84,12 @@ int main(int argc, char** argv) {
     Compiler compiler(app->Processor, app->Instructions, app->Assembly, editor, status, pump);
     RunWindowPresenter presenter(*app, compiler, interpreter, window, editor, status, messages, pump, clock, views);
     window.OnActivate([&presenter] { presenter.Form_Activate(); });
-    presenter.SetInstructionLimit(instructions);
 
     const auto start = std::chrono::steady_clock::now();
     presenter.BeginRun();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-    if (!presenter.InstructionLimitReached() || app->Assembly.BreakpointCount != 300) {
+    if (progress.str().find("Execution finished") == std::string::npos || app->Assembly.BreakpointCount != 300) {
         std::cerr << "the run did not go as planned:\n" << progress.str();
         return 1;
     }

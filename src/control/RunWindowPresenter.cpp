@@ -193,6 +193,16 @@ void RunWindowPresenter::RunPhase() {
 }
 
 void RunWindowPresenter::RunLoop() {
+    if (trace_)
+        RunLoop<true>();
+    else
+        RunLoop<false>();
+}
+
+// The traced loop reads each instruction's address and opcode before executing it; the plain loop
+// leaves that out of the hot path.
+template <bool Traced>
+void RunWindowPresenter::RunLoop() {
     ProcessorState& cpu = app_.Processor;
     AssemblyTables& tables = app_.Assembly;
     // Window events run only every 100 instructions (and after each one while registers are
@@ -201,10 +211,14 @@ void RunWindowPresenter::RunLoop() {
     std::int64_t remaining = instructionLimit_;
     do {
         ++counter;
-        const std::int32_t address = cpu.ProgramCounter;
-        const std::uint8_t opcode = cpu.Memory[static_cast<std::uint16_t>(address)];
+        [[maybe_unused]] std::int32_t address = 0;
+        [[maybe_unused]] std::uint8_t opcode = 0;
+        if constexpr (Traced) {
+            address = cpu.ProgramCounter;
+            opcode = cpu.Memory[static_cast<std::uint16_t>(address)];
+        }
         interpreter_.Execute(false);
-        if (trace_) trace_->AfterInstruction(address, opcode);
+        if constexpr (Traced) trace_->AfterInstruction(address, opcode);
         if (breakpointAt_[static_cast<std::uint16_t>(cpu.ProgramCounter)]) {
             app_.Control.BreakpointHit = true;
             tables.StopRequested = true;

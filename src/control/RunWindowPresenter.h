@@ -52,6 +52,8 @@ private:
     bool AssemblyPhase();
     void RunPhase();
     void RunLoop();
+    template <bool Traced>
+    void RunLoop();
     void EndPhase();
     void Report(const std::string& text);  // a progress line that panel 1 repeats
     void RebuildBreakpointTable();
