@@ -68,7 +68,9 @@ void RunWindowPresenter::BeginCompile() {
 void RunWindowPresenter::BeginRun() {
     ProcessorState& cpu = app_.Processor;
     if (!cpu.Running) {
-        cpu.ProgramCounter = app_.Assembly.StartAddress;
+        // Before anything is assembled there is no start address (-1), and PC must keep holding an
+        // address; the cycle sets PC again once the assembly has found one.
+        if (app_.Assembly.StartAddress >= 0) cpu.ProgramCounter = app_.Assembly.StartAddress;
         cpu.CurrentLine = 0;
     }
     app_.Control.Mode = RunMode::Run;

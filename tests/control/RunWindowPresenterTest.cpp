@@ -129,10 +129,13 @@ TEST_F(RunWindowTest, RuntimeErrorAndMissingCodeAreReported) {
     EXPECT_EQ(messages.beeps, 1);
     EXPECT_FALSE(app->Processor.Running);
 
+    app->Assembly.StartAddress = -1;  // as before the first assembly
+    app->Processor.ProgramCounter = 0x1000;
     Load(Source({"; nothing", "LABEL:"}));
     run.BeginRun();
     EXPECT_EQ(Lines().back(), "No code to execute !");
     EXPECT_EQ(status.Panel(1), "No code to execute !");
+    EXPECT_EQ(app->Processor.ProgramCounter, 0x1000);  // never the -1 of "no start address"
 }
 
 TEST_F(RunWindowTest, UnsupportedInstructionsWarnOncePerShowing) {
