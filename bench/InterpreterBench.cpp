@@ -41,6 +41,7 @@
 
 #include "assembler/AssemblyTables.h"
 #include "cli/ConsolePlatform.h"
+#include "cli/ConsoleRunWindow.h"
 #include "core/InstructionSetFile.h"
 #include "core/Interpreter.h"
 #include "core/MemoryWriter.h"
@@ -92,12 +93,12 @@ int main(int argc, char** argv) {
     MemoryDumpSettings dump;
     console::AbsentMemoryGrid grid;
     MemoryWriter memory(cpu, dump, grid);
-    console::ConsoleProgressList progress(std::cout);
+    console::ConsoleRunWindow window(std::cout);
     console::ConsoleEditor editor;
     console::AbsentMachineViews views;
     console::ConsoleEventPump pump;
     platform::EventPump& events = pump;
-    Interpreter interpreter(cpu, instructions, tables, memory, progress, editor, views, pump);
+    Interpreter interpreter(cpu, instructions, tables, memory, window.ProgressList(), editor, views, pump);
 
     LoadProgram(cpu, tables);
     std::vector<std::uint8_t> breakpointAt(kMemorySize, 0);

@@ -105,17 +105,6 @@ public:
     double SecondsSinceMidnight() const override;
 };
 
-// Lines the run window would append to its progress list, printed one per line as they come.
-class ConsoleProgressList : public platform::ListBox {
-public:
-    explicit ConsoleProgressList(std::ostream& out) : out_(out) {}
-    void Clear() override {}
-    void AddItem(const std::string& text) override { out_ << text << '\n'; }
-
-private:
-    std::ostream& out_;
-};
-
 // Nothing is on screen to refresh.
 class AbsentMachineViews : public MachineViews {
 public:
