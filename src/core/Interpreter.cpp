@@ -21,6 +21,19 @@ constexpr int kReturnTakenExtra = 6;
 // Sets PC one before `target`, so that the common end's increment lands on it.
 inline void JumpBefore(ProcessorState& cpu, int target) { cpu.ProgramCounter = (target - 1) & 0xFFFF; }
 
+// The arithmetic or logic operation that bits 5 to 3 choose, for ADD..CMP and ADI..CPI alike.
+template <int Operation>
+inline void AccumulatorOperation(ProcessorState& cpu, int x) {
+    if constexpr (Operation == 0) AddToAccumulator(cpu, x, 0);
+    else if constexpr (Operation == 1) AddToAccumulator(cpu, x, TestFlag(cpu, FlagCY));
+    else if constexpr (Operation == 2) SubtractFromAccumulator(cpu, x, 0);
+    else if constexpr (Operation == 3) SubtractFromAccumulator(cpu, x, TestFlag(cpu, FlagCY));
+    else if constexpr (Operation == 4) AndWithAccumulator(cpu, x);
+    else if constexpr (Operation == 5) XorWithAccumulator(cpu, x);
+    else if constexpr (Operation == 6) OrWithAccumulator(cpu, x);
+    else CompareWithAccumulator(cpu, x);
+}
+
 // The highest index from `from` down to 1 whose entry is `value`, or -1.
 std::int64_t LastMatchDownFrom(const std::int32_t* entries, std::int64_t from, std::int32_t value) {
     for (std::int64_t i = from; i > 0; --i)
@@ -149,15 +162,7 @@ inline void Interpreter::Perform(ProcessorState& cpu) {
     } else if constexpr (Opcode < 0x80) {  // MOV d, r
         SetRegister(cpu, memory_, ddd, GetRegister(cpu, sss));
     } else if constexpr (Opcode < 0xC0) {
-        const int x = GetRegister(cpu, sss);
-        if constexpr (ddd == 0) AddToAccumulator(cpu, x, 0);
-        else if constexpr (ddd == 1) AddToAccumulator(cpu, x, TestFlag(cpu, FlagCY));
-        else if constexpr (ddd == 2) SubtractFromAccumulator(cpu, x, 0);
-        else if constexpr (ddd == 3) SubtractFromAccumulator(cpu, x, TestFlag(cpu, FlagCY));
-        else if constexpr (ddd == 4) AndWithAccumulator(cpu, x);
-        else if constexpr (ddd == 5) XorWithAccumulator(cpu, x);
-        else if constexpr (ddd == 6) OrWithAccumulator(cpu, x);
-        else CompareWithAccumulator(cpu, x);
+        AccumulatorOperation<ddd>(cpu, GetRegister(cpu, sss));
     } else if constexpr (sss == 0) {  // Rcond
         if (ConditionMet(cpu, ddd)) {
             Return(cpu);
@@ -239,15 +244,7 @@ inline void Interpreter::Perform(ProcessorState& cpu) {
             cpu.StackPointer = static_cast<std::uint16_t>(cpu.StackPointer - 2);
         }
     } else if constexpr (sss == 6) {  // immediate arithmetic and logic
-        const int x = FetchOperand(cpu, 1);
-        if constexpr (ddd == 0) AddToAccumulator(cpu, x, 0);
-        else if constexpr (ddd == 1) AddToAccumulator(cpu, x, TestFlag(cpu, FlagCY));
-        else if constexpr (ddd == 2) SubtractFromAccumulator(cpu, x, 0);
-        else if constexpr (ddd == 3) SubtractFromAccumulator(cpu, x, TestFlag(cpu, FlagCY));
-        else if constexpr (ddd == 4) AndWithAccumulator(cpu, x);
-        else if constexpr (ddd == 5) XorWithAccumulator(cpu, x);
-        else if constexpr (ddd == 6) OrWithAccumulator(cpu, x);
-        else CompareWithAccumulator(cpu, x);
+        AccumulatorOperation<ddd>(cpu, FetchOperand(cpu, 1));
     } else {  // RST n
         WarnUnsupported("RST", Opcode);
     }
