@@ -50,14 +50,8 @@ std::string ErrorLineText(const std::string& text, std::int32_t errorStart) {
 }
 
 int RunAssembleCommand(AppState& app, const CliOptions& options, std::ostream& out, std::ostream& err) {
-    const ProgramFileText file = ReadProgramFile(options.ProgramFile);
-    if (!file.Ok) {
-        err << "vantric-cli: " << file.Error << '\n';
-        return ExitProgramUnreadable;
-    }
-
     ConsoleEditor editor;
-    editor.SetText(file.Text);
+    if (!LoadProgramIntoEditor(options.ProgramFile, editor, err)) return ExitProgramUnreadable;
     ConsoleStatusBar status;
     ConsoleEventPump events;
     Compiler compiler(app.Processor, app.Instructions, app.Assembly, editor, status, events);

@@ -56,4 +56,14 @@ ProgramFileText ReadProgramFile(const std::string& path) {
     return result;
 }
 
+bool LoadProgramIntoEditor(const std::string& path, platform::Editor& editor, std::ostream& err) {
+    const ProgramFileText file = ReadProgramFile(path);
+    if (!file.Ok) {
+        err << "vantric-cli: " << file.Error << '\n';
+        return false;
+    }
+    editor.SetText(file.Text);
+    return true;
+}
+
 }  // namespace vantric::console

@@ -46,14 +46,8 @@ void PrintDump(const ProcessorState& cpu, const MemoryDumpRequest& dump, std::os
 }  // namespace
 
 int RunProgramCommand(const CliOptions& options, AppState& app, std::ostream& out, std::ostream& err) {
-    const ProgramFileText file = ReadProgramFile(options.ProgramFile);
-    if (!file.Ok) {
-        err << "vantric-cli: " << file.Error << '\n';
-        return ExitProgramUnreadable;
-    }
-
     ConsoleEditor editor;
-    editor.SetText(file.Text);
+    if (!LoadProgramIntoEditor(options.ProgramFile, editor, err)) return ExitProgramUnreadable;
     ConsoleStatusBar status;
     ConsoleMessageBox messages(err);
     ConsoleEventPump pump;
