@@ -2,7 +2,7 @@
 #include <functional>
 #include <memory>
 
-#include "qt/ViewsHarness.h"
+#include "qt/HarnessSetUp.h"
 #include "support/Fakes.h"
 
 using namespace vantric;
@@ -43,11 +43,7 @@ class MemoryColumnsDialogTest : public QObject {
 private slots:
     void init() {
         app = std::make_unique<AppState>();
-        app->Processor.ApplyResetValues();
-        harness = std::make_unique<qt::ViewsHarness>(*app, messages);
-        harness->Start();
-        harness->show();
-        harness->activateWindow();
+        harness = ShowHarness(*app, messages);
         QVERIFY(QTest::qWaitForWindowActive(harness.get()));
     }
     void cleanup() { harness.reset(); }

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "qt/TwipsLayout.h"
-#include "qt/ViewsHarness.h"
+#include "qt/HarnessSetUp.h"
 #include "support/Fakes.h"
 
 using namespace vantric;
@@ -32,11 +32,7 @@ class MemoryGridWidgetTest : public QObject {
 private slots:
     void init() {
         app = std::make_unique<AppState>();
-        app->Processor.ApplyResetValues();
-        harness = std::make_unique<qt::ViewsHarness>(*app, messages);
-        harness->Start();
-        harness->show();
-        harness->activateWindow();
+        harness = ShowHarness(*app, messages);
         QVERIFY(QTest::qWaitForWindowActive(harness.get()));
     }
     void cleanup() { harness.reset(); }

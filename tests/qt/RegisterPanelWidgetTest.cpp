@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "qt/ViewsHarness.h"
+#include "qt/HarnessSetUp.h"
 #include "support/Fakes.h"
 
 using namespace vantric;
@@ -18,11 +18,7 @@ class RegisterPanelWidgetTest : public QObject {
 private slots:
     void init() {
         app = std::make_unique<AppState>();
-        app->Processor.ApplyResetValues();
-        harness = std::make_unique<qt::ViewsHarness>(*app, messages);
-        harness->Start();
-        harness->show();
-        harness->activateWindow();
+        harness = ShowHarness(*app, messages);
         QVERIFY(QTest::qWaitForWindowActive(harness.get()));
     }
     void cleanup() { harness.reset(); }

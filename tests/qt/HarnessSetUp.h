@@ -1,0 +1,21 @@
+#pragma once
+// The views harness over a freshly reset machine, shown and asked to become the active window.
+
+#include <memory>
+
+#include "qt/ViewsHarness.h"
+#include "shell/AppState.h"
+#include "support/Fakes.h"
+
+namespace vantric {
+
+inline std::unique_ptr<qt::ViewsHarness> ShowHarness(AppState& app, fakes::FakeMessageBox& messages) {
+    app.Processor.ApplyResetValues();
+    auto harness = std::make_unique<qt::ViewsHarness>(app, messages);
+    harness->Start();
+    harness->show();
+    harness->activateWindow();
+    return harness;
+}
+
+}  // namespace vantric
