@@ -47,6 +47,12 @@ void ConsoleEditor::SetSelLength(int length) {
     selLength_ = std::clamp(length, 0, static_cast<int>(text_.size()) - selStart_);
 }
 
+void ConsoleEditor::SetSelText(const std::string& text) {
+    text_.replace(selStart_, selLength_, text);
+    selStart_ += static_cast<int>(text.size());
+    selLength_ = 0;
+}
+
 double ConsoleClock::SecondsSinceMidnight() const {
     const auto now = std::chrono::system_clock::now();
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);

@@ -87,6 +87,9 @@ public:
     int SelLength() const override { return selLength_; }
     void SetSelLength(int length) override;
     void SetReadOnly(bool) override {}
+    std::string SelText() const override { return text_.substr(selStart_, selLength_); }
+    void SetSelText(const std::string& text) override;
+    int FirstWideCharacter() const override { return -1; }
 
 private:
     std::string text_;

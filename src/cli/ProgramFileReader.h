@@ -14,17 +14,11 @@ struct ProgramFileText {
     std::string Error;  // when not Ok: the file's name and why it could not be read
 };
 
-// Files larger than this are refused rather than read.
-inline constexpr long long kMaxProgramFileBytes = 256LL * 1024 * 1024;
-
 // Reads `path` as bytes (Latin-1). CR LF breaks stay, a LF without a CR before it becomes CR LF;
 // a lone CR is kept as an ordinary character.
 ProgramFileText ReadProgramFile(const std::string& path);
 
 // Reads `path` into `editor`; when it cannot be read, says why on `err` and returns false.
 bool LoadProgramIntoEditor(const std::string& path, platform::Editor& editor, std::ostream& err);
-
-// The same conversion of LF-only line breaks, on text already in memory.
-std::string ToCrLfText(const std::string& bytes);
 
 }  // namespace vantric::console

@@ -17,6 +17,12 @@ public:
     virtual int SelLength() const = 0;
     virtual void SetSelLength(int length) = 0;
     virtual void SetReadOnly(bool readOnly) = 0;
+    virtual std::string SelText() const = 0;
+    // Replaces the selection (or inserts at the caret); the caret ends just after the new text, with
+    // nothing selected. An edit of the document like any other.
+    virtual void SetSelText(const std::string& text) = 0;
+    // The position of the first character that 8 bits cannot hold (Text() shows it as '?'), or -1.
+    virtual int FirstWideCharacter() const = 0;
 };
 
 }  // namespace vantric::platform

@@ -1,5 +1,6 @@
 #include "qt/DesktopApp.h"
 
+#include "platform/KeyCodes.h"
 #include "qt/ToolbarIcons.h"
 
 namespace vantric::qt {
@@ -19,6 +20,7 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
       grid_(Embed(window_, platform::MainWindowControl::MemoryGrid, new MemoryGridView)),
       entryBox_(Embed(window_, platform::MainWindowControl::EntryBox, new DirectEntryBox)),
       columnsDialog_(new MemoryColumnsDialog(&window_)),
+      findDialog_(new FindDialog(&window_)),
       pump_(watchWakeUps),
       writer_(app.Processor, app.MemoryDump, *grid_),
       registerPresenter_(app.Processor, *registerPanel_, window_.Status(), [this] { window_.FocusEditor(); }),
@@ -32,27 +34,57 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
       runPresenter_(app, compiler_, interpreter_, runWindow_, window_.Editor(), window_.Status(), messages_, pump_,
                     clock_, views_),
       step_(app, runPresenter_, interpreter_, window_.Editor(), window_.Status(), messages_, views_),
+      files_(app.ProgramFile, {window_, window_.Editor(), messages_, fileDialogs_, fileStore_, step_, views_}),
+      editorCommands_(app.ProgramFile, window_.Editor(), clipboard_),
+      findPresenter_(*findDialog_, window_.Editor(), messages_, pump_),
       commands_(window_),
       presenter_(app,
                  MainWindowParts{window_, window_.Status(), splash_, messages_, host, pump_, *grid_, views_, step_,
-                                 interpreter_},
+                                 interpreter_, files_},
                  std::move(commandLine)) {
     window_.setWindowIcon(ApplicationIcon());
     window_.AddSecondaryWindow(&runWindow_);
     window_.AddSecondaryWindow(columnsDialog_);
+    window_.AddSecondaryWindow(findDialog_);
     runWindow_.SetPresenter(&runPresenter_);
     registerPanel_->Bind(&registerPresenter_);
     grid_->Bind(&entryPresenter_);
     entryBox_->Bind(&entryPresenter_);
     columnsDialog_->Bind(&columnsPresenter_);
+    findDialog_->Bind(&findPresenter_);
     window_.SetPresenter(&presenter_);
     window_.SetCommands(&commands_);
     window_.Editor().OnTextChanged([this] { presenter_.txtCode_Change(); });
     window_.Editor().OnFocusIn([this] { entryPresenter_.HideEntryBox(); });
+    window_.Editor().OnKeyDown([this](int key, bool ctrl) { return editorCommands_.txtCode_KeyDown(key, ctrl); });
+    window_.Editor().OnClipboardKeyDone([this](int key) {
+        commands_.Execute(key == platform::kKeyX ? CommandId::Cut : key == platform::kKeyC ? CommandId::Copy
+                                                                                            : CommandId::Paste);
+    });
 
     ConnectExecutionCommands(commands_, runPresenter_, step_);
     commands_.Connect(CommandId::Refresh, [this] { views_.mnuRefresh_Click(); });
     commands_.Connect(CommandId::MemoryColumns, [this] { columnsPresenter_.ShowDialog(); });
+    ConnectFileCommands();
+    ConnectEditCommands();
+}
+
+void DesktopApp::ConnectFileCommands() {
+    commands_.Connect(CommandId::New, [this] { files_.NewProgram(); });
+    commands_.Connect(CommandId::Open, [this] { files_.OpenProgram(); });
+    commands_.Connect(CommandId::Save, [this] { files_.SaveProgram(); });
+    commands_.Connect(CommandId::SaveAs, [this] { files_.SaveProgramAs(); });
+}
+
+void DesktopApp::ConnectEditCommands() {
+    commands_.Connect(CommandId::Cut, [this] { editorCommands_.mnuCut_Click(); });
+    commands_.Connect(CommandId::Copy, [this] { editorCommands_.mnuCopy_Click(); });
+    commands_.Connect(CommandId::Paste, [this] { editorCommands_.mnuPaste_Click(); });
+    commands_.Connect(CommandId::Delete, [this] { editorCommands_.mnuDelete_Click(); });
+    commands_.Connect(CommandId::SelectAll, [this] { editorCommands_.mnuSelAll_Click(); });
+    commands_.Connect(CommandId::InsertBreakpoint, [this] { editorCommands_.mnuInsBrk_Click(); });
+    commands_.Connect(CommandId::Find, [this] { findPresenter_.mnuFind_Click(); });
+    commands_.Connect(CommandId::Replace, [this] { findPresenter_.mnuReplace_Click(); });
 }
 
 DesktopApp::~DesktopApp() {
@@ -61,6 +93,9 @@ DesktopApp::~DesktopApp() {
     window_.SetCommands(nullptr);
     window_.Editor().OnTextChanged(nullptr);
     window_.Editor().OnFocusIn(nullptr);
+    window_.Editor().OnKeyDown(nullptr);
+    window_.Editor().OnClipboardKeyDone(nullptr);
+    findDialog_->Bind(nullptr);
     runWindow_.SetPresenter(nullptr);
     registerPanel_->Bind(nullptr);
     grid_->Bind(nullptr);

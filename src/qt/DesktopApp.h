@@ -8,13 +8,19 @@
 #include "control/StepController.h"
 #include "core/Interpreter.h"
 #include "core/MemoryWriter.h"
+#include "editing/EditorCommands.h"
+#include "editing/FindDialogPresenter.h"
+#include "editing/ProgramFiles.h"
+#include "platform/LocalFileStore.h"
 #include "platform/ProgramHost.h"
 #include "platform/SplashWindow.h"
 #include "qt/DirectEntryBox.h"
+#include "qt/FindDialog.h"
 #include "qt/MainWindow.h"
 #include "qt/MemoryColumnsDialog.h"
 #include "qt/MemoryGridView.h"
 #include "qt/QtEventPump.h"
+#include "qt/QtFileDialogs.h"
 #include "qt/QtPlatform.h"
 #include "qt/RegisterPanelWidget.h"
 #include "qt/RunWindow.h"
@@ -44,12 +50,16 @@ public:
     RegisterPanelWidget& Registers() { return *registerPanel_; }
     MemoryGridView& Grid() { return *grid_; }
     MemoryColumnsDialog& ColumnsDialog() { return *columnsDialog_; }
+    FindDialog& FindReplaceDialog() { return *findDialog_; }
     MainCommands& Commands() { return commands_; }
     MainWindowPresenter& Presenter() { return presenter_; }
     RunWindowPresenter& RunPresenter() { return runPresenter_; }
     QtEventPump& Pump() { return pump_; }
 
 private:
+    void ConnectFileCommands();
+    void ConnectEditCommands();
+
     AppState& app_;
     MainWindow window_;
     RunWindow runWindow_{&window_};
@@ -58,8 +68,12 @@ private:
     MemoryGridView* grid_;
     DirectEntryBox* entryBox_;
     MemoryColumnsDialog* columnsDialog_;
+    FindDialog* findDialog_;
 
     QtMessageBox messages_{&window_};
+    QtFileDialogs fileDialogs_{&window_};
+    QtClipboard clipboard_;
+    platform::LocalFileStore fileStore_;
     platform::AbsentSplashWindow splash_;
     QtEventPump pump_;
     QtClock clock_;
@@ -74,6 +88,9 @@ private:
     Compiler compiler_;
     RunWindowPresenter runPresenter_;
     StepController step_;
+    ProgramFiles files_;
+    EditorCommands editorCommands_;
+    FindDialogPresenter findPresenter_;
     MainCommands commands_;
     MainWindowPresenter presenter_;
 };

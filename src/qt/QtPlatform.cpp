@@ -2,21 +2,25 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QStringDecoder>
 #include <cstdlib>
 #include <iostream>
 
 namespace vantric::qt {
 
 namespace {
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+// Messages may name files, whose paths are UTF-8 on this system; other texts are 8-bit characters.
+QString DisplayText(const std::string& text) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    return utf8.hasError() ? QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())) : decoded;
 }
 }  // namespace
 
 platform::MessageAnswer QtMessageBox::Show(const std::string& text, const std::string& title,
                                            platform::MessageButtons buttons, platform::MessageIcon icon) {
     QMessageBox box(icon == platform::MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    Latin1(title), Latin1(text), QMessageBox::NoButton, owner_);
+                    DisplayText(title), DisplayText(text), QMessageBox::NoButton, owner_);
     if (buttons == platform::MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();

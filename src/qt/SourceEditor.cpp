@@ -1,8 +1,10 @@
 #include "qt/SourceEditor.h"
 
+#include <QKeyEvent>
 #include <algorithm>
 
 #include "editing/EditorText.h"
+#include "platform/KeyCodes.h"
 
 namespace vantric::qt {
 
@@ -10,6 +12,18 @@ namespace {
 std::u16string_view View(const QString& text) {
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
+// The platform key code of a key event: letters as their upper-case character, Tab (also Shift+Tab)
+// as Tab; 0 for keys the logic does not look at.
+int KeyCodeOf(const QKeyEvent& event) {
+    const int key = event.key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return platform::kKeyTab;
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;  // Qt's letter keys are their ASCII codes
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return platform::kKeyReturn;
+    return 0;
+}
+
+bool IsClipboardKey(int code) { return code == platform::kKeyX || code == platform::kKeyC || code == platform::kKeyV; }
+
 }  // namespace
 
 SourceEditor::SourceEditor(QWidget* parent) : QPlainTextEdit(parent) {
@@ -78,6 +92,38 @@ void SourceEditor::Select(int start, int end) {
     cursor.setPosition(start, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
     ensureCursorVisible();
+}
+
+std::string SourceEditor::SelText() const {
+    const QString selected = textCursor().selectedText();
+    return editor_text::FromWidget(View(selected));
+}
+
+void SourceEditor::SetSelText(const std::string& text) {
+    const std::u16string widget = editor_text::ToWidget(text);
+    QTextCursor cursor = textCursor();
+    cursor.insertText(QString::fromUtf16(widget.data(), static_cast<qsizetype>(widget.size())));
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+int SourceEditor::FirstWideCharacter() const {
+    const std::u16string widget = WidgetText();
+    for (std::size_t i = 0; i < widget.size(); ++i)
+        if (widget[i] > 0xFF && widget[i] != u'\u2029' && widget[i] != u'\u2028')
+            return editor_text::ToLogicalPosition(widget, static_cast<int>(i));
+    return -1;
+}
+
+void SourceEditor::keyPressEvent(QKeyEvent* event) {
+    const int code = KeyCodeOf(*event);
+    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+    if (keyDown_ && code != 0 && keyDown_(code, ctrl)) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+    if (ctrl && IsClipboardKey(code) && clipboardKeyDone_) clipboardKeyDone_(code);
 }
 
 void SourceEditor::focusInEvent(QFocusEvent* event) {

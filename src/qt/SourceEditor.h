@@ -16,6 +16,11 @@ public:
     // Every change of the text, typed or set by the program.
     void OnTextChanged(std::function<void()> handler) { textChanged_ = std::move(handler); }
     void OnFocusIn(std::function<void()> handler) { focusIn_ = std::move(handler); }
+    // Each key going down, as a platform key code with the Ctrl state; true swallows the key.
+    void OnKeyDown(std::function<bool(int keyCode, bool ctrl)> handler) { keyDown_ = std::move(handler); }
+    // After the editor has performed a Ctrl+X, Ctrl+C or Ctrl+V itself: the keystroke, as a key code,
+    // goes on to the command its shortcut names (the editor keeps Qt's shortcut from firing).
+    void OnClipboardKeyDone(std::function<void(int keyCode)> handler) { clipboardKeyDone_ = std::move(handler); }
 
     std::string Text() const override;
     void SetText(const std::string& text) override;
@@ -24,9 +29,13 @@ public:
     int SelLength() const override;
     void SetSelLength(int length) override;
     void SetReadOnly(bool readOnly) override { setReadOnly(readOnly); }
+    std::string SelText() const override;
+    void SetSelText(const std::string& text) override;
+    int FirstWideCharacter() const override;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::u16string WidgetText() const;
@@ -35,6 +44,8 @@ private:
 
     std::function<void()> textChanged_;
     std::function<void()> focusIn_;
+    std::function<bool(int, bool)> keyDown_;
+    std::function<void(int)> clipboardKeyDone_;
 };
 
 }  // namespace vantric::qt

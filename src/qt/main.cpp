@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <memory>
 
 #include "editing/CommandLine.h"
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
     // Qt has taken its own options out of the arguments by now.
     std::vector<std::string> arguments;
     const QStringList given = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(given[i].toStdString());
+    for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(QFile::encodeName(given[i]).toStdString());
 
     auto app = std::make_unique<vantric::AppState>();
     vantric::qt::QtProgramHost host;

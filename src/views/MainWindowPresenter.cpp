@@ -1,8 +1,5 @@
 #include "views/MainWindowPresenter.h"
 
-#include "editing/CommandLine.h"
-#include "editing/WindowCaption.h"
-
 namespace vantric {
 
 using platform::MainWindowControl;
@@ -16,6 +13,7 @@ MainWindowPresenter::MainWindowPresenter(AppState& app, MainWindowParts parts, s
 void MainWindowPresenter::InitializeState() {
     ProcessorState& cpu = app_.Processor;
     app_.Assembly.BreakpointCount = 0;
+    app_.ProgramFile.ClipboardKeyHandled = false;
     app_.ProgramFile.CurrentFileName.clear();
     cpu.Running = false;
     app_.MemoryDump.GridRebuildNeeded = true;
@@ -46,7 +44,7 @@ bool MainWindowPresenter::Form_Load() {
     if (loader_.LoadInstructionSet() == InstructionSetLoadOutcome::Ended) return false;
     // The interpreter was built before the table was filled.
     parts_.Engine.ReloadTStates();
-    UpdateWindowCaption();
+    parts_.Files.UpdateWindowCaption();
 
     parts_.Grid.SetCellText(0, 0, "Address");
     parts_.Grid.SetCellText(0, 1, "Contents");
@@ -72,7 +70,7 @@ bool MainWindowPresenter::Form_Load() {
     parts_.Pump.ProcessEvents();
     if (parts_.Splash.IsVisible()) parts_.Splash.Focus();
     app_.MainWindow.StartupInProgress = false;
-    OpenStartupFile(commandLine_);
+    parts_.Files.OpenStartupFile(commandLine_);
     return true;
 }
 
@@ -95,7 +93,7 @@ void MainWindowPresenter::Form_Resize() {
 }
 
 bool MainWindowPresenter::Form_QueryUnload() {
-    if (confirmClose_ && !confirmClose_()) return false;
+    if (!parts_.Files.ConfirmSaveChanges()) return false;
     parts_.Window.Hide();
     parts_.Window.CloseAllWindows();
     return true;
@@ -104,16 +102,6 @@ bool MainWindowPresenter::Form_QueryUnload() {
 void MainWindowPresenter::txtCode_Change() {
     app_.ProgramFile.ProgramModified = true;
     app_.Assembly.RecompileNeeded = true;
-}
-
-void MainWindowPresenter::UpdateWindowCaption() {
-    parts_.Window.SetCaption(WindowCaption(app_.ProgramFile.CurrentFileName));
-}
-
-void MainWindowPresenter::OpenStartupFile(const std::string& commandLine) {
-    if (!commandLine.empty()) app_.ProgramFile.CurrentFileName = StartupFileName(commandLine);
-    app_.ProgramFile.ProgramModified = false;
-    UpdateWindowCaption();
 }
 
 }  // namespace vantric

@@ -2,13 +2,13 @@
 // The main window: the start-up sequence, the layout and its resize rules, the focus state, the
 // change notification of the source editor and the close request.
 
-#include <functional>
 #include <string>
 
 #include "control/StepController.h"
 #include "core/InstructionSetLoader.h"
 #include "core/Interpreter.h"
 #include "core/MachineViews.h"
+#include "editing/ProgramFiles.h"
 #include "platform/EventPump.h"
 #include "platform/MainWindowView.h"
 #include "platform/MemoryGrid.h"
@@ -32,6 +32,7 @@ struct MainWindowParts {
     MachineViews& Views;
     StepController& Step;
     Interpreter& Engine;
+    ProgramFiles& Files;
 };
 
 class MainWindowPresenter {
@@ -52,19 +53,12 @@ public:
     void Form_GotFocus() { app_.MainWindow.WindowHasFocus = true; }
     void Form_LostFocus() { app_.MainWindow.WindowHasFocus = false; }
 
-    // The close request: true when the window may close, after which the main window is hidden and
-    // every window of the program closed.
+    // The close request: true when the window may close (nothing unsaved is lost), after which the
+    // main window is hidden and every window of the program closed.
     bool Form_QueryUnload();
-    // Asked before closing whether the program may go on; until it is set, closing always may.
-    void SetCloseConfirmation(std::function<bool()> confirm) { confirmClose_ = std::move(confirm); }
 
     // Every change of the editor's text, typed or made by the program.
     void txtCode_Change();
-
-    // "Vantric - [" + the program file's path, or "untitled", + "]".
-    void UpdateWindowCaption();
-    // Takes the program file's name from the command line; loading it is left to the file commands.
-    void OpenStartupFile(const std::string& commandLine);
 
 private:
     void ShowSplash();
@@ -73,7 +67,6 @@ private:
     MainWindowParts parts_;
     std::string commandLine_;
     InstructionSetLoader loader_;
-    std::function<bool()> confirmClose_;
 };
 
 }  // namespace vantric

@@ -45,13 +45,6 @@ protected:
     std::ostringstream err;
 };
 
-TEST(ProgramFileText, LfOnlyBreaksBecomeCrLfAndEverythingElseStays) {
-    EXPECT_EQ(ToCrLfText("A\nB\r\nC\rD\n"), "A\r\nB\r\nC\rD\r\n");
-    EXPECT_EQ(ToCrLfText("\n\n"), "\r\n\r\n");
-    EXPECT_EQ(ToCrLfText("\r\r\n"), "\r\r\n");
-    EXPECT_EQ(ToCrLfText(""), "");
-}
-
 TEST_F(AssembleCommandTest, FilesAreReadByteForByte) {
     std::string bytes;
     for (int c = 1; c < 256; ++c)

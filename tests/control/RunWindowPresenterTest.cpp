@@ -37,7 +37,7 @@ TEST_F(RunWindowTest, BreakpointPausesWithItsLineSelectedAndResumesPastIt) {
     EXPECT_EQ(status.Panel(1), "Breakpoint encountered - execution paused");
     EXPECT_TRUE(window.hiddenByItself);
     EXPECT_EQ(app->Processor.ProgramCounter, 0x1003);
-    EXPECT_EQ(editor.SelectedText(), "INR A\r\n");
+    EXPECT_EQ(editor.SelText(), "INR A\r\n");
     EXPECT_TRUE(run.EditorLocked());
     EXPECT_TRUE(editor.readOnly);
     EXPECT_EQ(app->Processor.TStateCount, 7 + 4);
@@ -60,7 +60,7 @@ TEST_F(RunWindowTest, PauseStopsALongLoopAtTheNextYield) {
     EXPECT_EQ(app->Processor.TStateCount, 100 * 10);
     EXPECT_TRUE(app->Processor.Running);
     EXPECT_FALSE(window.hiddenByItself);
-    EXPECT_EQ(editor.SelectedText(), "LOOP: JMP LOOP\r\n");
+    EXPECT_EQ(editor.SelText(), "LOOP: JMP LOOP\r\n");
     EXPECT_TRUE(run.EditorLocked());
 }
 
@@ -99,7 +99,7 @@ TEST_F(RunWindowTest, CompileErrorSelectsTheLineAndRunsNothing) {
     EXPECT_EQ(Lines(), (Strings{"Compiling code ...", "Compiler error : Invalid Mnemonic",
                                 "Press 'Close' to see the line containing the error"}));
     EXPECT_EQ(status.Panel(1), "Compiler error : Invalid Mnemonic");
-    EXPECT_EQ(editor.SelectedText(), "MOV A,Q\r\n");
+    EXPECT_EQ(editor.SelText(), "MOV A,Q\r\n");
     EXPECT_EQ(messages.beeps, 1);
     EXPECT_FALSE(app->Processor.Running);
     EXPECT_TRUE(app->Assembly.RecompileNeeded);

@@ -17,14 +17,14 @@ TEST_F(StepTest, FirstPressAssemblesThenEachPressExecutesOneInstruction) {
     step.mnuStep_Click();
     EXPECT_EQ(window.shows, 1);
     EXPECT_EQ(app->Processor.Register(RegA), 5);
-    EXPECT_EQ(editor.SelectedText(), "INR A\r\n");
+    EXPECT_EQ(editor.SelText(), "INR A\r\n");
     EXPECT_EQ(status.Panel(1), "Running in step mode");
     EXPECT_EQ(app->Processor.TStateCount, 7);
     EXPECT_FALSE(views.lastKeepStatusText);
     EXPECT_TRUE(editor.readOnly);
 
     step.mnuStep_Click();
-    EXPECT_EQ(editor.SelectedText(), "HLT\r\n");
+    EXPECT_EQ(editor.SelText(), "HLT\r\n");
     step.mnuStep_Click();  // onto HLT
     EXPECT_EQ(editor.selLength, 0);
     EXPECT_EQ(status.Panel(1), "Finished running in step mode");
@@ -126,7 +126,7 @@ TEST_F(StepTest, StepContinuesARunPausedAtABreakpoint) {
     ASSERT_EQ(app->Processor.ProgramCounter, 0x1002);
     step.mnuStep_Click();
     EXPECT_EQ(app->Processor.Register(RegA), 2);
-    EXPECT_EQ(editor.SelectedText(), "HLT\r\n");
+    EXPECT_EQ(editor.SelText(), "HLT\r\n");
     EXPECT_EQ(app->Processor.TStateCount, 7 + 4);
 }
 

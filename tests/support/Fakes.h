@@ -195,7 +195,8 @@ public:
     std::function<void()> onScroll;
 };
 
-// Keeps text and selection like a real editor; every SetText counts as an edit.
+// Keeps text and selection like a real editor; every SetText and SetSelText counts as an edit and
+// raises onChange.
 class FakeEditor : public platform::Editor {
 public:
     std::string Text() const override { return text; }
@@ -203,7 +204,7 @@ public:
         text = value;
         selStart = 0;
         selLength = 0;
-        ++textChanges;
+        Changed();
     }
     int SelStart() const override { return selStart; }
     void SetSelStart(int position) override {
@@ -215,13 +216,28 @@ public:
         selLength = std::min(std::max(length, 0), static_cast<int>(text.size()) - selStart);
     }
     void SetReadOnly(bool value) override { readOnly = value; }
-    std::string SelectedText() const { return text.substr(static_cast<std::size_t>(selStart), static_cast<std::size_t>(selLength)); }
+    std::string SelText() const override {
+        return text.substr(static_cast<std::size_t>(selStart), static_cast<std::size_t>(selLength));
+    }
+    void SetSelText(const std::string& value) override {
+        text.replace(static_cast<std::size_t>(selStart), static_cast<std::size_t>(selLength), value);
+        selStart += static_cast<int>(value.size());
+        selLength = 0;
+        Changed();
+    }
+    int FirstWideCharacter() const override { return wideCharacterAt; }
+    void Changed() {
+        ++textChanges;
+        if (onChange) onChange();
+    }
 
     std::string text;
     int selStart = 0;
     int selLength = 0;
     bool readOnly = false;
     int textChanges = 0;
+    int wideCharacterAt = -1;  // where a character beyond 8 bits is taken to stand; -1: none
+    std::function<void()> onChange;
 };
 
 // Runs `onEvents` (if set) each time events are let through, as a queued click would.

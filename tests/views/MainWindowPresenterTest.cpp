@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "control/ControlFixture.h"
+#include "platform/LocalFileStore.h"
+#include "support/FakeEditing.h"
 #include "support/FakeMainWindow.h"
 
 namespace vantric {
@@ -19,7 +21,7 @@ protected:
 
     MainWindowPresenter& Start(const std::string& commandLine = "", bool expectLoaded = true) {
         presenter = std::make_unique<MainWindowPresenter>(
-            *app, MainWindowParts{mainWindow, status, splash, messages, host, pump, grid, views, step, interpreter},
+            *app, MainWindowParts{mainWindow, status, splash, messages, host, pump, grid, views, step, interpreter, files},
             commandLine);
         EXPECT_EQ(presenter->Form_Load(), expectLoaded);
         return *presenter;
@@ -29,6 +31,9 @@ protected:
     fakes::FakeMainWindowView mainWindow{log};
     fakes::FakeSplashWindow splash{log};
     fakes::FakeProgramHost host{VANTRIC_DATA_DIR};
+    fakes::FakeFileDialogs dialogs;
+    platform::LocalFileStore store;
+    ProgramFiles files{app->ProgramFile, {mainWindow, editor, messages, dialogs, store, step, views}};
     std::unique_ptr<MainWindowPresenter> presenter;
 };
 
@@ -90,9 +95,6 @@ TEST_F(MainWindowPresenterTest, NamesTheCommandLineFileInTheCaptionWithoutASplas
     EXPECT_EQ(app->ProgramFile.CurrentFileName, "/home/user/my programs/add.85");
     EXPECT_FALSE(splash.visible);
     EXPECT_EQ(std::count(log.begin(), log.end(), "splash shown"), 0);
-
-    presenter->OpenStartupFile("/home/user/my programs/add.85");
-    EXPECT_EQ(app->ProgramFile.CurrentFileName, "/home/user/my programs/add.85");
 }
 
 TEST_F(MainWindowPresenterTest, EndsWithoutShowingTheWindowWhenTheInstructionSetIsMissing) {
@@ -154,12 +156,13 @@ TEST_F(MainWindowPresenterTest, TracksFocusEditsAndTheCloseRequest) {
     EXPECT_TRUE(app->Assembly.RecompileNeeded);
 
     log.clear();
-    p.SetCloseConfirmation([] { return false; });
+    messages.answers = {platform::MessageAnswer::Cancel};
     EXPECT_FALSE(p.Form_QueryUnload());
+    EXPECT_EQ(messages.shown.back().title, "Save changes ?");
     EXPECT_TRUE(log.empty());
     EXPECT_TRUE(mainWindow.visible);
 
-    p.SetCloseConfirmation(nullptr);
+    messages.answers = {platform::MessageAnswer::No};
     EXPECT_TRUE(p.Form_QueryUnload());
     EXPECT_EQ(log, (std::vector<std::string>{"main hidden", "all windows closed"}));
 }

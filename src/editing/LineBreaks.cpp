@@ -1,0 +1,29 @@
+#include "editing/LineBreaks.h"
+
+namespace vantric {
+
+LineBreakStyle DetectLineBreaks(const std::string& bytes) {
+    const bool hasLf = bytes.find('\n') != std::string::npos;
+    return hasLf && bytes.find("\r\n") == std::string::npos ? LineBreakStyle::Lf : LineBreakStyle::CrLf;
+}
+
+std::string ToCrLfText(const std::string& bytes) {
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 16);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) text += '\r';
+        text += bytes[i];
+    }
+    return text;
+}
+
+std::string ToFileText(const std::string& editorText, LineBreakStyle style) {
+    if (style == LineBreakStyle::CrLf) return editorText;
+    std::string bytes;
+    bytes.reserve(editorText.size());
+    for (std::size_t i = 0; i < editorText.size(); ++i)
+        if (!(editorText[i] == '\r' && i + 1 < editorText.size() && editorText[i + 1] == '\n')) bytes += editorText[i];
+    return bytes;
+}
+
+}  // namespace vantric

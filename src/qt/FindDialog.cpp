@@ -1,0 +1,103 @@
+#include "qt/FindDialog.h"
+
+#include <QLabel>
+
+#include "editing/FindDialogPresenter.h"
+#include "qt/TwipsLayout.h"
+#include "qt/ViewFonts.h"
+
+namespace vantric::qt {
+
+FindDialog::FindDialog(QWidget* parent)
+    : QDialog(parent),
+      find_(new QtTextBox(this)),
+      findButton_(new QPushButton(QStringLiteral("&Find next"), this)),
+      replace_(new QtTextBox(this)),
+      close_(new QPushButton(QStringLiteral("Close"), this)),
+      replaceButton_(new QPushButton(QStringLiteral("&Replace"), this)),
+      replaceAll_(new QPushButton(QStringLiteral("Replace &all"), this)) {
+    setObjectName(QStringLiteral("dlgFind"));
+    setWindowTitle(QStringLiteral("Find"));
+    setFont(DialogFont());
+    auto place = [this](QWidget* widget, int left, int top, int width, int height) {
+        widget->setGeometry(TwipsToPixels(this, left), TwipsToPixels(this, top), TwipsToPixels(this, width),
+                            TwipsToPixels(this, height));
+    };
+    setFixedSize(TwipsToPixels(this, 5535), TwipsToPixels(this, 1935));
+
+    place(new QLabel(QStringLiteral("Find what :"), this), 120, 180, 1335, 255);
+    find_->setObjectName(QStringLiteral("txtFind"));
+    place(find_, 1440, 120, 2535, 345);
+    findButton_->setObjectName(QStringLiteral("btnFind"));
+    place(findButton_, 4200, 120, 1215, 375);
+    place(new QLabel(QStringLiteral("Replace with :"), this), 120, 600, 1335, 255);
+    replace_->setObjectName(QStringLiteral("txtReplace"));
+    place(replace_, 1440, 540, 2535, 345);
+    close_->setObjectName(QStringLiteral("btnCancel"));
+    place(close_, 4200, 540, 1215, 375);
+    replaceButton_->setObjectName(QStringLiteral("btnReplace"));
+    place(replaceButton_, 4200, 960, 1215, 375);
+    replaceAll_->setObjectName(QStringLiteral("btnReplaceAll"));
+    place(replaceAll_, 4200, 1380, 1215, 375);
+    findButton_->setDefault(true);
+
+    setTabOrder(find_, findButton_);
+    setTabOrder(findButton_, replace_);
+    setTabOrder(replace_, close_);
+    setTabOrder(close_, replaceButton_);
+    setTabOrder(replaceButton_, replaceAll_);
+
+    connect(findButton_, &QPushButton::clicked, this, [this] {
+        if (presenter_) presenter_->btnFind_Click();
+    });
+    connect(close_, &QPushButton::clicked, this, [this] {
+        if (presenter_) presenter_->btnCancel_Click();
+    });
+    connect(replaceButton_, &QPushButton::clicked, this, [this] {
+        if (presenter_) presenter_->btnReplace_Click();
+    });
+    connect(replaceAll_, &QPushButton::clicked, this, [this] {
+        if (presenter_) presenter_->btnReplaceAll_Click();
+    });
+}
+
+void FindDialog::Bind(FindDialogPresenter* presenter) {
+    presenter_ = presenter;
+    if (!presenter) {
+        find_->onGotFocus = replace_->onGotFocus = nullptr;
+        return;
+    }
+    find_->onGotFocus = [presenter] { presenter->txtFind_GotFocus(); };
+    replace_->onGotFocus = [presenter] { presenter->txtReplace_GotFocus(); };
+}
+
+std::string FindDialog::Caption() const { return windowTitle().toLatin1().toStdString(); }
+
+void FindDialog::SetCaption(const std::string& caption) {
+    setWindowTitle(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
+void FindDialog::SetReplaceEnabled(bool enabled) {
+    for (QWidget* control : std::initializer_list<QWidget*>{replace_, replaceButton_, replaceAll_})
+        control->setEnabled(enabled);
+    QPalette colours = replace_->palette();
+    const QColor background = enabled ? find_->palette().color(QPalette::Base)
+                                      : palette().color(QPalette::Inactive, QPalette::Window).darker(110);
+    colours.setColor(QPalette::Base, background);
+    replace_->setPalette(colours);
+}
+
+// Escape and the close box act as Close.
+void FindDialog::reject() {
+    if (presenter_)
+        presenter_->btnCancel_Click();
+    else
+        QDialog::reject();
+}
+
+void FindDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (presenter_) presenter_->Form_Activate();
+}
+
+}  // namespace vantric::qt

@@ -1,0 +1,58 @@
+#include "qt/QtFileDialogs.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include "editing/EditorText.h"
+
+namespace vantric::qt {
+
+std::string QtClipboard::Text() const {
+    const QString text = QGuiApplication::clipboard()->text();
+    return editor_text::FromWidget({reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())});
+}
+
+void QtClipboard::SetText(const std::string& text) {
+    const std::u16string widget = editor_text::ToWidget(text);
+    QGuiApplication::clipboard()->setText(QString::fromUtf16(widget.data(), static_cast<qsizetype>(widget.size())));
+}
+
+QStringList NameFilters(const std::string& filter) {
+    const QStringList parts = QString::fromLatin1(filter.data(), static_cast<qsizetype>(filter.size())).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const qsizetype bracket = description.lastIndexOf(QLatin1String(" ("));
+        if (bracket >= 0 && description.endsWith(QLatin1Char(')'))) description.truncate(bracket);
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1String("*.*"), QLatin1String("*"));
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << description + QLatin1String(" (") + patterns + QLatin1Char(')');
+    }
+    return filters;
+}
+
+std::string QtFileDialogs::ShowOpen(const platform::FileDialogSettings& settings) { return Show(settings, false); }
+
+std::string QtFileDialogs::ShowSave(const platform::FileDialogSettings& settings) { return Show(settings, true); }
+
+std::string QtFileDialogs::Show(const platform::FileDialogSettings& settings, bool save) {
+    QFileDialog dialog(owner_, QString::fromLatin1(settings.Title.data(), static_cast<qsizetype>(settings.Title.size())));
+    dialog.setObjectName(save ? QStringLiteral("dlgSave") : QStringLiteral("dlgOpen"));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The open dialog takes a name that does not exist as well; what happens then is the caller's.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(NameFilters(settings.Filter));
+    if (save) dialog.setDefaultSuffix(QString::fromLatin1(settings.DefaultExtension.c_str()));
+    const QString initial = QFile::decodeName(settings.InitialName.c_str());
+    const QFileInfo info(initial);
+    if (initial.contains(QLatin1Char('/'))) dialog.setDirectory(info.absolutePath());
+    if (!info.fileName().contains(QLatin1Char('*'))) dialog.selectFile(info.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+}
+
+}  // namespace vantric::qt

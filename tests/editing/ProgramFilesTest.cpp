@@ -1,0 +1,277 @@
+// New, Open, Save and Save as against real files in a scratch folder, the unsaved-changes prompt and
+// the start-up file.
+
+#include "editing/ProgramFiles.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "control/ControlFixture.h"
+#include "platform/LocalFileStore.h"
+#include "support/FakeEditing.h"
+
+namespace vantric {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::MessageAnswer;
+
+class ProgramFilesTest : public ControlFixture {
+protected:
+    ProgramFilesTest() {
+        dir = fs::temp_directory_path() /
+              ("vantric-files-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+        editor.onChange = [this] {
+            app->ProgramFile.ProgramModified = true;
+            app->Assembly.RecompileNeeded = true;
+        };
+    }
+    ~ProgramFilesTest() override { fs::remove_all(dir); }
+
+    std::string Write(const std::string& name, const std::string& bytes) {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+        return (dir / name).string();
+    }
+    std::string Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+    void Type(const std::string& text) { editor.SetSelText(text); }
+    const ProgramFileState& State() const { return app->ProgramFile; }
+
+    fs::path dir;
+    fakes::FakeWindow mainWindow;
+    fakes::FakeFileDialogs dialogs;
+    platform::LocalFileStore store;
+    ProgramFiles files{app->ProgramFile, {mainWindow, editor, messages, dialogs, store, step, views}};
+};
+
+TEST_F(ProgramFilesTest, NewOnACleanProgramAsksNothingAndResetsTheMachine) {
+    app->Processor.Memory[0x2000] = 0x77;
+    app->Processor.Registers[7] = 0x12;
+    files.NewProgram();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(mainWindow.caption, "Vantric - [untitled]");
+    EXPECT_EQ(app->Processor.Memory[0x2000], 0);
+    EXPECT_EQ(app->Processor.Registers[7], 0);
+    EXPECT_FALSE(State().ProgramModified);
+    EXPECT_GE(views.gridRefreshes, 1);
+}
+
+TEST_F(ProgramFilesTest, ThePromptsThreeAnswers) {
+    Type("X");
+    editor.SetSelStart(0);
+    editor.SetSelLength(1);
+    editor.SetSelText("");  // typed and deleted again: still a change
+    ASSERT_TRUE(State().ProgramModified);
+
+    messages.answers = {MessageAnswer::Cancel};
+    Type("MVI A,1");
+    files.NewProgram();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Save changes to the current program ?");
+    EXPECT_EQ(messages.shown[0].title, "Save changes ?");
+    EXPECT_EQ(messages.shown[0].buttons, platform::MessageButtons::YesNoCancel);
+    EXPECT_EQ(editor.text, "MVI A,1");
+    EXPECT_TRUE(dialogs.kinds.empty());
+
+    messages.answers = {MessageAnswer::No};
+    files.NewProgram();
+    EXPECT_EQ(editor.text, "");
+    EXPECT_FALSE(State().ProgramModified);
+
+    Type("HLT");
+    messages.answers = {MessageAnswer::Yes};
+    dialogs.answers = {(dir / "kept").string()};
+    files.NewProgram();
+    EXPECT_EQ(Contents((dir / "kept.85").string()), "HLT");
+    EXPECT_EQ(editor.text, "");
+    EXPECT_EQ(State().CurrentFileName, "");
+}
+
+TEST_F(ProgramFilesTest, YesWithoutAFileWrittenAbandonsNewOpenAndClose) {
+    Type("work");
+    messages.answers = {MessageAnswer::Yes};
+    files.NewProgram();  // the save dialog is cancelled
+    EXPECT_EQ(editor.text, "work");
+    EXPECT_TRUE(State().ProgramModified);
+
+    messages.answers = {MessageAnswer::Yes};
+    dialogs.answers = {(dir / "no-such-folder" / "a.85").string()};
+    EXPECT_FALSE(files.ConfirmSaveChanges());
+    EXPECT_EQ(messages.shown.back().icon, platform::MessageIcon::Critical);
+    EXPECT_NE(messages.shown.back().text.find("no-such-folder/a.85"), std::string::npos);
+    EXPECT_NE(messages.shown.back().text.find("No such file or directory"), std::string::npos);
+    EXPECT_EQ(State().CurrentFileName, "");
+    EXPECT_TRUE(State().ProgramModified);
+}
+
+TEST_F(ProgramFilesTest, OpeningAndSavingKeepsTheBytesAndTheLineBreakStyle) {
+    std::string crlf = "; \xE9t\xE9\r\n\tMVI A,1\r\nHLT";  // Latin-1, no final break
+    const std::string crlfPath = Write("crlf file.85", crlf);
+    dialogs.answers = {crlfPath};
+    app->Processor.Memory[0x1000] = 0x3E;
+    files.OpenProgram();
+    EXPECT_EQ(editor.text, crlf);
+    EXPECT_EQ(mainWindow.caption, "Vantric - [" + crlfPath + "]");
+    EXPECT_FALSE(State().ProgramModified);
+    EXPECT_EQ(app->Processor.Memory[0x1000], 0);
+    EXPECT_EQ(dialogs.shown.back().Title, "Open 8085 code file");
+    EXPECT_EQ(dialogs.shown.back().InitialName, "*.85");
+    EXPECT_EQ(dialogs.shown.back().Filter, "8085 assembly programs (*.85)|*.85|All files (*.*)|*.*");
+    files.SaveProgram();
+    EXPECT_EQ(Contents(crlfPath), crlf);
+
+    const std::string lfPath = Write("lf.85", "NOP\nHLT\n");
+    dialogs.answers = {lfPath};
+    files.OpenProgram();
+    EXPECT_EQ(dialogs.shown.back().InitialName, crlfPath);
+    EXPECT_EQ(editor.text, "NOP\r\nHLT\r\n");
+    Type("; top\r\n");
+    files.SaveProgram();
+    EXPECT_EQ(Contents(lfPath), "; top\nNOP\nHLT\n");
+    EXPECT_FALSE(State().ProgramModified);
+
+    files.NewProgram();
+    Type("NOP\r\nHLT\r\n");
+    dialogs.answers = {(dir / "new.asm").string()};
+    files.SaveProgramAs();
+    EXPECT_EQ(dialogs.shown.back().Title, "Save 8085 code as");
+    EXPECT_EQ(Contents((dir / "new.asm").string()), "NOP\r\nHLT\r\n");
+    EXPECT_EQ(State().CurrentFileName, (dir / "new.asm").string());
+}
+
+TEST_F(ProgramFilesTest, AFileThatCannotBeReadChangesNothing) {
+    Type("mine");
+    dialogs.answers = {(dir / "gone.85").string(), dir.string()};
+    app->Processor.Memory[0x1000] = 0x3E;
+    messages.answers = {MessageAnswer::No, MessageAnswer::Ok, MessageAnswer::No, MessageAnswer::Ok};
+    files.OpenProgram();
+    files.OpenProgram();
+    ASSERT_EQ(messages.shown.size(), 4u);
+    EXPECT_NE(messages.shown[1].text.find("gone.85"), std::string::npos);
+    EXPECT_NE(messages.shown[1].text.find("No such file or directory"), std::string::npos);
+    EXPECT_NE(messages.shown[3].text.find("Is a directory"), std::string::npos);
+    EXPECT_EQ(editor.text, "mine");
+    EXPECT_TRUE(State().ProgramModified);
+    EXPECT_EQ(State().CurrentFileName, "");
+    EXPECT_EQ(app->Processor.Memory[0x1000], 0x3E);
+
+    if (::geteuid() != 0) {
+        const std::string locked = Write("locked.85", "secret");
+        fs::permissions(locked, fs::perms::none);
+        dialogs.answers = {locked};
+        messages.answers = {MessageAnswer::No};
+        files.OpenProgram();
+        EXPECT_NE(messages.shown.back().text.find("Permission denied"), std::string::npos);
+        EXPECT_EQ(editor.text, "mine");
+    }
+}
+
+TEST_F(ProgramFilesTest, AFailedSaveKeepsThePreviousFileTheNameAndTheMark) {
+    const std::string path = Write("prog.85", "OLD CONTENTS");
+    dialogs.answers = {path};
+    files.OpenProgram();
+    Type(std::string(4096, 'N'));
+
+    // The disk runs out of room part-way through the write.
+    struct rlimit before {};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    struct rlimit small = before;
+    small.rlim_cur = 100;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool saved = files.SaveProgram();
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(Contents(path), "OLD CONTENTS");
+    EXPECT_TRUE(State().ProgramModified);
+    EXPECT_NE(messages.shown.back().text.find(path), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no temporary left
+
+    // A folder in the way, and a Save as that fails keeps the old name.
+    fs::create_directory(dir / "folder.85");
+    dialogs.answers = {(dir / "folder.85").string()};
+    files.SaveProgramAs();
+    EXPECT_NE(messages.shown.back().text.find("Is a directory"), std::string::npos);
+    EXPECT_EQ(State().CurrentFileName, path);
+    EXPECT_EQ(mainWindow.caption, "Vantric - [" + path + "]");
+
+    if (::geteuid() != 0) {
+        fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_FALSE(files.SaveProgram());
+        EXPECT_NE(messages.shown.back().text.find("Permission denied"), std::string::npos);
+        fs::permissions(dir, fs::perms::owner_all);
+    }
+    EXPECT_EQ(Contents(path), "OLD CONTENTS");
+}
+
+TEST_F(ProgramFilesTest, ACharacterBeyondEightBitsIsRefusedNotWrittenAltered) {
+    const std::string path = Write("prog.85", "NOP");
+    dialogs.answers = {path};
+    files.OpenProgram();
+    Type("MVI A,1\r\n; \xE2\r\n");
+    editor.wideCharacterAt = 11;
+    EXPECT_FALSE(files.SaveProgram());
+    EXPECT_NE(messages.shown.back().text.find("Line 2"), std::string::npos);
+    EXPECT_EQ(Contents(path), "NOP");
+    EXPECT_TRUE(State().ProgramModified);
+}
+
+TEST_F(ProgramFilesTest, SavingReplacesTheFileALinkPointsToAndKeepsItsPermissions) {
+    const std::string real = Write("real.85", "OLD");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("real.85", dir / "link.85");
+    dialogs.answers = {(dir / "link.85").string()};
+    files.OpenProgram();
+    Type("NEW ");
+    ASSERT_TRUE(files.SaveProgram());
+    EXPECT_TRUE(fs::is_symlink(dir / "link.85"));
+    EXPECT_EQ(Contents(real), "NEW OLD");
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(ProgramFilesTest, TheStartupFile) {
+    const std::string spaced = Write("my prog.85", "HLT\r\n");
+    files.OpenStartupFile("\"" + spaced + "\"");
+    EXPECT_EQ(editor.text, "HLT\r\n");
+    EXPECT_EQ(mainWindow.caption, "Vantric - [" + spaced + "]");
+    EXPECT_FALSE(State().ProgramModified);
+
+    editor.SetText("");
+    files.OpenStartupFile(spaced);
+    EXPECT_EQ(editor.text, "HLT\r\n");
+
+    // A new file: the name waits for the first Save.
+    editor.SetText("");
+    const std::string fresh = (dir / "fresh.85").string();
+    files.OpenStartupFile(fresh);
+    EXPECT_EQ(State().CurrentFileName, fresh);
+    EXPECT_TRUE(messages.shown.empty());
+    Type("NOP\r\n");
+    files.SaveProgram();
+    EXPECT_EQ(Contents(fresh), "NOP\r\n");
+
+    // Something that exists but cannot be read is reported, and its name not taken.
+    app->ProgramFile.CurrentFileName.clear();
+    files.OpenStartupFile(dir.string());
+    EXPECT_EQ(State().CurrentFileName, "");
+    EXPECT_NE(messages.shown.back().text.find(dir.string()), std::string::npos);
+    EXPECT_EQ(mainWindow.caption, "Vantric - [untitled]");
+}
+
+}  // namespace
+}  // namespace vantric
