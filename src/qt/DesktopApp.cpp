@@ -40,11 +40,15 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
     window_.setWindowIcon(ApplicationIcon());
     window_.AddSecondaryWindow(&runWindow_);
     window_.AddSecondaryWindow(columnsDialog_);
+    window_.AddSecondaryWindow(fillDialog_);
+    window_.AddSecondaryWindow(copyDialog_);
     runWindow_.SetPresenter(&runPresenter_);
     registerPanel_->Bind(&registerPresenter_);
     grid_->Bind(&entryPresenter_);
     entryBox_->Bind(&entryPresenter_);
     columnsDialog_->Bind(&columnsPresenter_);
+    fillDialog_->Bind(&fillPresenter_);
+    copyDialog_->Bind(&copyPresenter_);
     window_.SetPresenter(&presenter_);
     window_.SetCommands(&commands_);
     window_.Editor().OnTextChanged([this] { presenter_.txtCode_Change(); });
@@ -53,6 +57,8 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
     ConnectExecutionCommands(commands_, runPresenter_, step_);
     commands_.Connect(CommandId::Refresh, [this] { views_.mnuRefresh_Click(); });
     commands_.Connect(CommandId::MemoryColumns, [this] { columnsPresenter_.ShowDialog(); });
+    commands_.Connect(CommandId::FillMemory, [this] { fillPresenter_.ShowDialog(); });
+    commands_.Connect(CommandId::CopyMemory, [this] { copyPresenter_.ShowDialog(); });
 }
 
 DesktopApp::~DesktopApp() {
@@ -66,6 +72,8 @@ DesktopApp::~DesktopApp() {
     grid_->Bind(nullptr);
     entryBox_->Bind(nullptr);
     columnsDialog_->Bind(nullptr);
+    fillDialog_->Bind(nullptr);
+    copyDialog_->Bind(nullptr);
 }
 
 }  // namespace vantric::qt

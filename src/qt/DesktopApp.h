@@ -8,9 +8,13 @@
 #include "control/StepController.h"
 #include "core/Interpreter.h"
 #include "core/MemoryWriter.h"
+#include "memtools/CopyMemoryPresenter.h"
+#include "memtools/FillMemoryPresenter.h"
 #include "platform/ProgramHost.h"
 #include "platform/SplashWindow.h"
+#include "qt/CopyMemoryDialog.h"
 #include "qt/DirectEntryBox.h"
+#include "qt/FillMemoryDialog.h"
 #include "qt/MainWindow.h"
 #include "qt/MemoryColumnsDialog.h"
 #include "qt/MemoryGridView.h"
@@ -44,6 +48,8 @@ public:
     RegisterPanelWidget& Registers() { return *registerPanel_; }
     MemoryGridView& Grid() { return *grid_; }
     MemoryColumnsDialog& ColumnsDialog() { return *columnsDialog_; }
+    FillMemoryDialog& FillDialog() { return *fillDialog_; }
+    CopyMemoryDialog& CopyDialog() { return *copyDialog_; }
     MainCommands& Commands() { return commands_; }
     MainWindowPresenter& Presenter() { return presenter_; }
     RunWindowPresenter& RunPresenter() { return runPresenter_; }
@@ -58,6 +64,8 @@ private:
     MemoryGridView* grid_;
     DirectEntryBox* entryBox_;
     MemoryColumnsDialog* columnsDialog_;
+    FillMemoryDialog* fillDialog_ = new FillMemoryDialog(&window_);
+    CopyMemoryDialog* copyDialog_ = new CopyMemoryDialog(&window_);
 
     QtMessageBox messages_{&window_};
     platform::AbsentSplashWindow splash_;
@@ -70,6 +78,8 @@ private:
     MachineViewsPresenter views_;
     DirectEntryPresenter entryPresenter_;
     MemoryColumnsDialogPresenter columnsPresenter_;
+    FillMemoryPresenter fillPresenter_{app_.Processor, app_.Assembly, app_.DialogFields, *fillDialog_, messages_, views_};
+    CopyMemoryPresenter copyPresenter_{app_.Processor, app_.Assembly, app_.DialogFields, *copyDialog_, messages_, views_};
     Interpreter interpreter_;
     Compiler compiler_;
     RunWindowPresenter runPresenter_;
