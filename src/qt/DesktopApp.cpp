@@ -46,12 +46,16 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
     window_.AddSecondaryWindow(&runWindow_);
     window_.AddSecondaryWindow(columnsDialog_);
     window_.AddSecondaryWindow(findDialog_);
+    window_.AddSecondaryWindow(fillDialog_);
+    window_.AddSecondaryWindow(copyDialog_);
     runWindow_.SetPresenter(&runPresenter_);
     registerPanel_->Bind(&registerPresenter_);
     grid_->Bind(&entryPresenter_);
     entryBox_->Bind(&entryPresenter_);
     columnsDialog_->Bind(&columnsPresenter_);
     findDialog_->Bind(&findPresenter_);
+    fillDialog_->Bind(&fillPresenter_);
+    copyDialog_->Bind(&copyPresenter_);
     window_.SetPresenter(&presenter_);
     window_.SetCommands(&commands_);
     window_.Editor().OnTextChanged([this] { presenter_.txtCode_Change(); });
@@ -65,6 +69,8 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
     ConnectExecutionCommands(commands_, runPresenter_, step_);
     commands_.Connect(CommandId::Refresh, [this] { views_.mnuRefresh_Click(); });
     commands_.Connect(CommandId::MemoryColumns, [this] { columnsPresenter_.ShowDialog(); });
+    commands_.Connect(CommandId::FillMemory, [this] { fillPresenter_.ShowDialog(); });
+    commands_.Connect(CommandId::CopyMemory, [this] { copyPresenter_.ShowDialog(); });
     ConnectFileCommands();
     ConnectEditCommands();
 }
@@ -101,6 +107,8 @@ DesktopApp::~DesktopApp() {
     grid_->Bind(nullptr);
     entryBox_->Bind(nullptr);
     columnsDialog_->Bind(nullptr);
+    fillDialog_->Bind(nullptr);
+    copyDialog_->Bind(nullptr);
 }
 
 }  // namespace vantric::qt

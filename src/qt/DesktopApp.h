@@ -12,10 +12,14 @@
 #include "editing/FindDialogPresenter.h"
 #include "editing/ProgramFiles.h"
 #include "platform/LocalFileStore.h"
+#include "memtools/CopyMemoryPresenter.h"
+#include "memtools/FillMemoryPresenter.h"
 #include "platform/ProgramHost.h"
 #include "platform/SplashWindow.h"
+#include "qt/CopyMemoryDialog.h"
 #include "qt/DirectEntryBox.h"
 #include "qt/FindDialog.h"
+#include "qt/FillMemoryDialog.h"
 #include "qt/MainWindow.h"
 #include "qt/MemoryColumnsDialog.h"
 #include "qt/MemoryGridView.h"
@@ -51,6 +55,8 @@ public:
     MemoryGridView& Grid() { return *grid_; }
     MemoryColumnsDialog& ColumnsDialog() { return *columnsDialog_; }
     FindDialog& FindReplaceDialog() { return *findDialog_; }
+    FillMemoryDialog& FillDialog() { return *fillDialog_; }
+    CopyMemoryDialog& CopyDialog() { return *copyDialog_; }
     MainCommands& Commands() { return commands_; }
     MainWindowPresenter& Presenter() { return presenter_; }
     RunWindowPresenter& RunPresenter() { return runPresenter_; }
@@ -69,6 +75,8 @@ private:
     DirectEntryBox* entryBox_;
     MemoryColumnsDialog* columnsDialog_;
     FindDialog* findDialog_;
+    FillMemoryDialog* fillDialog_ = new FillMemoryDialog(&window_);
+    CopyMemoryDialog* copyDialog_ = new CopyMemoryDialog(&window_);
 
     QtMessageBox messages_{&window_};
     QtFileDialogs fileDialogs_{&window_};
@@ -84,6 +92,8 @@ private:
     MachineViewsPresenter views_;
     DirectEntryPresenter entryPresenter_;
     MemoryColumnsDialogPresenter columnsPresenter_;
+    FillMemoryPresenter fillPresenter_{app_.Processor, app_.Assembly, app_.DialogFields, *fillDialog_, messages_, views_};
+    CopyMemoryPresenter copyPresenter_{app_.Processor, app_.Assembly, app_.DialogFields, *copyDialog_, messages_, views_};
     Interpreter interpreter_;
     Compiler compiler_;
     RunWindowPresenter runPresenter_;

@@ -7,6 +7,7 @@
 #include "core/MemoryDumpSettings.h"
 #include "core/ProcessorState.h"
 #include "editing/ProgramFileState.h"
+#include "memtools/DialogFields.h"
 #include "views/MainWindowState.h"
 
 namespace vantric {
@@ -19,6 +20,7 @@ struct AppState {
     ExecutionControlState Control;
     ProgramFileState ProgramFile;
     MainWindowState MainWindow;
+    DialogFieldState DialogFields;
 };
 
 }  // namespace vantric

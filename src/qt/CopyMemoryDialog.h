@@ -1,0 +1,53 @@
+#pragma once
+// The dialog "Copy memory block" (dlgCopyMem).
+//
+// Embedding: construct once at start-up with the main window as parent and keep it; pass it as the
+// platform::CopyMemoryDialogView to CopyMemoryPresenter, then call Bind(&presenter). The fields'
+// focus reaches txtStAdd_GotFocus, txtEndAdd_GotFocus and txtDest_GotFocus; Copy (also Enter)
+// reaches btnCopy_Click, Cancel (also Escape and the close box) btnCancel_Click. Bind(nullptr) cuts
+// the dialog loose.
+
+#include <QDialog>
+#include <QPushButton>
+
+#include "platform/CopyMemoryDialogView.h"
+#include "qt/DialogTextField.h"
+
+namespace vantric {
+class CopyMemoryPresenter;
+}
+
+namespace vantric::qt {
+
+class CopyMemoryDialog : public QDialog, public platform::CopyMemoryDialogView {
+    Q_OBJECT
+public:
+    explicit CopyMemoryDialog(QWidget* parent = nullptr);
+
+    void Bind(CopyMemoryPresenter* presenter);
+
+    void ShowModal() override { exec(); }
+    void Hide() override { hide(); }
+    platform::TextBox& StartBox() override { return *start_; }
+    platform::TextBox& EndBox() override { return *end_; }
+    platform::TextBox& DestinationBox() override { return *destination_; }
+
+    QtTextBox* StartEdit() const { return start_; }
+    QtTextBox* EndEdit() const { return end_; }
+    QtTextBox* DestinationEdit() const { return destination_; }
+    QPushButton* CopyButton() const { return copy_; }
+    QPushButton* CancelButton() const { return cancel_; }
+
+public slots:
+    void reject() override;
+
+private:
+    DialogTextField* start_;
+    DialogTextField* end_;
+    DialogTextField* destination_;
+    QPushButton* copy_;
+    QPushButton* cancel_;
+    CopyMemoryPresenter* presenter_ = nullptr;
+};
+
+}  // namespace vantric::qt

@@ -1,0 +1,53 @@
+#pragma once
+// The dialog "Fill Memory" (dlgFillMem).
+//
+// Embedding: construct once at start-up with the main window as parent and keep it; pass it as the
+// platform::FillMemoryDialogView to FillMemoryPresenter, then call Bind(&presenter). The fields'
+// focus reaches txtStAdd_GotFocus, txtEndAdd_GotFocus and txtFillData_GotFocus; Fill (also Enter)
+// reaches btnFill_Click, Cancel (also Escape and the close box) btnCancel_Click. Bind(nullptr) cuts
+// the dialog loose.
+
+#include <QDialog>
+#include <QPushButton>
+
+#include "platform/FillMemoryDialogView.h"
+#include "qt/DialogTextField.h"
+
+namespace vantric {
+class FillMemoryPresenter;
+}
+
+namespace vantric::qt {
+
+class FillMemoryDialog : public QDialog, public platform::FillMemoryDialogView {
+    Q_OBJECT
+public:
+    explicit FillMemoryDialog(QWidget* parent = nullptr);
+
+    void Bind(FillMemoryPresenter* presenter);
+
+    void ShowModal() override { exec(); }
+    void Hide() override { hide(); }
+    platform::TextBox& StartBox() override { return *start_; }
+    platform::TextBox& EndBox() override { return *end_; }
+    platform::TextBox& DataBox() override { return *data_; }
+
+    QtTextBox* StartEdit() const { return start_; }
+    QtTextBox* EndEdit() const { return end_; }
+    QtTextBox* DataEdit() const { return data_; }
+    QPushButton* FillButton() const { return fill_; }
+    QPushButton* CancelButton() const { return cancel_; }
+
+public slots:
+    void reject() override;
+
+private:
+    DialogTextField* start_;
+    DialogTextField* end_;
+    DialogTextField* data_;
+    QPushButton* fill_;
+    QPushButton* cancel_;
+    FillMemoryPresenter* presenter_ = nullptr;
+};
+
+}  // namespace vantric::qt
