@@ -53,6 +53,8 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
     ConnectExecutionCommands(commands_, runPresenter_, step_);
     commands_.Connect(CommandId::Refresh, [this] { views_.mnuRefresh_Click(); });
     commands_.Connect(CommandId::MemoryColumns, [this] { columnsPresenter_.ShowDialog(); });
+    commands_.Connect(CommandId::PrintCode, [this] { prints_.mnuPrintCode_Click(); });
+    commands_.Connect(CommandId::PrintOutput, [this] { prints_.mnuPrintOutput_Click(); });
 }
 
 DesktopApp::~DesktopApp() {

@@ -8,6 +8,7 @@
 #include "control/StepController.h"
 #include "core/Interpreter.h"
 #include "core/MemoryWriter.h"
+#include "editing/PrintCommands.h"
 #include "platform/ProgramHost.h"
 #include "platform/SplashWindow.h"
 #include "qt/DirectEntryBox.h"
@@ -16,6 +17,7 @@
 #include "qt/MemoryGridView.h"
 #include "qt/QtEventPump.h"
 #include "qt/QtPlatform.h"
+#include "qt/QtPrinter.h"
 #include "qt/RegisterPanelWidget.h"
 #include "qt/RunWindow.h"
 #include "shell/AppState.h"
@@ -76,6 +78,8 @@ private:
     StepController step_;
     MainCommands commands_;
     MainWindowPresenter presenter_;
+    QtPrinter printer_;
+    PrintCommands prints_{app_.Processor, app_.MemoryDump, app_.ProgramFile, window_.Editor(), printer_};
 };
 
 }  // namespace vantric::qt
