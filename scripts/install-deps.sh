@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build
   qt6-base-dev libqt6printsupport6 libgl-dev libglib2.0-dev pkg-config
   libgtest-dev googletest
-  fonts-liberation
+  fonts-liberation poppler-utils
   clang libclang-rt-14-dev
 )
 

@@ -71,6 +71,8 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
     commands_.Connect(CommandId::MemoryColumns, [this] { columnsPresenter_.ShowDialog(); });
     commands_.Connect(CommandId::FillMemory, [this] { fillPresenter_.ShowDialog(); });
     commands_.Connect(CommandId::CopyMemory, [this] { copyPresenter_.ShowDialog(); });
+    commands_.Connect(CommandId::PrintCode, [this] { prints_.mnuPrintCode_Click(); });
+    commands_.Connect(CommandId::PrintOutput, [this] { prints_.mnuPrintOutput_Click(); });
     ConnectFileCommands();
     ConnectEditCommands();
 }

@@ -11,9 +11,10 @@
 #include "editing/EditorCommands.h"
 #include "editing/FindDialogPresenter.h"
 #include "editing/ProgramFiles.h"
-#include "platform/LocalFileStore.h"
+#include "editing/PrintCommands.h"
 #include "memtools/CopyMemoryPresenter.h"
 #include "memtools/FillMemoryPresenter.h"
+#include "platform/LocalFileStore.h"
 #include "platform/ProgramHost.h"
 #include "platform/SplashWindow.h"
 #include "qt/CopyMemoryDialog.h"
@@ -26,6 +27,7 @@
 #include "qt/QtEventPump.h"
 #include "qt/QtFileDialogs.h"
 #include "qt/QtPlatform.h"
+#include "qt/QtPrinter.h"
 #include "qt/RegisterPanelWidget.h"
 #include "qt/RunWindow.h"
 #include "shell/AppState.h"
@@ -103,6 +105,8 @@ private:
     FindDialogPresenter findPresenter_;
     MainCommands commands_;
     MainWindowPresenter presenter_;
+    QtPrinter printer_;
+    PrintCommands prints_{app_.Processor, app_.MemoryDump, app_.ProgramFile, window_.Editor(), printer_};
 };
 
 }  // namespace vantric::qt

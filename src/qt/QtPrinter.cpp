@@ -1,0 +1,118 @@
+#include "qt/QtPrinter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+
+namespace vantric::qt {
+
+namespace {
+constexpr qreal kPointSize = 10;
+constexpr int kTabWidth = 8;  // as in the editor
+}  // namespace
+
+QtPrinter::QtPrinter() {
+    font_.setStyleHint(QFont::TypeWriter);
+    font_.setPointSizeF(kPointSize);
+}
+
+QtPrinter::~QtPrinter() { Reset(); }
+
+void QtPrinter::Reset() {
+    if (painter_ && painter_->isActive()) painter_->end();
+    painter_.reset();
+    printer_.reset();
+    refused_ = false;
+    line_ = 0;
+    column_ = 0;
+    x_ = 0;
+}
+
+bool QtPrinter::SetFontName(const std::string& name) {
+    font_.setFamily(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    if (painter_) painter_->setFont(font_);
+    return true;
+}
+
+bool QtPrinter::SetEmphasis(bool on) {
+    font_.setBold(on);
+    if (painter_) painter_->setFont(font_);
+    return true;
+}
+
+bool QtPrinter::Begin() {
+    if (painter_) return true;
+    if (refused_) return false;
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const QString pdfFile = qEnvironmentVariable("VANTRIC_PRINT_PDF");
+    if (!pdfFile.isEmpty()) {
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(pdfFile);
+    }
+    printer_->setDocName(QStringLiteral("Vantric"));
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(printer_.get())) {
+        painter_.reset();
+        printer_.reset();
+        refused_ = true;
+        return false;
+    }
+    // One line height for the whole job, the larger of the plain and the emphasised face.
+    QFont plain = font_;
+    plain.setBold(false);
+    QFont bold = font_;
+    bold.setBold(true);
+    const QFontMetricsF plainMetrics(plain, printer_.get());
+    const QFontMetricsF boldMetrics(bold, printer_.get());
+    lineHeight_ = std::max(plainMetrics.lineSpacing(), boldMetrics.lineSpacing());
+    ascent_ = std::max(plainMetrics.ascent(), boldMetrics.ascent());
+    linesPerPage_ = std::max(1, static_cast<int>(printer_->height() / lineHeight_));
+    painter_->setFont(font_);
+    return true;
+}
+
+bool QtPrinter::Print(const std::string& text) {
+    if (!Begin()) return false;
+    QString shown;
+    for (char c : text) {
+        if (c == '\t') {
+            const int blanks = kTabWidth - column_ % kTabWidth;
+            shown.append(QString(blanks, QLatin1Char(' ')));
+            column_ += blanks;
+        } else {
+            shown.append(QChar(static_cast<unsigned char>(c)));
+            ++column_;
+        }
+    }
+    if (shown.isEmpty()) return true;
+    bool ok = true;
+    while (line_ >= linesPerPage_) {
+        ok = printer_->newPage() && ok;
+        line_ -= linesPerPage_;
+    }
+    painter_->drawText(QPointF(x_, line_ * lineHeight_ + ascent_), shown);
+    x_ += QFontMetricsF(painter_->font(), printer_.get()).horizontalAdvance(shown);
+    return ok;
+}
+
+bool QtPrinter::PrintLine(const std::string& text) {
+    const bool printed = Print(text);
+    return NewLine() && printed;
+}
+
+bool QtPrinter::NewLine() {
+    if (!Begin()) return false;
+    ++line_;
+    column_ = 0;
+    x_ = 0;
+    return true;
+}
+
+bool QtPrinter::EndDocument() {
+    const bool sent = !refused_ && (!painter_ || painter_->end());
+    Reset();
+    return sent;
+}
+
+}  // namespace vantric::qt
