@@ -18,10 +18,6 @@ CopyMemoryDialog::CopyMemoryDialog(QWidget* parent)
     setObjectName(QStringLiteral("dlgCopyMem"));
     setWindowTitle(QStringLiteral("Copy memory block"));
     setFont(DialogFont());
-    auto place = [this](QWidget* widget, int left, int top, int width, int height) {
-        widget->setGeometry(TwipsToPixels(this, left), TwipsToPixels(this, top), TwipsToPixels(this, width),
-                            TwipsToPixels(this, height));
-    };
     setFixedSize(TwipsToPixels(this, 3825), TwipsToPixels(this, 3300));
 
     auto heading = [this](const QString& text) {
@@ -29,21 +25,21 @@ CopyMemoryDialog::CopyMemoryDialog(QWidget* parent)
         label->setFont(ArialFont(8.25, true));
         return label;
     };
-    place(heading(QStringLiteral("Source")), 240, 180, 1815, 255);
-    place(new QLabel(QStringLiteral("Start address :"), this), 480, 600, 1335, 255);
-    place(new QLabel(QStringLiteral("End address :"), this), 480, 1080, 1335, 255);
-    place(heading(QStringLiteral("Destination")), 240, 1620, 1815, 255);
-    place(new QLabel(QStringLiteral("Start address :"), this), 480, 2040, 1335, 255);
+    PlaceInTwips(heading(QStringLiteral("Source")), 240, 180, 1815, 255);
+    PlaceInTwips(new QLabel(QStringLiteral("Start address :"), this), 480, 600, 1335, 255);
+    PlaceInTwips(new QLabel(QStringLiteral("End address :"), this), 480, 1080, 1335, 255);
+    PlaceInTwips(heading(QStringLiteral("Destination")), 240, 1620, 1815, 255);
+    PlaceInTwips(new QLabel(QStringLiteral("Start address :"), this), 480, 2040, 1335, 255);
     start_->setObjectName(QStringLiteral("txtStAdd"));
-    place(start_, 1920, 540, 615, 345);
+    PlaceInTwips(start_, 1920, 540, 615, 345);
     end_->setObjectName(QStringLiteral("txtEndAdd"));
-    place(end_, 1920, 1020, 615, 345);
+    PlaceInTwips(end_, 1920, 1020, 615, 345);
     destination_->setObjectName(QStringLiteral("txtDest"));
-    place(destination_, 1920, 1980, 615, 345);
+    PlaceInTwips(destination_, 1920, 1980, 615, 345);
     copy_->setObjectName(QStringLiteral("btnCopy"));
-    place(copy_, 360, 2640, 1335, 375);
+    PlaceInTwips(copy_, 360, 2640, 1335, 375);
     cancel_->setObjectName(QStringLiteral("btnCancel"));
-    place(cancel_, 2040, 2640, 1335, 375);
+    PlaceInTwips(cancel_, 2040, 2640, 1335, 375);
     copy_->setDefault(true);
 
     setTabOrder(start_, end_);

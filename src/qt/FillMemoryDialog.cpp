@@ -18,26 +18,22 @@ FillMemoryDialog::FillMemoryDialog(QWidget* parent)
     setObjectName(QStringLiteral("dlgFillMem"));
     setWindowTitle(QStringLiteral("Fill Memory"));
     setFont(DialogFont());
-    auto place = [this](QWidget* widget, int left, int top, int width, int height) {
-        widget->setGeometry(TwipsToPixels(this, left), TwipsToPixels(this, top), TwipsToPixels(this, width),
-                            TwipsToPixels(this, height));
-    };
     setFixedSize(TwipsToPixels(this, 4695), TwipsToPixels(this, 2460));
 
-    place(new QLabel(QStringLiteral("Start address :"), this), 240, 300, 1335, 255);
-    place(new QLabel(QStringLiteral("End address :"), this), 240, 780, 1335, 255);
-    place(new QLabel(QStringLiteral("Fill with data :"), this), 240, 1260, 1335, 255);
-    place(new QLabel(QStringLiteral("(Leave blank to fill with 0's)"), this), 2400, 1260, 2175, 255);
+    PlaceInTwips(new QLabel(QStringLiteral("Start address :"), this), 240, 300, 1335, 255);
+    PlaceInTwips(new QLabel(QStringLiteral("End address :"), this), 240, 780, 1335, 255);
+    PlaceInTwips(new QLabel(QStringLiteral("Fill with data :"), this), 240, 1260, 1335, 255);
+    PlaceInTwips(new QLabel(QStringLiteral("(Leave blank to fill with 0's)"), this), 2400, 1260, 2175, 255);
     start_->setObjectName(QStringLiteral("txtStAdd"));
-    place(start_, 1680, 240, 615, 345);
+    PlaceInTwips(start_, 1680, 240, 615, 345);
     end_->setObjectName(QStringLiteral("txtEndAdd"));
-    place(end_, 1680, 720, 615, 345);
+    PlaceInTwips(end_, 1680, 720, 615, 345);
     data_->setObjectName(QStringLiteral("txtFillData"));
-    place(data_, 1680, 1200, 615, 345);
+    PlaceInTwips(data_, 1680, 1200, 615, 345);
     fill_->setObjectName(QStringLiteral("btnFill"));
-    place(fill_, 840, 1800, 1335, 375);
+    PlaceInTwips(fill_, 840, 1800, 1335, 375);
     cancel_->setObjectName(QStringLiteral("btnCancel"));
-    place(cancel_, 2520, 1800, 1335, 375);
+    PlaceInTwips(cancel_, 2520, 1800, 1335, 375);
     fill_->setDefault(true);
 
     setTabOrder(start_, end_);

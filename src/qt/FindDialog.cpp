@@ -19,26 +19,22 @@ FindDialog::FindDialog(QWidget* parent)
     setObjectName(QStringLiteral("dlgFind"));
     setWindowTitle(QStringLiteral("Find"));
     setFont(DialogFont());
-    auto place = [this](QWidget* widget, int left, int top, int width, int height) {
-        widget->setGeometry(TwipsToPixels(this, left), TwipsToPixels(this, top), TwipsToPixels(this, width),
-                            TwipsToPixels(this, height));
-    };
     setFixedSize(TwipsToPixels(this, 5535), TwipsToPixels(this, 1935));
 
-    place(new QLabel(QStringLiteral("Find what :"), this), 120, 180, 1335, 255);
+    PlaceInTwips(new QLabel(QStringLiteral("Find what :"), this), 120, 180, 1335, 255);
     find_->setObjectName(QStringLiteral("txtFind"));
-    place(find_, 1440, 120, 2535, 345);
+    PlaceInTwips(find_, 1440, 120, 2535, 345);
     findButton_->setObjectName(QStringLiteral("btnFind"));
-    place(findButton_, 4200, 120, 1215, 375);
-    place(new QLabel(QStringLiteral("Replace with :"), this), 120, 600, 1335, 255);
+    PlaceInTwips(findButton_, 4200, 120, 1215, 375);
+    PlaceInTwips(new QLabel(QStringLiteral("Replace with :"), this), 120, 600, 1335, 255);
     replace_->setObjectName(QStringLiteral("txtReplace"));
-    place(replace_, 1440, 540, 2535, 345);
+    PlaceInTwips(replace_, 1440, 540, 2535, 345);
     close_->setObjectName(QStringLiteral("btnCancel"));
-    place(close_, 4200, 540, 1215, 375);
+    PlaceInTwips(close_, 4200, 540, 1215, 375);
     replaceButton_->setObjectName(QStringLiteral("btnReplace"));
-    place(replaceButton_, 4200, 960, 1215, 375);
+    PlaceInTwips(replaceButton_, 4200, 960, 1215, 375);
     replaceAll_->setObjectName(QStringLiteral("btnReplaceAll"));
-    place(replaceAll_, 4200, 1380, 1215, 375);
+    PlaceInTwips(replaceAll_, 4200, 1380, 1215, 375);
     findButton_->setDefault(true);
 
     setTabOrder(find_, findButton_);

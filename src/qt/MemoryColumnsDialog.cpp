@@ -46,38 +46,34 @@ MemoryColumnsDialog::MemoryColumnsDialog(QWidget* parent)
     setObjectName(QStringLiteral("dlgMemCols"));
     setWindowTitle(QStringLiteral("Memory dump columns"));
     setFont(DialogFont());
-    auto place = [this](QWidget* widget, int left, int top, int width, int height) {
-        widget->setGeometry(TwipsToPixels(this, left), TwipsToPixels(this, top), TwipsToPixels(this, width),
-                            TwipsToPixels(this, height));
-    };
     setFixedSize(TwipsToPixels(this, 3945), TwipsToPixels(this, 3675));
 
     auto* rowsLabel = new QLabel(QStringLiteral("Rows in each column :"), this);
-    place(rowsLabel, 240, 240, 1815, 255);
+    PlaceInTwips(rowsLabel, 240, 240, 1815, 255);
     rows_->setObjectName(QStringLiteral("txtMemRows"));
     rows_->SetMaxLength(3);
-    place(rows_, 2280, 120, 1455, 405);
+    PlaceInTwips(rows_, 2280, 120, 1455, 405);
     for (int top : {705, 720}) {
         auto* line = new QFrame(this);
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
-        place(line, 180, top, 3780 - 180, 15);
+        PlaceInTwips(line, 180, top, 3780 - 180, 15);
     }
     auto* listLabel = new QLabel(QStringLiteral("Column addresses (hex)"), this);
-    place(listLabel, 240, 960, 2055, 255);
+    PlaceInTwips(listLabel, 240, 960, 2055, 255);
     list_->setObjectName(QStringLiteral("lstCols"));
-    place(list_, 240, 1320, 1455, 1620);
+    PlaceInTwips(list_, 240, 1320, 1455, 1620);
     add_->setObjectName(QStringLiteral("btnAddCol"));
-    place(add_, 1920, 1320, 975, 375);
+    PlaceInTwips(add_, 1920, 1320, 975, 375);
     address_->setObjectName(QStringLiteral("txtAddCol"));
     address_->SetMaxLength(4);
-    place(address_, 2880, 1320, 855, 405);
+    PlaceInTwips(address_, 2880, 1320, 855, 405);
     remove_->setObjectName(QStringLiteral("btnDelCol"));
-    place(remove_, 1920, 1800, 975, 375);
+    PlaceInTwips(remove_, 1920, 1800, 975, 375);
     ok_->setObjectName(QStringLiteral("btnOk"));
-    place(ok_, 240, 3120, 1815, 375);
+    PlaceInTwips(ok_, 240, 3120, 1815, 375);
     cancel_->setObjectName(QStringLiteral("btnCancel"));
-    place(cancel_, 2160, 3120, 1575, 375);
+    PlaceInTwips(cancel_, 2160, 3120, 1575, 375);
     ok_->setDefault(true);
 
     setTabOrder(rows_, address_);

@@ -65,11 +65,7 @@ RegisterPanelWidget::RegisterPanelWidget(QWidget* parent)
     setObjectName(QStringLiteral("frmRegs"));
     setFont(CaptionFont());
     const QFont nameFont = DialogFont();
-    auto place = [this](QWidget* widget, int left, int top, int width, int height) {
-        widget->setGeometry(TwipsToPixels(this, left), TwipsToPixels(this, top), TwipsToPixels(this, width),
-                            TwipsToPixels(this, height));
-    };
-    place(this, 0, 0, 4455, 2775);  // the size; the main window places it
+    PlaceInTwips(this, 0, 0, 4455, 2775);  // the size; the main window places it
 
     QtTextBox* previous = nullptr;
     for (const BoxPlace& p : kBoxes) {
@@ -78,7 +74,7 @@ RegisterPanelWidget::RegisterPanelWidget(QWidget* parent)
         box->setFont(MainWindowFont());
         box->setAlignment(p.alignment | Qt::AlignVCenter);
         box->SetMaxLength(p.index >= 9 ? 4 : 2);
-        place(box, p.left, p.top, p.width, p.height);
+        PlaceInTwips(box, p.left, p.top, p.width, p.height);
         boxes_[static_cast<std::size_t>(p.index)] = box;
         if (p.index == 7) {
             box->setVisible(false);
@@ -92,17 +88,17 @@ RegisterPanelWidget::RegisterPanelWidget(QWidget* parent)
         auto* label = new QLabel(QString::fromLatin1(n.name), this);
         label->setFont(nameFont);
         label->setAlignment(n.alignment | Qt::AlignVCenter);
-        place(label, n.left, n.top, n.width, kNameHeight);
+        PlaceInTwips(label, n.left, n.top, n.width, kNameHeight);
     }
 
     auto* flagsLabel = new QLabel(QStringLiteral("Flags"), this);
     flagsLabel->setObjectName(QStringLiteral("lblFlags"));
     flagsLabel->setFont(ArialFont(8.25, true));
-    place(flagsLabel, 1380, 690, 480, kNameHeight);
+    PlaceInTwips(flagsLabel, 1380, 690, 480, kNameHeight);
     auto* arrow = new QLabel(QString(QChar(0x21E8)), this);  // a white right arrow pointing at the cells
     arrow->setFont(ArialFont(14));
     arrow->setAlignment(Qt::AlignCenter);
-    place(arrow, 1860, 600, 390, 405);
+    PlaceInTwips(arrow, 1860, 600, 390, 405);
 
     for (int position = 0; position < 8; ++position) {
         const int bit = 7 - position;
@@ -110,11 +106,11 @@ RegisterPanelWidget::RegisterPanelWidget(QWidget* parent)
         auto* name = new QLabel(QString::fromLatin1(kFlagNames[position]), this);
         name->setFont(nameFont);
         name->setAlignment(Qt::AlignCenter);
-        place(name, left - 60, kFlagNameTop, kFlagSize + 120, kNameHeight);
+        PlaceInTwips(name, left - 60, kFlagNameTop, kFlagSize + 120, kNameHeight);
         auto* cell = new qt::FlagCell(this);
         cell->setObjectName(QStringLiteral("lblFlag%1").arg(bit));
         cell->setFont(nameFont);
-        place(cell, left, kFlagTop, kFlagSize, kFlagSize);
+        PlaceInTwips(cell, left, kFlagTop, kFlagSize, kFlagSize);
         cells_[static_cast<std::size_t>(bit)] = cell;
     }
     auto* caption = new QLabel(QStringLiteral("Click to toggle flag bits"), this);
@@ -124,7 +120,7 @@ RegisterPanelWidget::RegisterPanelWidget(QWidget* parent)
     QPalette greyBackground = caption->palette();
     greyBackground.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
     caption->setPalette(greyBackground);
-    place(caption, kFlagLeft, kFlagTop + kFlagSize + 45, 7 * kFlagStep + kFlagSize, kNameHeight);
+    PlaceInTwips(caption, kFlagLeft, kFlagTop + kFlagSize + 45, 7 * kFlagStep + kFlagSize, kNameHeight);
 }
 
 void RegisterPanelWidget::Bind(RegisterPanelPresenter* presenter) {

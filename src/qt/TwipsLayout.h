@@ -9,4 +9,10 @@ inline int TwipsToPixels(const QWidget* widget, int twips) {
     return static_cast<int>(twips / 15.0 * dpi / 96.0 + 0.5);
 }
 
+// Places a child at a rectangle given in twips.
+inline void PlaceInTwips(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(TwipsToPixels(widget, left), TwipsToPixels(widget, top), TwipsToPixels(widget, width),
+                        TwipsToPixels(widget, height));
+}
+
 }  // namespace vantric::qt

@@ -24,23 +24,19 @@ ViewsHarness::ViewsHarness(AppState& app, platform::MessageBox& messages, QWidge
     setCentralWidget(client);
     status_ = new QtStatusBar(this);
     setStatusBar(status_);
-    auto place = [this](QWidget* widget, int left, int top, int width, int height) {
-        widget->setGeometry(TwipsToPixels(this, left), TwipsToPixels(this, top), TwipsToPixels(this, width),
-                            TwipsToPixels(this, height));
-    };
 
     editor_ = new QPlainTextEdit(client);
     editor_->setObjectName(QStringLiteral("txtCode"));
-    place(editor_, 120, 600, 5775, 6600);
+    PlaceInTwips(editor_, 120, 600, 5775, 6600);
     editor_->installEventFilter(this);
     registers_ = new RegisterPanelWidget(client);
     registers_->move(TwipsToPixels(this, 6000), TwipsToPixels(this, 720));
     auto* caption = new QLabel(QStringLiteral("System RAM"), client);
     caption->setObjectName(QStringLiteral("lblMemDump"));
     caption->setFont(CaptionFont());
-    place(caption, 6000, 3600, 1455, 375);
+    PlaceInTwips(caption, 6000, 3600, 1455, 375);
     grid_ = new MemoryGridView(client);
-    place(grid_, 6000, 4080, 5895, 3120);
+    PlaceInTwips(grid_, 6000, 4080, 5895, 3120);
     entry_ = new DirectEntryBox(client);
     client->setMinimumSize(TwipsToPixels(this, 12000), TwipsToPixels(this, 7320));
     columnsDialog_ = new MemoryColumnsDialog(this);
