@@ -1,6 +1,9 @@
 #include "qt/DesktopApp.h"
 
+#include <QSysInfo>
+
 #include "qt/ToolbarIcons.h"
+#include "shell/Readme.h"
 
 namespace vantric::qt {
 
@@ -13,12 +16,14 @@ Widget* Embed(MainWindow& window, platform::MainWindowControl control, Widget* w
 }
 }  // namespace
 
-DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string commandLine, bool watchWakeUps)
+DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string commandLine, bool watchWakeUps,
+                       platform::DesktopServices* desktop)
     : app_(app),
       registerPanel_(Embed(window_, platform::MainWindowControl::RegisterPanel, new RegisterPanelWidget)),
       grid_(Embed(window_, platform::MainWindowControl::MemoryGrid, new MemoryGridView)),
       entryBox_(Embed(window_, platform::MainWindowControl::EntryBox, new DirectEntryBox)),
       columnsDialog_(new MemoryColumnsDialog(&window_)),
+      desktop_(desktop ? *desktop : qtDesktop_),
       pump_(watchWakeUps),
       writer_(app.Processor, app.MemoryDump, *grid_),
       registerPresenter_(app.Processor, *registerPanel_, window_.Status(), [this] { window_.FocusEditor(); }),
@@ -36,8 +41,12 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
       presenter_(app,
                  MainWindowParts{window_, window_.Status(), splash_, messages_, host, pump_, *grid_, views_, step_,
                                  interpreter_},
-                 std::move(commandLine)) {
+                 std::move(commandLine)),
+      splashPresenter_(app.MainWindow, splash_, window_, QSysInfo::prettyProductName().toStdString()),
+      systemInfo_(desktop_, messages_),
+      aboutPresenter_(aboutBox_, systemInfo_) {
     window_.setWindowIcon(ApplicationIcon());
+    window_.AddSecondaryWindow(&aboutBox_);
     window_.AddSecondaryWindow(&runWindow_);
     window_.AddSecondaryWindow(columnsDialog_);
     runWindow_.SetPresenter(&runPresenter_);
@@ -45,6 +54,10 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
     grid_->Bind(&entryPresenter_);
     entryBox_->Bind(&entryPresenter_);
     columnsDialog_->Bind(&columnsPresenter_);
+    splash_.Bind(&splashPresenter_);
+    splashPresenter_.Form_Load();
+    aboutBox_.Bind(&aboutPresenter_);
+    aboutPresenter_.Form_Load();
     window_.SetPresenter(&presenter_);
     window_.SetCommands(&commands_);
     window_.Editor().OnTextChanged([this] { presenter_.txtCode_Change(); });
@@ -53,6 +66,8 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
     ConnectExecutionCommands(commands_, runPresenter_, step_);
     commands_.Connect(CommandId::Refresh, [this] { views_.mnuRefresh_Click(); });
     commands_.Connect(CommandId::MemoryColumns, [this] { columnsPresenter_.ShowDialog(); });
+    commands_.Connect(CommandId::Readme, [this, &host] { mnuReadme_Click(host, desktop_); });
+    commands_.Connect(CommandId::About, [this] { aboutPresenter_.mnuHelpAbout_Click(); });
 }
 
 DesktopApp::~DesktopApp() {
@@ -66,6 +81,8 @@ DesktopApp::~DesktopApp() {
     grid_->Bind(nullptr);
     entryBox_->Bind(nullptr);
     columnsDialog_->Bind(nullptr);
+    splash_.Bind(nullptr);
+    aboutBox_.Bind(nullptr);
 }
 
 }  // namespace vantric::qt

@@ -8,18 +8,24 @@
 #include "control/StepController.h"
 #include "core/Interpreter.h"
 #include "core/MemoryWriter.h"
+#include "platform/DesktopServices.h"
 #include "platform/ProgramHost.h"
-#include "platform/SplashWindow.h"
+#include "qt/AboutBox.h"
 #include "qt/DirectEntryBox.h"
 #include "qt/MainWindow.h"
 #include "qt/MemoryColumnsDialog.h"
 #include "qt/MemoryGridView.h"
+#include "qt/QtDesktopServices.h"
 #include "qt/QtEventPump.h"
 #include "qt/QtPlatform.h"
 #include "qt/RegisterPanelWidget.h"
 #include "qt/RunWindow.h"
+#include "qt/SplashWindow.h"
+#include "shell/AboutBoxPresenter.h"
 #include "shell/AppState.h"
 #include "shell/MainCommands.h"
+#include "shell/SplashPresenter.h"
+#include "shell/SystemInfoLauncher.h"
 #include "views/DirectEntryPresenter.h"
 #include "views/MachineViewsPresenter.h"
 #include "views/MainWindowPresenter.h"
@@ -33,7 +39,9 @@ class DesktopApp {
 public:
     // Create after the application object. commandLine: the program's arguments joined by spaces.
     // watchWakeUps false: every yield runs Qt's event loop (for comparison in benchmarks).
-    DesktopApp(AppState& app, platform::ProgramHost& host, std::string commandLine, bool watchWakeUps = true);
+    // desktop: documents and other programs go there instead of to the real desktop (tests).
+    DesktopApp(AppState& app, platform::ProgramHost& host, std::string commandLine, bool watchWakeUps = true,
+               platform::DesktopServices* desktop = nullptr);
     ~DesktopApp();
 
     // The start-up sequence; false when the program had to end.
@@ -48,6 +56,8 @@ public:
     MainWindowPresenter& Presenter() { return presenter_; }
     RunWindowPresenter& RunPresenter() { return runPresenter_; }
     QtEventPump& Pump() { return pump_; }
+    SplashWindow& Splash() { return splash_; }
+    AboutBox& About() { return aboutBox_; }
 
 private:
     AppState& app_;
@@ -60,7 +70,10 @@ private:
     MemoryColumnsDialog* columnsDialog_;
 
     QtMessageBox messages_{&window_};
-    platform::AbsentSplashWindow splash_;
+    SplashWindow splash_;
+    AboutBox aboutBox_{&window_};
+    QtDesktopServices qtDesktop_;
+    platform::DesktopServices& desktop_;
     QtEventPump pump_;
     QtClock clock_;
 
@@ -76,6 +89,9 @@ private:
     StepController step_;
     MainCommands commands_;
     MainWindowPresenter presenter_;
+    SplashPresenter splashPresenter_;
+    SystemInfoLauncher systemInfo_;
+    AboutBoxPresenter aboutPresenter_;
 };
 
 }  // namespace vantric::qt
