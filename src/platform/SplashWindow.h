@@ -11,6 +11,7 @@ public:
     // Shows it at this place on the screen, above all other windows, without activating it.
     virtual void ShowOnTop(int left, int top) = 0;
     virtual void Focus() = 0;
+    virtual void SetTexts(const std::string& title, const std::string& version, const std::string& platformNote) = 0;
 };
 
 // A front end without a splash window.
@@ -23,6 +24,7 @@ public:
     int ClientHeight() const override { return 0; }
     void ShowOnTop(int, int) override {}
     void Focus() override {}
+    void SetTexts(const std::string&, const std::string&, const std::string&) override {}
 };
 
 }  // namespace vantric::platform

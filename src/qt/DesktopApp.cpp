@@ -1,7 +1,10 @@
 #include "qt/DesktopApp.h"
 
+#include <QSysInfo>
+
 #include "platform/KeyCodes.h"
 #include "qt/ToolbarIcons.h"
+#include "shell/Readme.h"
 
 namespace vantric::qt {
 
@@ -14,13 +17,15 @@ Widget* Embed(MainWindow& window, platform::MainWindowControl control, Widget* w
 }
 }  // namespace
 
-DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string commandLine, bool watchWakeUps)
+DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string commandLine, bool watchWakeUps,
+                       platform::DesktopServices* desktop)
     : app_(app),
       registerPanel_(Embed(window_, platform::MainWindowControl::RegisterPanel, new RegisterPanelWidget)),
       grid_(Embed(window_, platform::MainWindowControl::MemoryGrid, new MemoryGridView)),
       entryBox_(Embed(window_, platform::MainWindowControl::EntryBox, new DirectEntryBox)),
       columnsDialog_(new MemoryColumnsDialog(&window_)),
       findDialog_(new FindDialog(&window_)),
+      desktop_(desktop ? *desktop : qtDesktop_),
       pump_(watchWakeUps),
       writer_(app.Processor, app.MemoryDump, *grid_),
       registerPresenter_(app.Processor, *registerPanel_, window_.Status(), [this] { window_.FocusEditor(); }),
@@ -41,8 +46,12 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
       presenter_(app,
                  MainWindowParts{window_, window_.Status(), splash_, messages_, host, pump_, *grid_, views_, step_,
                                  interpreter_, files_},
-                 std::move(commandLine)) {
+                 std::move(commandLine)),
+      splashPresenter_(app.MainWindow, splash_, window_, QSysInfo::prettyProductName().toStdString()),
+      systemInfo_(desktop_, messages_),
+      aboutPresenter_(aboutBox_, systemInfo_) {
     window_.setWindowIcon(ApplicationIcon());
+    window_.AddSecondaryWindow(&aboutBox_);
     window_.AddSecondaryWindow(&runWindow_);
     window_.AddSecondaryWindow(columnsDialog_);
     window_.AddSecondaryWindow(findDialog_);
@@ -56,6 +65,10 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
     findDialog_->Bind(&findPresenter_);
     fillDialog_->Bind(&fillPresenter_);
     copyDialog_->Bind(&copyPresenter_);
+    splash_.Bind(&splashPresenter_);
+    splashPresenter_.Form_Load();
+    aboutBox_.Bind(&aboutPresenter_);
+    aboutPresenter_.Form_Load();
     window_.SetPresenter(&presenter_);
     window_.SetCommands(&commands_);
     window_.Editor().OnTextChanged([this] { presenter_.txtCode_Change(); });
@@ -73,6 +86,8 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
     commands_.Connect(CommandId::CopyMemory, [this] { copyPresenter_.ShowDialog(); });
     commands_.Connect(CommandId::PrintCode, [this] { prints_.mnuPrintCode_Click(); });
     commands_.Connect(CommandId::PrintOutput, [this] { prints_.mnuPrintOutput_Click(); });
+    commands_.Connect(CommandId::Readme, [this, &host] { mnuReadme_Click(host, desktop_); });
+    commands_.Connect(CommandId::About, [this] { aboutPresenter_.mnuHelpAbout_Click(); });
     ConnectFileCommands();
     ConnectEditCommands();
 }
@@ -111,6 +126,8 @@ DesktopApp::~DesktopApp() {
     columnsDialog_->Bind(nullptr);
     fillDialog_->Bind(nullptr);
     copyDialog_->Bind(nullptr);
+    splash_.Bind(nullptr);
+    aboutBox_.Bind(nullptr);
 }
 
 }  // namespace vantric::qt

@@ -14,9 +14,10 @@
 #include "editing/PrintCommands.h"
 #include "memtools/CopyMemoryPresenter.h"
 #include "memtools/FillMemoryPresenter.h"
+#include "platform/DesktopServices.h"
 #include "platform/LocalFileStore.h"
 #include "platform/ProgramHost.h"
-#include "platform/SplashWindow.h"
+#include "qt/AboutBox.h"
 #include "qt/CopyMemoryDialog.h"
 #include "qt/DirectEntryBox.h"
 #include "qt/FindDialog.h"
@@ -24,14 +25,19 @@
 #include "qt/MainWindow.h"
 #include "qt/MemoryColumnsDialog.h"
 #include "qt/MemoryGridView.h"
+#include "qt/QtDesktopServices.h"
 #include "qt/QtEventPump.h"
 #include "qt/QtFileDialogs.h"
 #include "qt/QtPlatform.h"
 #include "qt/QtPrinter.h"
 #include "qt/RegisterPanelWidget.h"
 #include "qt/RunWindow.h"
+#include "qt/SplashWindow.h"
+#include "shell/AboutBoxPresenter.h"
 #include "shell/AppState.h"
 #include "shell/MainCommands.h"
+#include "shell/SplashPresenter.h"
+#include "shell/SystemInfoLauncher.h"
 #include "views/DirectEntryPresenter.h"
 #include "views/MachineViewsPresenter.h"
 #include "views/MainWindowPresenter.h"
@@ -45,7 +51,9 @@ class DesktopApp {
 public:
     // Create after the application object. commandLine: the program's arguments joined by spaces.
     // watchWakeUps false: every yield runs Qt's event loop (for comparison in benchmarks).
-    DesktopApp(AppState& app, platform::ProgramHost& host, std::string commandLine, bool watchWakeUps = true);
+    // desktop: documents and other programs go there instead of to the real desktop (tests).
+    DesktopApp(AppState& app, platform::ProgramHost& host, std::string commandLine, bool watchWakeUps = true,
+               platform::DesktopServices* desktop = nullptr);
     ~DesktopApp();
 
     // The start-up sequence; false when the program had to end.
@@ -63,6 +71,8 @@ public:
     MainWindowPresenter& Presenter() { return presenter_; }
     RunWindowPresenter& RunPresenter() { return runPresenter_; }
     QtEventPump& Pump() { return pump_; }
+    SplashWindow& Splash() { return splash_; }
+    AboutBox& About() { return aboutBox_; }
 
 private:
     void ConnectFileCommands();
@@ -84,7 +94,10 @@ private:
     QtFileDialogs fileDialogs_{&window_};
     QtClipboard clipboard_;
     platform::LocalFileStore fileStore_;
-    platform::AbsentSplashWindow splash_;
+    SplashWindow splash_;
+    AboutBox aboutBox_{&window_};
+    QtDesktopServices qtDesktop_;
+    platform::DesktopServices& desktop_;
     QtEventPump pump_;
     QtClock clock_;
 
@@ -107,6 +120,9 @@ private:
     MainWindowPresenter presenter_;
     QtPrinter printer_;
     PrintCommands prints_{app_.Processor, app_.MemoryDump, app_.ProgramFile, window_.Editor(), printer_};
+    SplashPresenter splashPresenter_;
+    SystemInfoLauncher systemInfo_;
+    AboutBoxPresenter aboutPresenter_;
 };
 
 }  // namespace vantric::qt

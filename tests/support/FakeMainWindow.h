@@ -38,12 +38,13 @@ public:
         bounds[control] = rect;
     }
     void LoadSecondaryWindows() override { log_.push_back("secondary windows loaded"); }
-    void FocusEditor() override {}
+    void FocusEditor() override { ++editorFocusCount; }
     void RequestClose() override {}
     void CloseAllWindows() override { log_.push_back("all windows closed"); }
 
     bool visible = false;
     std::string caption;
+    int editorFocusCount = 0;
     int clientWidth = 731;
     int clientHeight = 435;
     int statusBarHeight = 20;
@@ -74,6 +75,7 @@ public:
         log_.push_back("splash shown");
     }
     void Focus() override { log_.push_back("splash focused"); }
+    void SetTexts(const std::string&, const std::string&, const std::string&) override {}
 
     bool visible = false;
     int left = -1;

@@ -1,0 +1,55 @@
+#pragma once
+// The splash window: a frameless window above all others, drawn in one piece (logo, title, version
+// and platform note on an ivory ground), shown without taking the activation.
+//
+// Embedding: construct once, without a parent, and pass it as the platform::SplashWindow to the
+// start-up; Bind(&presenter) forwards a mouse press to Form_Click, a key to Form_KeyDown and the loss
+// of the activation to Form_LostFocus. Bind(nullptr) cuts it loose.
+
+#include <QString>
+#include <QWidget>
+
+#include "platform/SplashWindow.h"
+
+namespace vantric {
+class SplashPresenter;
+}
+
+namespace vantric::qt {
+
+class SplashWindow : public QWidget, public platform::SplashWindow {
+    Q_OBJECT
+public:
+    SplashWindow();
+
+    void Bind(SplashPresenter* presenter) { presenter_ = presenter; }
+
+    // platform::Window
+    bool IsVisible() const override { return isVisible(); }
+    void Hide() override { hide(); }
+    void SetCaption(const std::string& caption) override;
+    // platform::SplashWindow
+    int ClientWidth() const override { return width(); }
+    int ClientHeight() const override { return height(); }
+    void ShowOnTop(int left, int top) override;
+    void Focus() override;
+    void SetTexts(const std::string& title, const std::string& version, const std::string& platformNote) override;
+
+    QString Title() const { return title_; }
+    QString Version() const { return version_; }
+    QString PlatformNote() const { return platformNote_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    SplashPresenter* presenter_ = nullptr;
+    QString title_;
+    QString version_;
+    QString platformNote_;
+};
+
+}  // namespace vantric::qt

@@ -1,0 +1,17 @@
+#include "shell/Readme.h"
+
+namespace vantric {
+
+std::string ReadmePath(const std::string& programDirectory) { return programDirectory + "/" + kReadmeFileName; }
+
+bool StartDoc(platform::DesktopServices& desktop, const std::string& path) { return desktop.OpenDocument(path); }
+
+void mnuReadme_Click(const platform::ProgramHost& host, platform::DesktopServices& desktop) {
+    const std::string path = ReadmePath(host.ProgramDirectory());
+    // Some desktops answer a missing document with an error window of their own; ask only for one
+    // that is there.
+    if (!desktop.FileExists(path)) return;
+    StartDoc(desktop, path);
+}
+
+}  // namespace vantric
