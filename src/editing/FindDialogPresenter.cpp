@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/TextCase.h"
+#include "memtools/DialogFields.h"
 
 namespace vantric {
 
@@ -26,16 +27,9 @@ void FindDialogPresenter::Form_Activate() {
     dialog_.SetReplaceEnabled(dialog_.Caption() != "Find");
 }
 
-namespace {
-void SelectAll(platform::TextBox& box) {
-    box.SetSelStart(0);
-    box.SetSelLength(static_cast<int>(box.Text().size()));
-}
-}  // namespace
+void FindDialogPresenter::txtFind_GotFocus() { SelectAllText(dialog_.FindBox()); }
 
-void FindDialogPresenter::txtFind_GotFocus() { SelectAll(dialog_.FindBox()); }
-
-void FindDialogPresenter::txtReplace_GotFocus() { SelectAll(dialog_.ReplaceBox()); }
+void FindDialogPresenter::txtReplace_GotFocus() { SelectAllText(dialog_.ReplaceBox()); }
 
 int FindDialogPresenter::FindNext() {
     const std::string text = editor_.Text();

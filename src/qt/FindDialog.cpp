@@ -10,9 +10,9 @@ namespace vantric::qt {
 
 FindDialog::FindDialog(QWidget* parent)
     : QDialog(parent),
-      find_(new QtTextBox(this)),
+      find_(new DialogTextField(0, this)),
       findButton_(new QPushButton(QStringLiteral("&Find next"), this)),
-      replace_(new QtTextBox(this)),
+      replace_(new DialogTextField(0, this)),
       close_(new QPushButton(QStringLiteral("Close"), this)),
       replaceButton_(new QPushButton(QStringLiteral("&Replace"), this)),
       replaceAll_(new QPushButton(QStringLiteral("Replace &all"), this)) {

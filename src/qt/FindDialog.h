@@ -11,7 +11,7 @@
 #include <QPushButton>
 
 #include "platform/FindDialogView.h"
-#include "qt/QtTextBox.h"
+#include "qt/DialogTextField.h"
 
 namespace vantric {
 class FindDialogPresenter;
@@ -49,9 +49,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QtTextBox* find_;
+    DialogTextField* find_;
     QPushButton* findButton_;
-    QtTextBox* replace_;
+    DialogTextField* replace_;
     QPushButton* close_;
     QPushButton* replaceButton_;
     QPushButton* replaceAll_;
