@@ -1,6 +1,7 @@
 // Both print-outs of the real program sent to a PDF file and read back with poppler's tools.
 
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -52,6 +53,16 @@ private slots:
         QVERIFY(text.contains(QStringLiteral(" D: D1 00 :E\n H: 00 00 :L\nSP: FFF0\nPC: 1000\n\nRAM contents\n"
                                              "1000:00 2000:00 3000:00\n")));
         QVERIFY(text.contains(QStringLiteral("103F:00 203F:00 303F:76\n\n--- Vantric by Orsolo ---")));
+
+        // The page renders, with ink on it.
+        const QString prefix = dir_.filePath(QStringLiteral("page"));
+        Poppler(QStringLiteral("pdftoppm"), {"-r", "30", "-png", "-singlefile", pdf_, prefix});
+        const QImage page(prefix + QStringLiteral(".png"));
+        QVERIFY(!page.isNull());
+        int dark = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) dark += qGray(page.pixel(x, y)) < 128;
+        QVERIFY(dark > 100);
     }
 
     void aRefusedJobIsPassedOverQuietly() {
