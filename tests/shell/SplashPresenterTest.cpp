@@ -4,32 +4,20 @@
 
 #include <algorithm>
 
-#include "control/ControlFixture.h"
-#include "platform/LocalFileStore.h"
-#include "support/FakeEditing.h"
-#include "support/FakeMainWindow.h"
-#include "views/MainWindowPresenter.h"
+#include "views/StartupFixture.h"
 
 namespace vantric {
 namespace {
 
 // The splash behind the real start-up sequence: events reach it only while start-up lets window
 // events run, as they would on screen.
-class SplashPresenterTest : public ControlFixture {
+class SplashPresenterTest : public StartupFixture {
 protected:
     void Start() {
-        MainWindowPresenter startup(
-            *app, MainWindowParts{mainWindow, status, splash, messages, host, pump, grid, views, step, interpreter, files}, "");
+        MainWindowPresenter startup(*app, Parts(), "");
         ASSERT_TRUE(startup.Form_Load());
     }
 
-    std::vector<std::string> log;
-    fakes::FakeMainWindowView mainWindow{log};
-    fakes::FakeSplashWindow splash{log};
-    fakes::FakeProgramHost host{VANTRIC_DATA_DIR};
-    fakes::FakeFileDialogs dialogs;
-    platform::LocalFileStore store;
-    ProgramFiles files{app->ProgramFile, {mainWindow, editor, messages, dialogs, store, step, views}};
     SplashPresenter presenter{app->MainWindow, splash, mainWindow, "Plan 9 from Bell Labs"};
 };
 

@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "control/ControlFixture.h"
-#include "platform/LocalFileStore.h"
-#include "support/FakeEditing.h"
-#include "support/FakeMainWindow.h"
+#include "views/StartupFixture.h"
 
 namespace vantric {
 namespace {
@@ -13,27 +10,18 @@ namespace {
 using platform::MainWindowControl;
 using platform::Rect;
 
-class MainWindowPresenterTest : public ControlFixture {
+class MainWindowPresenterTest : public StartupFixture {
 protected:
     MainWindowPresenterTest() {
         pump.onEvents = [this] { log.push_back("events"); };
     }
 
     MainWindowPresenter& Start(const std::string& commandLine = "", bool expectLoaded = true) {
-        presenter = std::make_unique<MainWindowPresenter>(
-            *app, MainWindowParts{mainWindow, status, splash, messages, host, pump, grid, views, step, interpreter, files},
-            commandLine);
+        presenter = std::make_unique<MainWindowPresenter>(*app, Parts(), commandLine);
         EXPECT_EQ(presenter->Form_Load(), expectLoaded);
         return *presenter;
     }
 
-    std::vector<std::string> log;
-    fakes::FakeMainWindowView mainWindow{log};
-    fakes::FakeSplashWindow splash{log};
-    fakes::FakeProgramHost host{VANTRIC_DATA_DIR};
-    fakes::FakeFileDialogs dialogs;
-    platform::LocalFileStore store;
-    ProgramFiles files{app->ProgramFile, {mainWindow, editor, messages, dialogs, store, step, views}};
     std::unique_ptr<MainWindowPresenter> presenter;
 };
 
