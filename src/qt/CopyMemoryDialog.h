@@ -7,11 +7,8 @@
 // reaches btnCopy_Click, Cancel (also Escape and the close box) btnCancel_Click. Bind(nullptr) cuts
 // the dialog loose.
 
-#include <QDialog>
-#include <QPushButton>
-
 #include "platform/CopyMemoryDialogView.h"
-#include "qt/DialogTextField.h"
+#include "qt/MemoryBlockDialog.h"
 
 namespace vantric {
 class CopyMemoryPresenter;
@@ -19,7 +16,7 @@ class CopyMemoryPresenter;
 
 namespace vantric::qt {
 
-class CopyMemoryDialog : public QDialog, public platform::CopyMemoryDialogView {
+class CopyMemoryDialog : public MemoryBlockDialog, public platform::CopyMemoryDialogView {
     Q_OBJECT
 public:
     explicit CopyMemoryDialog(QWidget* parent = nullptr);
@@ -30,24 +27,10 @@ public:
     void Hide() override { hide(); }
     platform::TextBox& StartBox() override { return *start_; }
     platform::TextBox& EndBox() override { return *end_; }
-    platform::TextBox& DestinationBox() override { return *destination_; }
+    platform::TextBox& DestinationBox() override { return *third_; }
 
-    QtTextBox* StartEdit() const { return start_; }
-    QtTextBox* EndEdit() const { return end_; }
-    QtTextBox* DestinationEdit() const { return destination_; }
-    QPushButton* CopyButton() const { return copy_; }
-    QPushButton* CancelButton() const { return cancel_; }
-
-public slots:
-    void reject() override;
-
-private:
-    DialogTextField* start_;
-    DialogTextField* end_;
-    DialogTextField* destination_;
-    QPushButton* copy_;
-    QPushButton* cancel_;
-    CopyMemoryPresenter* presenter_ = nullptr;
+    QtTextBox* DestinationEdit() const { return third_; }
+    QPushButton* CopyButton() const { return action_; }
 };
 
 }  // namespace vantric::qt

@@ -7,11 +7,8 @@
 // reaches btnFill_Click, Cancel (also Escape and the close box) btnCancel_Click. Bind(nullptr) cuts
 // the dialog loose.
 
-#include <QDialog>
-#include <QPushButton>
-
 #include "platform/FillMemoryDialogView.h"
-#include "qt/DialogTextField.h"
+#include "qt/MemoryBlockDialog.h"
 
 namespace vantric {
 class FillMemoryPresenter;
@@ -19,7 +16,7 @@ class FillMemoryPresenter;
 
 namespace vantric::qt {
 
-class FillMemoryDialog : public QDialog, public platform::FillMemoryDialogView {
+class FillMemoryDialog : public MemoryBlockDialog, public platform::FillMemoryDialogView {
     Q_OBJECT
 public:
     explicit FillMemoryDialog(QWidget* parent = nullptr);
@@ -30,24 +27,10 @@ public:
     void Hide() override { hide(); }
     platform::TextBox& StartBox() override { return *start_; }
     platform::TextBox& EndBox() override { return *end_; }
-    platform::TextBox& DataBox() override { return *data_; }
+    platform::TextBox& DataBox() override { return *third_; }
 
-    QtTextBox* StartEdit() const { return start_; }
-    QtTextBox* EndEdit() const { return end_; }
-    QtTextBox* DataEdit() const { return data_; }
-    QPushButton* FillButton() const { return fill_; }
-    QPushButton* CancelButton() const { return cancel_; }
-
-public slots:
-    void reject() override;
-
-private:
-    DialogTextField* start_;
-    DialogTextField* end_;
-    DialogTextField* data_;
-    QPushButton* fill_;
-    QPushButton* cancel_;
-    FillMemoryPresenter* presenter_ = nullptr;
+    QtTextBox* DataEdit() const { return third_; }
+    QPushButton* FillButton() const { return action_; }
 };
 
 }  // namespace vantric::qt
