@@ -18,7 +18,6 @@ int KeyCodeOf(const QKeyEvent& event) {
     const int key = event.key();
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return platform::kKeyTab;
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;  // Qt's letter keys are their ASCII codes
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) return platform::kKeyReturn;
     return 0;
 }
 
