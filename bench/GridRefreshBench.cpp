@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     const int repetitions = std::max(argc > 1 ? std::atoi(argv[1]) : 20, 1);
 
     auto app = std::make_unique<AppState>();
-    app->Processor.ApplyResetValues();
+    app->Machine.Reset();
     MemoryDumpSettings& dump = app->MemoryDump;
     dump.MemoryColumnCount = 8;
     dump.RowsPerColumn = 999;
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     auto* grid = new qt::MemoryGridView(&window);
     grid->setGeometry(0, 0, 1200, 800);
     window.show();
-    MemoryGridPresenter presenter(app->Processor, dump, *grid);
+    MemoryGridPresenter presenter(app->Machine, dump, *grid);
     MemoryWriter writer(app->Processor, dump, *grid);
     presenter.RefreshMemoryGrid();
     QApplication::processEvents();

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     qt::DesktopApp desktop(*app, host, "", !everyYield);
     if (!desktop.Start()) return 1;
     desktop.Window().Editor().SetText(LoopProgram(300));
-    desktop.RunPresenter().SetInstructionLimit(instructions);
+    desktop.Cycle().SetInstructionLimit(static_cast<std::uint64_t>(instructions));
 
     // The run ends when "Execution paused" is appended; Close is pressed once the cycle is over, as a
     // user would. Nothing else is scheduled, so the event loop runs only for what Qt itself has to do.
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     });
     QApplication::exec();
 
-    if (!desktop.RunPresenter().InstructionLimitReached() || seconds <= 0) {
+    if (desktop.RunPresenter().LastOutcome() != RunOutcome::InstructionLimit || seconds <= 0) {
         std::fprintf(stderr, "the run did not go as planned\n");
         return 1;
     }

@@ -3,21 +3,15 @@
 //
 //   build/release/bin/RunLoopBench [passes]     (1 to 65535 outer passes of 2045 instructions; default 65535)
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <sstream>
 
-#include "assembler/Compiler.h"
-#include "cli/ConsolePlatform.h"
-#include "cli/ConsoleRunWindow.h"
-#include "control/RunWindowPresenter.h"
-#include "core/InstructionSetFile.h"
-#include "core/Interpreter.h"
-#include "core/MemoryWriter.h"
-#include "shell/AppState.h"
+#include "BenchSupport.h"
+#include "control/MachineDisplay.h"
+#include "control/RunCycle.h"
 
 using namespace vantric;
 
@@ -58,13 +52,8 @@ int main(int argc, char** argv) {
         return 64;
     }
     const long long instructions = 3 + 2045LL * passes;
-    auto app = std::make_unique<AppState>();
-    const std::string dataPath = std::string(VANTRIC_BENCH_DATA_DIR) + "/InstSet.Dat";
-    if (ReadInstructionSetFile(dataPath, app->Instructions).Status != InstructionSetReadStatus::Ok) {
-        std::cerr << "cannot read " << dataPath << '\n';
-        return 1;
-    }
-    app->Processor.ApplyResetValues();
+    auto app = bench::StartedApp();
+    if (!app) return 1;
     app->Processor.MonitorMemory = false;
 
     std::ostringstream progress;
@@ -76,24 +65,23 @@ int main(int argc, char** argv) {
     console::ConsoleEventPump pump;
     console::ConsoleClock clock;
     console::AbsentMachineViews views;
-    console::AbsentMemoryGrid grid;
-    console::ConsoleRunWindow window(progress);
-    MemoryWriter writer(app->Processor, app->MemoryDump, grid);
-    Interpreter interpreter(app->Processor, app->Instructions, app->Assembly, writer, window.ProgressList(), editor,
-                            views, pump);
+    console::PrintedProgressList list(progress);
+    MachineDisplay display(list, editor, views);
+    app->Machine.SetObserver(&display);
     Compiler compiler(app->Processor, app->Instructions, app->Assembly, editor, status, pump);
-    RunWindowPresenter presenter(*app, compiler, interpreter, window, editor, status, messages, pump, clock, views);
-    window.OnActivate([&presenter] { presenter.Form_Activate(); });
+    RunCycle cycle(*app, compiler, list, editor, status, messages, pump, clock, views);
 
-    const auto start = std::chrono::steady_clock::now();
-    presenter.BeginRun();
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double start = bench::ProcessorSeconds();
+    cycle.PrepareRun();
+    const RunOutcome outcome = cycle.Activate();
+    const double seconds = bench::ProcessorSeconds() - start;
 
-    if (progress.str().find("Execution finished") == std::string::npos || app->Assembly.BreakpointCount != 300) {
+    if (outcome != RunOutcome::Finished || app->Assembly.BreakpointCount != 300) {
         std::cerr << "the run did not go as planned:\n" << progress.str();
         return 1;
     }
-    std::printf("run loop (console front end, %d breakpoints): %lld instructions in %.3f s = %.1f million/s\n",
+    std::printf("run cycle (console front end, %d breakpoints): %lld instructions in %.3f s of processor time = "
+                "%.1f million/s\n",
                 app->Assembly.BreakpointCount, instructions, seconds, instructions / seconds / 1e6);
     return 0;
 }

@@ -33,7 +33,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const auto loaded = loader.LoadInstructionSet();
     if (loaded == InstructionSetLoadOutcome::Ended) return ExitInstructionSetUnusable;
     if (loaded == InstructionSetLoadOutcome::CheckFailed) err << status.Panel(1) << '\n';
-    app->Processor.ApplyResetValues();
+    app->Machine.LoadTimings(app->Instructions);
+    app->Machine.Reset();
 
     if (options->Command == CliCommand::Assemble) return RunAssembleCommand(*app, *options, out, err);
     return RunProgramCommand(*options, *app, out, err);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
-#include <ctime>
 #include <unistd.h>
 
 namespace vantric::console {
@@ -53,14 +52,8 @@ void ConsoleEditor::SetSelText(const std::string& text) {
     selLength_ = 0;
 }
 
-double ConsoleClock::SecondsSinceMidnight() const {
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    std::tm local{};
-    ::localtime_r(&seconds, &local);
-    const double fraction =
-        std::chrono::duration<double>(now.time_since_epoch()).count() - static_cast<double>(seconds);
-    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+double ConsoleClock::Seconds() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace vantric::console

@@ -97,15 +97,30 @@ private:
     int selLength_ = 0;
 };
 
-// There are no window events to let through.
+// There are no window events to let through, ever.
 class ConsoleEventPump : public platform::EventPump {
 public:
     void ProcessEvents() override {}
+    const std::atomic<bool>* PendingEventsFlag() const override { return &never_; }
+
+private:
+    std::atomic<bool> never_{false};
 };
 
 class ConsoleClock : public platform::Clock {
 public:
-    double SecondsSinceMidnight() const override;
+    double Seconds() const override;
+};
+
+// The run's progress lines, printed as they come.
+class PrintedProgressList : public platform::ListBox {
+public:
+    explicit PrintedProgressList(std::ostream& out) : out_(out) {}
+    void Clear() override {}
+    void AddItem(const std::string& text) override { out_ << text << '\n'; }
+
+private:
+    std::ostream& out_;
 };
 
 // Nothing is on screen to refresh.
@@ -113,6 +128,7 @@ class AbsentMachineViews : public MachineViews {
 public:
     void RefreshRegisterPanel(bool) override {}
     void RefreshMemoryGrid() override {}
+    void ShowMemoryByte(std::uint16_t, std::uint8_t) override {}
 };
 
 }  // namespace vantric::console

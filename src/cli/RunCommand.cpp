@@ -4,12 +4,10 @@
 #include "cli/AssembleCommand.h"
 #include "cli/CliApp.h"
 #include "cli/ConsolePlatform.h"
-#include "cli/ConsoleRunWindow.h"
 #include "cli/ProgramFileReader.h"
-#include "control/RunWindowPresenter.h"
+#include "control/MachineDisplay.h"
+#include "control/RunCycle.h"
 #include "core/HexText.h"
-#include "core/Interpreter.h"
-#include "core/MemoryWriter.h"
 #include "editing/RegisterPrintout.h"
 
 namespace vantric::console {
@@ -53,22 +51,21 @@ int RunProgramCommand(const CliOptions& options, AppState& app, std::ostream& ou
     ConsoleEventPump pump;
     ConsoleClock clock;
     AbsentMachineViews views;
-    AbsentMemoryGrid grid;
-    ConsoleRunWindow window(out);
-    MemoryWriter writer(app.Processor, app.MemoryDump, grid);
-    Interpreter interpreter(app.Processor, app.Instructions, app.Assembly, writer, window.ProgressList(), editor, views,
-                            pump);
+    PrintedProgressList progress(out);
+    MachineDisplay display(progress, editor, views);
+    app.Machine.SetObserver(&display);
     Compiler compiler(app.Processor, app.Instructions, app.Assembly, editor, status, pump);
-    RunWindowPresenter presenter(app, compiler, interpreter, window, editor, status, messages, pump, clock, views);
-    window.OnActivate([&presenter] { presenter.Form_Activate(); });
-    presenter.SetIgnoreBreakpoints(options.IgnoreBreakpoints);
-    if (options.MaxInstructions) presenter.SetInstructionLimit(*options.MaxInstructions);
+    RunCycle cycle(app, compiler, progress, editor, status, messages, pump, clock, views);
+    cycle.SetIgnoreBreakpoints(options.IgnoreBreakpoints);
+    if (options.MaxInstructions) cycle.SetInstructionLimit(static_cast<std::uint64_t>(*options.MaxInstructions));
     ConsoleTrace trace(app.Processor, out);
-    if (options.Trace) presenter.SetTrace(&trace);
+    if (options.Trace) cycle.SetTrace(&trace);
 
-    presenter.BeginRun();
+    cycle.PrepareRun();
+    const RunOutcome outcome = cycle.Activate();
+    app.Machine.SetObserver(nullptr);
 
-    if (app.Assembly.RecompileNeeded) {
+    if (outcome == RunOutcome::CompileFailed) {
         out << ErrorLineText(editor.Text(), app.Assembly.ErrorStart) << '\n';
         return ExitAssemblyError;
     }
@@ -76,11 +73,13 @@ int RunProgramCommand(const CliOptions& options, AppState& app, std::ostream& ou
     out << "T states : " << app.Processor.TStateCount << '\n';
     for (const MemoryDumpRequest& dump : options.Dumps) PrintDump(app.Processor, dump, out);
 
-    const ProcessorState& cpu = app.Processor;
-    if (!cpu.RuntimeError.empty() || app.Assembly.StartAddress == -1) return ExitRuntimeError;
-    if (cpu.Running && presenter.BreakpointHit()) return ExitBreakpoint;
-    if (cpu.Running && presenter.InstructionLimitReached()) return ExitInstructionLimit;
-    return ExitHalted;
+    switch (outcome) {
+        case RunOutcome::RuntimeError:
+        case RunOutcome::NoCode: return ExitRuntimeError;
+        case RunOutcome::Breakpoint: return ExitBreakpoint;
+        case RunOutcome::InstructionLimit: return ExitInstructionLimit;
+        default: return ExitHalted;
+    }
 }
 
 }  // namespace vantric::console

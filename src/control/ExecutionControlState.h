@@ -8,7 +8,6 @@ enum class RunMode { CompileOnly = 0, Run = 1 };
 // What the run window and step mode share about the program's state.
 struct ExecutionControlState {
     RunMode Mode = RunMode::CompileOnly;
-    bool BreakpointHit = false;  // the last run loop stopped because PC reached a breakpoint
     bool EditorLocked = false;   // the editor is read-only while a program is paused or stepping
 };
 

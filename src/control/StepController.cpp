@@ -2,12 +2,12 @@
 
 namespace vantric {
 
-StepController::StepController(AppState& app, RunWindowPresenter& runWindow, Interpreter& interpreter,
+StepController::StepController(AppState& app, RunWindowPresenter& runWindow, RunCycle& cycle,
                                platform::Editor& editor, platform::StatusBar& status, platform::MessageBox& messages,
                                MachineViews& views)
     : app_(app),
       runWindow_(runWindow),
-      interpreter_(interpreter),
+      cycle_(cycle),
       editor_(editor),
       status_(status),
       messages_(messages),
@@ -15,7 +15,7 @@ StepController::StepController(AppState& app, RunWindowPresenter& runWindow, Int
 
 void StepController::EndStepMode() {
     app_.Processor.StepMode = false;
-    runWindow_.SetEditorLocked(false);
+    cycle_.SetEditorLocked(false);
 }
 
 void StepController::mnuStep_Click() {
@@ -25,7 +25,7 @@ void StepController::mnuStep_Click() {
         return;
     }
     cpu.StepMode = true;
-    runWindow_.SetEditorLocked(true);
+    cycle_.SetEditorLocked(true);
     if (!cpu.Running) {
         cpu.TStateCount = 0;
         if (app_.Assembly.StartAddress == -1) {
@@ -40,7 +40,8 @@ void StepController::mnuStep_Click() {
         cpu.RuntimeError.clear();
     }
     status_.SetPanelText(1, "Running in step mode");
-    interpreter_.Execute(false);
+    app_.Machine.Step();
+    app_.Machine.ReportChanges(true, false);
     views_.RefreshRegisterPanel(false);
     if (cpu.Running) return;
 
@@ -64,7 +65,7 @@ void StepController::mnuReset_Click() {
 
 void StepController::ProgramHalted(bool updateEditor) {
     app_.Processor.Running = false;
-    if (updateEditor) runWindow_.SetEditorLocked(false);
+    if (updateEditor) cycle_.SetEditorLocked(false);
     app_.Processor.CurrentLine = 0;
     views_.RefreshRegisterPanel(false);
     if (updateEditor) {
@@ -76,7 +77,7 @@ void StepController::ProgramHalted(bool updateEditor) {
 void StepController::ResetProcessor(bool updateEditor) {
     if (app_.Processor.Running) ProgramHalted(updateEditor);
     app_.Assembly.RecompileNeeded = true;
-    app_.Processor.ApplyResetValues();
+    app_.Machine.Reset();
     views_.RefreshRegisterPanel(false);
     views_.RefreshMemoryGrid();
 }

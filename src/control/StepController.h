@@ -1,8 +1,8 @@
 #pragma once
 // Step mode, halting and resetting the processor.
 
+#include "control/RunCycle.h"
 #include "control/RunWindowPresenter.h"
-#include "core/Interpreter.h"
 #include "core/MachineViews.h"
 #include "platform/Editor.h"
 #include "platform/MessageBox.h"
@@ -13,7 +13,7 @@ namespace vantric {
 
 class StepController {
 public:
-    StepController(AppState& app, RunWindowPresenter& runWindow, Interpreter& interpreter, platform::Editor& editor,
+    StepController(AppState& app, RunWindowPresenter& runWindow, RunCycle& cycle, platform::Editor& editor,
                    platform::StatusBar& status, platform::MessageBox& messages, MachineViews& views);
 
     // Executes one instruction, starting a step sequence when nothing runs; assembles instead when
@@ -33,7 +33,7 @@ private:
 
     AppState& app_;
     RunWindowPresenter& runWindow_;
-    Interpreter& interpreter_;
+    RunCycle& cycle_;
     platform::Editor& editor_;
     platform::StatusBar& status_;
     platform::MessageBox& messages_;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 
 namespace vantric {
 
@@ -10,6 +11,8 @@ public:
     virtual void RefreshRegisterPanel(bool keepStatusText) = 0;
     // Brings the whole memory grid up to date (rebuilding it first when the dump settings changed).
     virtual void RefreshMemoryGrid() = 0;
+    // Shows `value` in every grid cell of `address`.
+    virtual void ShowMemoryByte(std::uint16_t address, std::uint8_t value) = 0;
 };
 
 }  // namespace vantric

@@ -9,6 +9,10 @@
 
 namespace vantric {
 
+// Shows `value` in every data cell of the grid whose memory column holds `address`.
+void ShowByteInGrid(const MemoryDumpSettings& dump, platform::MemoryGrid& grid, std::int32_t address,
+                    std::uint8_t value);
+
 class MemoryWriter {
 public:
     MemoryWriter(ProcessorState& state, const MemoryDumpSettings& dump, platform::MemoryGrid& grid)
@@ -20,11 +24,10 @@ public:
         const auto a = static_cast<std::uint16_t>(address);
         state_.Memory[a] = static_cast<std::uint8_t>(value);
         if (state_.Running && !state_.StepMode && !state_.MonitorMemory) return;
-        ShowInGrid(a, static_cast<std::uint8_t>(value));
+        ShowByteInGrid(dump_, grid_, a, static_cast<std::uint8_t>(value));
     }
 
 private:
-    void ShowInGrid(std::int32_t address, std::uint8_t value);
 
     ProcessorState& state_;
     const MemoryDumpSettings& dump_;

@@ -29,28 +29,29 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
       pump_(watchWakeUps),
       writer_(app.Processor, app.MemoryDump, *grid_),
       registerPresenter_(app.Processor, *registerPanel_, window_.Status(), [this] { window_.FocusEditor(); }),
-      gridPresenter_(app.Processor, app.MemoryDump, *grid_),
+      gridPresenter_(app.Machine, app.MemoryDump, *grid_),
       views_(registerPresenter_, gridPresenter_, app.MemoryDump),
       entryPresenter_(app, writer_, *grid_, *entryBox_, window_, [this] { return app_.MainWindow.WindowHasFocus; }),
       columnsPresenter_(app.MemoryDump, *columnsDialog_, messages_, pump_, gridPresenter_),
-      interpreter_(app.Processor, app.Instructions, app.Assembly, writer_, runWindow_.ProgressList(), window_.Editor(),
-                   views_, pump_),
+      display_(runWindow_.ProgressList(), window_.Editor(), views_),
       compiler_(app.Processor, app.Instructions, app.Assembly, window_.Editor(), window_.Status(), pump_),
-      runPresenter_(app, compiler_, interpreter_, runWindow_, window_.Editor(), window_.Status(), messages_, pump_,
-                    clock_, views_),
-      step_(app, runPresenter_, interpreter_, window_.Editor(), window_.Status(), messages_, views_),
+      cycle_(app, compiler_, runWindow_.ProgressList(), window_.Editor(), window_.Status(), messages_, pump_, clock_,
+             views_),
+      runPresenter_(app, cycle_, runWindow_),
+      step_(app, runPresenter_, cycle_, window_.Editor(), window_.Status(), messages_, views_),
       files_(app.ProgramFile, {window_, window_.Editor(), messages_, fileDialogs_, fileStore_, step_, views_}),
       editorCommands_(app.ProgramFile, window_.Editor(), clipboard_),
       findPresenter_(*findDialog_, window_.Editor(), messages_, pump_),
       commands_(window_),
       presenter_(app,
                  MainWindowParts{window_, window_.Status(), splash_, messages_, host, pump_, *grid_, views_, step_,
-                                 interpreter_, files_},
+                                 files_},
                  std::move(commandLine)),
       splashPresenter_(app.MainWindow, splash_, window_, QSysInfo::prettyProductName().toStdString()),
       systemInfo_(desktop_, messages_),
       aboutPresenter_(aboutBox_, systemInfo_) {
     window_.setWindowIcon(ApplicationIcon());
+    app.Machine.SetObserver(&display_);
     window_.AddSecondaryWindow(&aboutBox_);
     window_.AddSecondaryWindow(&runWindow_);
     window_.AddSecondaryWindow(columnsDialog_);
@@ -112,6 +113,7 @@ void DesktopApp::ConnectEditCommands() {
 
 DesktopApp::~DesktopApp() {
     // The windows outlive the presenters they forward to; cut them loose first.
+    app_.Machine.SetObserver(nullptr);
     window_.SetPresenter(nullptr);
     window_.SetCommands(nullptr);
     window_.Editor().OnTextChanged(nullptr);

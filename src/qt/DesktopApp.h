@@ -4,9 +4,10 @@
 #include <string>
 
 #include "assembler/Compiler.h"
+#include "control/MachineDisplay.h"
+#include "control/RunCycle.h"
 #include "control/RunWindowPresenter.h"
 #include "control/StepController.h"
-#include "core/Interpreter.h"
 #include "core/MemoryWriter.h"
 #include "editing/EditorCommands.h"
 #include "editing/FindDialogPresenter.h"
@@ -70,6 +71,7 @@ public:
     MainCommands& Commands() { return commands_; }
     MainWindowPresenter& Presenter() { return presenter_; }
     RunWindowPresenter& RunPresenter() { return runPresenter_; }
+    RunCycle& Cycle() { return cycle_; }
     QtEventPump& Pump() { return pump_; }
     SplashWindow& Splash() { return splash_; }
     AboutBox& About() { return aboutBox_; }
@@ -109,8 +111,9 @@ private:
     MemoryColumnsDialogPresenter columnsPresenter_;
     FillMemoryPresenter fillPresenter_{app_.Processor, app_.Assembly, app_.DialogFields, *fillDialog_, messages_, views_};
     CopyMemoryPresenter copyPresenter_{app_.Processor, app_.Assembly, app_.DialogFields, *copyDialog_, messages_, views_};
-    Interpreter interpreter_;
+    MachineDisplay display_;
     Compiler compiler_;
+    RunCycle cycle_;
     RunWindowPresenter runPresenter_;
     StepController step_;
     ProgramFiles files_;

@@ -27,6 +27,8 @@ public:
     // False only while nothing can have become due since the last Rearm: no wake-up of the loop, no
     // watched descriptor ready, no timer expired, and less than 20 ms gone.
     bool MayBePending() const { return raised_.load(std::memory_order_relaxed); }
+    // The flag itself, for a run loop that reads it without calling in here.
+    const std::atomic<bool>& Flag() const { return raised_; }
 
     // Called on the user-interface thread just before it lets pending events run.
     void Lower() { raised_.store(false, std::memory_order_relaxed); }

@@ -1,7 +1,7 @@
 #include "qt/QtEventPump.h"
 
 #include <QCoreApplication>
-#include <QTime>
+#include <QDeadlineTimer>
 
 namespace vantric::qt {
 
@@ -18,6 +18,6 @@ void QtEventPump::RunPendingEvents() {
     if (watcher_) watcher_->Rearm();
 }
 
-double QtClock::SecondsSinceMidnight() const { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+double QtClock::Seconds() const { return QDeadlineTimer::current().deadlineNSecs() / 1e9; }
 
 }  // namespace vantric::qt

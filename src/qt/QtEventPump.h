@@ -22,6 +22,8 @@ public:
         RunPendingEvents();
     }
 
+    const std::atomic<bool>* PendingEventsFlag() const override { return watcher_ ? &watcher_->Flag() : nullptr; }
+
     bool WatchesWakeUps() const { return watcher_ != nullptr; }
     // How many yields ran the event loop.
     long long LoopRuns() const { return loopRuns_; }
@@ -33,10 +35,10 @@ private:
     long long loopRuns_ = 0;
 };
 
-// Seconds since midnight, local time.
+// Monotonic seconds.
 class QtClock : public platform::Clock {
 public:
-    double SecondsSinceMidnight() const override;
+    double Seconds() const override;
 };
 
 }  // namespace vantric::qt

@@ -44,7 +44,7 @@ ViewsHarness::ViewsHarness(AppState& app, platform::MessageBox& messages, QWidge
     writer_ = std::make_unique<MemoryWriter>(app.Processor, app.MemoryDump, *grid_);
     registerPresenter_ = std::make_unique<RegisterPanelPresenter>(app.Processor, *registers_, *status_,
                                                                   [this] { editor_->setFocus(); });
-    gridPresenter_ = std::make_unique<MemoryGridPresenter>(app.Processor, app.MemoryDump, *grid_);
+    gridPresenter_ = std::make_unique<MemoryGridPresenter>(app.Machine, app.MemoryDump, *grid_);
     entryPresenter_ = std::make_unique<DirectEntryPresenter>(app, *writer_, *grid_, *entry_, *this,
                                                              [this] { return windowHasFocus; });
     columns_ = std::make_unique<MemoryColumnsDialogPresenter>(app.MemoryDump, *columnsDialog_, messages, *pump_,

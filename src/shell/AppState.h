@@ -4,6 +4,7 @@
 #include "assembler/AssemblyTables.h"
 #include "control/ExecutionControlState.h"
 #include "core/InstructionTable.h"
+#include "core/Machine.h"
 #include "core/MemoryDumpSettings.h"
 #include "core/ProcessorState.h"
 #include "editing/ProgramFileState.h"
@@ -13,10 +14,12 @@
 namespace vantric {
 
 struct AppState {
-    ProcessorState Processor;
+    AssemblyTables Assembly;
+    // The engine reads the assembler's tables, so it comes after them.
+    vantric::Machine Machine{Assembly};
+    ProcessorState& Processor = Machine.State();
     InstructionTable Instructions;
     MemoryDumpSettings MemoryDump;
-    AssemblyTables Assembly;
     ExecutionControlState Control;
     ProgramFileState ProgramFile;
     MainWindowState MainWindow;

@@ -16,6 +16,7 @@ public:
 
     void RefreshRegisterPanel(bool keepStatusText) override { registers_.RefreshRegisterPanel(keepStatusText); }
     void RefreshMemoryGrid() override { grid_.RefreshMemoryGrid(); }
+    void ShowMemoryByte(std::uint16_t address, std::uint8_t value) override { grid_.ShowMemoryByte(address, value); }
 
     // The Refresh command: the grid rebuilt from scratch, then the register panel.
     void mnuRefresh_Click() {

@@ -42,8 +42,7 @@ bool MainWindowPresenter::Form_Load() {
     window.LoadSecondaryWindows();
 
     if (loader_.LoadInstructionSet() == InstructionSetLoadOutcome::Ended) return false;
-    // The interpreter was built before the table was filled.
-    parts_.Engine.ReloadTStates();
+    app_.Machine.LoadTimings(app_.Instructions);
     parts_.Files.UpdateWindowCaption();
 
     parts_.Grid.SetCellText(0, 0, "Address");

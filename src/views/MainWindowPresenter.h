@@ -6,7 +6,6 @@
 
 #include "control/StepController.h"
 #include "core/InstructionSetLoader.h"
-#include "core/Interpreter.h"
 #include "core/MachineViews.h"
 #include "editing/ProgramFiles.h"
 #include "platform/EventPump.h"
@@ -31,7 +30,6 @@ struct MainWindowParts {
     platform::MemoryGrid& Grid;
     MachineViews& Views;
     StepController& Step;
-    Interpreter& Engine;
     ProgramFiles& Files;
 };
 

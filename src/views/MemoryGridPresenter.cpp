@@ -1,8 +1,11 @@
 #include "views/MemoryGridPresenter.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "core/HexText.h"
+#include "core/MemoryWriter.h"
 
 namespace vantric {
 
@@ -11,9 +14,12 @@ constexpr std::int32_t kLastAddress = 0xFFFF;
 constexpr int kColumnPaddingTwips = 100;
 }  // namespace
 
-MemoryGridPresenter::MemoryGridPresenter(const ProcessorState& cpu, MemoryDumpSettings& dump,
-                                         platform::MemoryGrid& grid)
-    : cpu_(cpu), dump_(dump), grid_(grid) {}
+MemoryGridPresenter::MemoryGridPresenter(Machine& machine, MemoryDumpSettings& dump, platform::MemoryGrid& grid)
+    : machine_(machine), dump_(dump), grid_(grid) {}
+
+void MemoryGridPresenter::ShowMemoryByte(std::uint16_t address, std::uint8_t value) {
+    ShowByteInGrid(dump_, grid_, address, value);
+}
 
 void MemoryGridPresenter::RefreshMemoryGrid() {
     const int rows = std::max(dump_.RowsPerColumn, 1);
@@ -32,6 +38,9 @@ void MemoryGridPresenter::RefreshMemoryGrid() {
         for (int i = 1; i <= columns; ++i) StyleMemoryColumn(2 * i - 2, start(i), rows, addressWidth, dataWidth);
         // Moving the current cell closes the direct entry box.
         if (columns > 0) grid_.SetCurrentCell(1, 0);
+        std::vector<std::pair<std::int32_t, std::int32_t>> shown;
+        for (int i = 1; i <= columns; ++i) shown.emplace_back(start(i), rows);
+        machine_.WatchOnly(shown);
     }
 
     for (int i = 1; i <= columns; ++i) {
@@ -45,7 +54,7 @@ void MemoryGridPresenter::RefreshMemoryGrid() {
             const std::int32_t address = start(i) + row - 1;
             if (address >= 0 && address <= kLastAddress) {
                 if (rebuild) grid_.SetCellText(row, addressColumn, HexText(address, 4));
-                grid_.SetCellText(row, dataColumn, HexText(cpu_.Memory[static_cast<std::size_t>(address)], 2));
+                grid_.SetCellText(row, dataColumn, HexText(machine_.State().Memory[static_cast<std::size_t>(address)], 2));
             } else if (rebuild) {
                 grid_.SetCellText(row, addressColumn, {});
                 grid_.SetCellText(row, dataColumn, {});

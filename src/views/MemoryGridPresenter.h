@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "core/Machine.h"
 #include "core/MemoryDumpSettings.h"
-#include "core/ProcessorState.h"
 #include "platform/MemoryGrid.h"
 
 namespace vantric {
@@ -17,17 +17,19 @@ inline constexpr std::uint32_t kDataPastEndColour = 0xF0F0F0;
 
 class MemoryGridPresenter {
 public:
-    MemoryGridPresenter(const ProcessorState& cpu, MemoryDumpSettings& dump, platform::MemoryGrid& grid);
+    MemoryGridPresenter(Machine& machine, MemoryDumpSettings& dump, platform::MemoryGrid& grid);
 
     // Writes every data cell from Memory; when GridRebuildNeeded, first sizes the columns, colours
-    // the cells, writes the address cells and puts the current cell on row 1, column 0. Ends
-    // scrolled back to the first row and column.
+    // the cells, writes the address cells, puts the current cell on row 1, column 0 and has the
+    // engine watch the addresses shown. Ends scrolled back to the first row and column.
     void RefreshMemoryGrid();
+    // Shows `value` in every data cell of `address`.
+    void ShowMemoryByte(std::uint16_t address, std::uint8_t value);
 
 private:
     void StyleMemoryColumn(int column, std::int32_t start, int rows, int addressWidth, int dataWidth);
 
-    const ProcessorState& cpu_;
+    Machine& machine_;
     MemoryDumpSettings& dump_;
     platform::MemoryGrid& grid_;
 };

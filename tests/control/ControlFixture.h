@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "assembler/Compiler.h"
+#include "control/MachineDisplay.h"
+#include "control/RunCycle.h"
 #include "control/RunWindowPresenter.h"
 #include "control/StepController.h"
 #include "core/InstructionSetFile.h"
-#include "core/Interpreter.h"
-#include "core/MemoryWriter.h"
 #include "shell/AppState.h"
 #include "support/FakeRunWindow.h"
 #include "support/Fakes.h"
@@ -26,14 +26,18 @@ inline std::string Source(std::initializer_list<const char*> lines) {
 
 class ControlFixture : public ::testing::Test {
 protected:
-    ControlFixture() { window.onActivate = [this] { run.Form_Activate(); }; }
+    ControlFixture() {
+        window.onActivate = [this] { run.Form_Activate(); };
+        app->Machine.SetObserver(&display);
+    }
 
     // The state as start-up leaves it: the shipped instruction set loaded, the processor reset.
     static std::unique_ptr<AppState> StartedApp() {
         auto started = std::make_unique<AppState>();
         const auto read = ReadInstructionSetFile(VANTRIC_DATA_DIR "/InstSet.Dat", started->Instructions);
         EXPECT_EQ(read.Status, InstructionSetReadStatus::Ok);
-        started->Processor.ApplyResetValues();
+        started->Machine.LoadTimings(started->Instructions);
+        started->Machine.Reset();
         return started;
     }
 
@@ -52,11 +56,11 @@ protected:
     fakes::FakeMachineViews views;
     fakes::FakeMemoryGrid grid;
     fakes::FakeRunWindow window;
-    MemoryWriter writer{app->Processor, app->MemoryDump, grid};
-    Interpreter interpreter{app->Processor, app->Instructions, app->Assembly, writer, window.list, editor, views, pump};
+    MachineDisplay display{window.list, editor, views};
     Compiler compiler{app->Processor, app->Instructions, app->Assembly, editor, status, pump};
-    RunWindowPresenter run{*app, compiler, interpreter, window, editor, status, messages, pump, clock, views};
-    StepController step{*app, run, interpreter, editor, status, messages, views};
+    RunCycle cycle{*app, compiler, window.list, editor, status, messages, pump, clock, views};
+    RunWindowPresenter run{*app, cycle, window};
+    StepController step{*app, run, cycle, editor, status, messages, views};
 };
 
 }  // namespace vantric

@@ -148,18 +148,29 @@ TEST_F(RunWindowTest, UnsupportedInstructionsWarnOncePerShowing) {
                                 "Warning : Instruction OUT (D3H) not supported.", "Execution finished"}));
 }
 
-TEST_F(RunWindowTest, MonitoringBoxesMirrorTheFlags) {
-    Load(kShortProgram);
+TEST_F(RunWindowTest, MonitoringFollowsTheBoxesAtTheFrameRate) {
+    // 1 + 255 * 4 + 1 instructions: a yield after every hundred.
+    Load(Source({"MVI B,0FFH", "LOOP: STA 2000H", "INR A", "DCR B", "JNZ LOOP", "HLT"}));
+    app->Machine.WatchOnly({{0x2000, 1}});
     app->Processor.MonitorRegisters = true;
     app->Processor.MonitorMemory = false;
+    clock.times = {0.0, 0.01, 0.02, 0.025, 0.04};  // the start, then the yields' readings
     run.BeginRun();
     EXPECT_TRUE(window.monitorRegistersChecked);
     EXPECT_FALSE(window.monitorMemoryChecked);
-    EXPECT_EQ(views.registerRefreshes, 4 + 1);  // one per instruction while running, one at the end
+    EXPECT_EQ(views.registerRefreshes, 2 + 1);  // at 0.02 and 0.04 s, then the end of the cycle
+    EXPECT_TRUE(views.shownBytes.empty());
+
     run.chkMonitorReg_Click(false);
     run.chkMonitorMem_Click(true);
     EXPECT_FALSE(app->Processor.MonitorRegisters);
     EXPECT_TRUE(app->Processor.MonitorMemory);
+    views.registerRefreshes = 0;
+    clock.times = {1.0, 1.0, 1.01};
+    run.BeginRun();
+    EXPECT_EQ(views.registerRefreshes, 1);  // only the end of the cycle
+    ASSERT_EQ(views.shownBytes.size(), 1u);  // at the first yield: FFH from the first run plus 24
+    EXPECT_EQ(views.shownBytes[0], (std::pair<std::uint16_t, std::uint8_t>{0x2000, 0x17}));
 }
 
 TEST_F(RunWindowTest, CloseButtonHidesOnlyWhenTheCycleIsOver) {

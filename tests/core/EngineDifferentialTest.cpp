@@ -66,7 +66,7 @@ public:
     // and adds what each stop left to `digest`.
     std::string RunSeveralTimes(const std::string& source, Digest& digest) {
         Load(source);
-        run.SetInstructionLimit(kInstructionLimit);
+        cycle.SetInstructionLimit(kInstructionLimit);
         std::string outcomes;
         for (int i = 0; i < kMaxRuns; ++i) {
             run.BeginRun();
@@ -106,8 +106,8 @@ private:
         const ProcessorState& cpu = app->Processor;
         if (app->Assembly.RecompileNeeded) return 'C';
         if (!cpu.RuntimeError.empty()) return 'E';
-        if (cpu.Running && run.BreakpointHit()) return 'B';
-        if (cpu.Running && run.InstructionLimitReached()) return 'L';
+        if (cpu.Running && run.LastOutcome() == RunOutcome::Breakpoint) return 'B';
+        if (cpu.Running && run.LastOutcome() == RunOutcome::InstructionLimit) return 'L';
         if (cpu.Running) return 'P';
         return app->Assembly.StartAddress < 0 ? 'N' : 'F';
     }

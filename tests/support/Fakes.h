@@ -253,7 +253,7 @@ public:
 
 class FakeClock : public platform::Clock {
 public:
-    double SecondsSinceMidnight() const override {
+    double Seconds() const override {
         const double now = times.empty() ? last : times.front();
         if (!times.empty()) times.pop_front();
         last = now;
@@ -277,7 +277,9 @@ public:
         lastKeepStatusText = keepStatusText;
     }
     void RefreshMemoryGrid() override { ++gridRefreshes; }
+    void ShowMemoryByte(std::uint16_t address, std::uint8_t value) override { shownBytes.emplace_back(address, value); }
     int registerRefreshes = 0;
+    std::vector<std::pair<std::uint16_t, std::uint8_t>> shownBytes;
     int gridRefreshes = 0;
     bool lastKeepStatusText = false;
 };

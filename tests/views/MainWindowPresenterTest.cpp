@@ -67,9 +67,9 @@ TEST_F(MainWindowPresenterTest, KeepsTheSplashOpenWhileStartingUp) {
 }
 
 TEST_F(MainWindowPresenterTest, TakesTheTStatesOfTheTableItLoads) {
-    // The interpreter is built before the instruction set is read.
+    // The engine has no timings before the instruction set is read.
     app->Instructions = {};
-    interpreter.ReloadTStates();
+    app->Machine.LoadTimings(app->Instructions);
     Start();
     Load(Source({"MVI A,01H", "HLT"}));
     step.mnuStep_Click();  // assembles

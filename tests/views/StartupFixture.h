@@ -17,7 +17,7 @@ namespace vantric {
 class StartupFixture : public ControlFixture {
 protected:
     MainWindowParts Parts() {
-        return MainWindowParts{mainWindow, status, splash, messages, host, pump, grid, views, step, interpreter, files};
+        return MainWindowParts{mainWindow, status, splash, messages, host, pump, grid, views, step, files};
     }
 
     std::vector<std::string> log;

@@ -75,7 +75,7 @@ protected:
     fakes::FakeMemoryColumnsDialog dialog;
     MemoryWriter writer{app->Processor, app->MemoryDump, grid};
     RegisterPanelPresenter registers{app->Processor, panel, status, [this] { focus.MoveTo(&editor); }};
-    MemoryGridPresenter gridPresenter{app->Processor, app->MemoryDump, grid};
+    MemoryGridPresenter gridPresenter{app->Machine, app->MemoryDump, grid};
     DirectEntryPresenter entry{*app, writer, grid, box, mainWindow, [this] { return windowHasFocus; }};
     MemoryColumnsDialogPresenter columns{app->MemoryDump, dialog, messages, pump, gridPresenter};
     MachineViewsPresenter views{registers, gridPresenter, app->MemoryDump};

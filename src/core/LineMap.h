@@ -1,0 +1,55 @@
+#pragma once
+// Where the assembled source lines lie in memory, as the engine needs it after every instruction:
+// one attribute byte per address, the one line of an address that only one line holds, and the
+// search that finds a line when several lines share an address.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "assembler/AssemblyTables.h"
+#include "core/ProcessorState.h"
+
+namespace vantric {
+
+class LineMap {
+public:
+    // Attribute bits; 0 means "exactly one line starts here, no breakpoint".
+    static constexpr std::uint8_t kNoLine = 1;      // no line starts here
+    static constexpr std::uint8_t kBreakpoint = 2;  // a ;BREAK was assembled at this address
+    static constexpr std::uint8_t kSearch = 4;      // several lines start here: the search decides
+
+    // Derives the map from `tables` (breakpoints left out when ignoreBreakpoints). `tables` must
+    // outlive the map; Build again after it changes.
+    void Build(const AssemblyTables& tables, bool ignoreBreakpoints);
+
+    const std::uint8_t* Attributes() const { return attributes_.data(); }
+    // The one line that starts at `address` when its attribute has neither kNoLine nor kSearch.
+    std::int32_t OnlyLineAt(std::uint16_t address) const { return onlyLine_[address]; }
+
+    // The line whose instruction is at `pc`, for a current line `current` that the guess has
+    // already advanced: that line itself when it starts at pc (unless `guess` is false, as in step
+    // mode), else the nearest line before it, else the first one from it on. -1 when none.
+    std::int64_t Track(std::int32_t pc, std::int64_t current, bool guess) const;
+
+    // The two scans alone: backwards from current - 1 to line 1, then forwards from current to
+    // LineCount, both inside the tables. -1 when neither finds pc.
+    std::int64_t Find(std::int32_t pc, std::int64_t current) const;
+
+    // The selection of line n: its start and its length without the line break.
+    std::int32_t SelectionStart(std::int64_t line) const;
+    std::int32_t SelectionLength(std::int64_t line) const;
+
+    std::int32_t LineCount() const { return tables_ ? tables_->LineCount : 0; }
+
+private:
+    const AssemblyTables* tables_ = nullptr;
+    std::array<std::uint8_t, kMemorySize> attributes_{};
+    std::vector<std::int32_t> onlyLine_ = std::vector<std::int32_t>(kMemorySize, -1);
+    // The lines of each address as ascending chains: first line per address, next line with the
+    // same address per line, so a search costs the lines at pc, not the lines in between.
+    std::vector<std::int32_t> firstLineAt_ = std::vector<std::int32_t>(kMemorySize, -1);
+    std::vector<std::int32_t> nextLineSameAddress_;
+};
+
+}  // namespace vantric
