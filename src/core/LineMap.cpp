@@ -22,7 +22,8 @@ void LineMap::Build(const AssemblyTables& tables, bool ignoreBreakpoints) {
     }
     // An address held by one line in 1..LineCount and by no other entry is found by every search,
     // whatever the current line: that line is its answer.
-    for (std::size_t address = 0; address < attributes_.size(); ++address) {
+    for (std::size_t address = kMemorySize; address < attributes_.size(); ++address) attributes_[address] = kNoLine;
+    for (std::size_t address = 0; address < kMemorySize; ++address) {
         const std::int32_t first = firstLineAt_[address];
         if (first < 0) {
             attributes_[address] = kNoLine;

@@ -23,7 +23,10 @@ public:
     // outlive the map; Build again after it changes.
     void Build(const AssemblyTables& tables, bool ignoreBreakpoints);
 
-    const std::uint8_t* Attributes() const { return attributes_.data(); }
+    // One entry per address, and three past FFFFH that send a PC which moved past the end the slow
+    // way, where it wraps.
+    static constexpr std::size_t kAttributeEntries = kMemorySize + 3;
+    const std::array<std::uint8_t, kAttributeEntries>& AttributeTable() const { return attributes_; }
     // The one line that starts at `address` when its attribute has neither kNoLine nor kSearch.
     std::int32_t OnlyLineAt(std::uint16_t address) const { return onlyLine_[address]; }
 
@@ -44,7 +47,7 @@ public:
 
 private:
     const AssemblyTables* tables_ = nullptr;
-    std::array<std::uint8_t, kMemorySize> attributes_{};
+    std::array<std::uint8_t, kAttributeEntries> attributes_{};
     std::vector<std::int32_t> onlyLine_ = std::vector<std::int32_t>(kMemorySize, -1);
     // The lines of each address as ascending chains: first line per address, next line with the
     // same address per line, so a search costs the lines at pc, not the lines in between.

@@ -4,10 +4,6 @@
 
 namespace vantric {
 
-namespace {
-constexpr std::uint8_t kStoreNoted = 2;
-}  // namespace
-
 void Machine::LoadTimings(const InstructionTable& table) {
     for (std::size_t opcode = 0; opcode < tstates_.size(); ++opcode) tstates_[opcode] = table[opcode].TStates;
 }
@@ -63,7 +59,7 @@ void Machine::Reset() {
 
 void Machine::WatchOnly(const std::vector<std::pair<std::int32_t, std::int32_t>>& firstAndCount) {
     watched_.fill(0);
-    storesToReport_.clear();
+    storesNoted_ = 0;
     for (const auto& [first, count] : firstAndCount) {
         const std::int64_t from = std::max<std::int64_t>(first, 0);
         const std::int64_t to = std::min<std::int64_t>(std::int64_t{first} + count, kMemorySize);
@@ -73,17 +69,13 @@ void Machine::WatchOnly(const std::vector<std::pair<std::int32_t, std::int32_t>>
 }
 
 void Machine::ReportChanges(bool memory, bool registers) {
-    for (const std::uint16_t address : storesToReport_) {
+    for (std::size_t i = 0; i < storesNoted_; ++i) {
+        const std::uint16_t address = storesToReport_[i];
         watched_[address] = kWatchedAddress;
         if (memory && observer_) observer_->WatchedMemoryChanged(address, state_.Memory[address]);
     }
-    storesToReport_.clear();
+    storesNoted_ = 0;
     if (registers && observer_) observer_->RegistersChanged();
-}
-
-void Machine::NoteWatchedStore(std::uint16_t address) {
-    watched_[address] = kStoreNoted;
-    storesToReport_.push_back(address);
 }
 
 void Machine::Warn(const char* name, int opcode) {
@@ -95,6 +87,82 @@ StopReason Machine::Uncompiled() {
     state_.RuntimeError = kUncompiledAddressError;
     state_.Running = false;
     return StopReason::UncompiledAddress;
+}
+
+void Machine::BeginBurst(bool stepping, bool stopAfterFirst) {
+    stopAfterFirst_ = stopAfterFirst;
+    chunk_ = stepping ? 1 : NextChunk(stopAfterFirst);
+    firstCountdown_ = static_cast<std::uint32_t>(chunk_);
+    entryLine_ = state_.CurrentLine;
+    sharedLine_ = entryLine_;
+    exitReason_ = StopReason::BudgetUsed;
+}
+
+// Before the burst's first instruction the line is the one the state holds. Later, an address
+// held by one line answers by itself, and a shared one by the line found when PC landed there.
+std::int64_t Machine::PreviousLine(unsigned address) const {
+    if (countdown_ == firstCountdown_) return entryLine_;
+    return LandingLine(address);
+}
+
+std::int64_t Machine::LandingLine(unsigned pc) const {
+    if (lines_.AttributeTable()[pc] & LineMap::kSearch) return sharedLine_;
+    return lines_.OnlyLineAt(static_cast<std::uint16_t>(pc));
+}
+
+void Machine::Stop(StopReason reason) {
+    --countdown_;
+    Account(chunk_ - countdown_);
+    exitReason_ = reason;
+}
+
+bool Machine::Landed() {
+    const auto pc = static_cast<unsigned>(state_.ProgramCounter);
+    const std::int64_t advanced = Advanced(PreviousLine(instructionAddress_));
+    const std::uint8_t attribute = lines_.AttributeTable()[pc];
+    if (attribute & LineMap::kNoLine) {
+        state_.CurrentLine = static_cast<std::int32_t>(advanced);
+        Stop(Uncompiled());
+        return false;
+    }
+    if (attribute & LineMap::kSearch) {
+        const std::int64_t found = lines_.Track(static_cast<std::int32_t>(pc), advanced, true);
+        if (found < 0) {
+            state_.CurrentLine = static_cast<std::int32_t>(advanced);
+            Stop(Uncompiled());
+            return false;
+        }
+        sharedLine_ = found;
+    }
+    if (attribute & LineMap::kBreakpoint) {
+        state_.CurrentLine = static_cast<std::int32_t>(LandingLine(pc));
+        Stop(StopReason::Breakpoint);
+        return false;
+    }
+    return true;
+}
+
+// HLT ends the run without looking for the next line; the guess still moves the line on.
+void Machine::Halted(bool stepping) {
+    state_.CurrentLine = static_cast<std::int32_t>(Advanced(PreviousLine(instructionAddress_)));
+    state_.Running = false;
+    if (stepping)
+        exitReason_ = StopReason::Halted;
+    else
+        Stop(StopReason::Halted);
+}
+
+// Step mode never guesses and always selects the line it finds.
+void Machine::Stepped() {
+    const std::int64_t advanced = Advanced(entryLine_);
+    const std::int64_t found = lines_.Track(state_.ProgramCounter, advanced, false);
+    if (found < 0) {
+        state_.CurrentLine = static_cast<std::int32_t>(advanced);
+        exitReason_ = Uncompiled();
+        return;
+    }
+    state_.CurrentLine = static_cast<std::int32_t>(found);
+    if (observer_) observer_->SelectLine(lines_.SelectionStart(found), lines_.SelectionLength(found));
 }
 
 std::uint64_t Machine::NextChunk(bool stopAfterFirst) const {
@@ -109,24 +177,31 @@ void Machine::Account(std::uint64_t executed) {
     if (budgetLeft_ != kNoLimit) budgetLeft_ -= executed;
 }
 
-bool Machine::ContinueAfterChunk(bool stopAfterFirst, StopReason& reason) {
-    if (stopAfterFirst) {
+bool Machine::ContinueAfterChunk() {
+    Account(chunk_);
+    chunk_ = 0;
+    firstCountdown_ = 0;
+    StopReason reason = StopReason::BudgetUsed;
+    bool stop = true;
+    if (stopAfterFirst_) {
         reason = StopReason::StopRequested;
-        return false;
-    }
-    if (limitLeft_ == 0) {
+    } else if (limitLeft_ == 0) {
         reason = StopReason::InstructionLimit;
+    } else {
+        bool yieldNow = false;
+        if (untilYield_ == 0) {
+            untilYield_ = kYieldInterval;
+            yieldNow = yieldSignal_ == nullptr || yieldSignal_->load(std::memory_order_relaxed);
+        }
+        stop = budgetLeft_ == 0 || yieldNow;
+    }
+    if (stop) {
+        state_.CurrentLine = static_cast<std::int32_t>(LandingLine(static_cast<unsigned>(state_.ProgramCounter)));
+        exitReason_ = reason;
         return false;
     }
-    bool yieldNow = false;
-    if (untilYield_ == 0) {
-        untilYield_ = kYieldInterval;
-        yieldNow = yieldSignal_ == nullptr || yieldSignal_->load(std::memory_order_relaxed);
-    }
-    if (budgetLeft_ == 0 || yieldNow) {
-        reason = StopReason::BudgetUsed;
-        return false;
-    }
+    chunk_ = NextChunk(false);
+    countdown_ = static_cast<std::uint32_t>(chunk_);
     return true;
 }
 

@@ -83,18 +83,44 @@ private:
     template <bool Stepping>
     StopReason Execute(const bool* stopRequested);
     void RefreshLineMap();
-    void NoteWatchedStore(std::uint16_t address);
     void Warn(const char* name, int opcode);
     StopReason Uncompiled();
+    // The 16-bit operand at `address` when its second byte lies at 0000H.
+    unsigned WrappedWord(unsigned address) const {
+        return state_.Memory[address & 0xFFFF] | state_.Memory[(address + 1) & 0xFFFF] << 8;
+    }
+
+    // The run loop's slow paths. They find the registers saved in the state; `countdown_` is the
+    // loop's count of instructions left in the chunk, as it was while the last instruction ran.
+    void BeginBurst(bool stepping, bool stopAfterFirst);
+    // The line that was current before the instruction at `address` executed.
+    std::int64_t PreviousLine(unsigned address) const;
+    std::int64_t Advanced(std::int64_t line) const { return line < lines_.LineCount() ? line + 1 : line; }
+    // The line of PC once its landing has been looked at.
+    std::int64_t LandingLine(unsigned pc) const;
+    // PC landed on an address that is not simply the start of one line: false (exitReason_ set)
+    // when the run stops there.
+    bool Landed();
+    void Halted(bool stepping);
+    // Step mode's line tracking after its one instruction.
+    void Stepped();
+    // The chunk is done: false (exitReason_ set) when the run stops or yields here; otherwise the
+    // next chunk is set up.
+    bool ContinueAfterChunk();
     // Instructions for the next chunk of a run: up to the next yield point, the limit or the budget.
     std::uint64_t NextChunk(bool stopAfterFirst) const;
     void Account(std::uint64_t executed);
-    // At the end of a chunk: false (with the reason) when the run stops or yields here.
-    bool ContinueAfterChunk(bool stopAfterFirst, StopReason& reason);
+    // Leaves the run with `reason` after the instruction counted in countdown_.
+    void Stop(StopReason reason);
 
     ProcessorState state_;
-    std::array<std::uint8_t, kMemorySize> watched_{};  // kWatchedAddress, or 2 once a store is noted
-    std::array<std::int16_t, 256> tstates_{};
+    // kWatchedAddress for an address the grid shows, kStoreNoted once a store to it is noted.
+    std::array<std::uint8_t, kMemorySize> watched_{};
+    static constexpr std::uint8_t kStoreNoted = 2;
+    // The noted addresses, each once until reported, so there is room for every address.
+    std::vector<std::uint16_t> storesToReport_ = std::vector<std::uint16_t>(kMemorySize);
+    std::size_t storesNoted_ = 0;
+    std::array<std::int64_t, 256> tstates_{};
     LineMap lines_;
     const AssemblyTables& program_;
     std::uint64_t mappedGeneration_ = 0;
@@ -103,7 +129,19 @@ private:
 
     MachineObserver* observer_ = nullptr;
     const std::atomic<bool>* yieldSignal_ = nullptr;
-    std::vector<std::uint16_t> storesToReport_;
+
+    // The current burst's cold state.
+    std::uint64_t chunk_ = 0;
+    std::uint32_t countdown_ = 0;
+    StopReason exitReason_ = StopReason::BudgetUsed;
+    std::uint32_t firstCountdown_ = 0;  // countdown during the burst's first instruction; 0 after its first chunk
+    std::int64_t entryLine_ = 0;        // CurrentLine when the burst began
+    std::int64_t sharedLine_ = 0;       // the line found at the last landing on a shared address
+    unsigned instructionAddress_ = 0;   // of the instruction whose landing the slow path looks at
+    bool stopAfterFirst_ = false;
+    // The run loop's handler addresses, for a run and for a step, filled on first use.
+    std::array<const void*, 256> runHandlers_{};
+    std::array<const void*, 256> stepHandlers_{};
 
     std::uint64_t runCount_ = 0;
     std::uint64_t limitLeft_ = kNoLimit;
