@@ -64,9 +64,8 @@ void StepController::mnuReset_Click() {
 }
 
 void StepController::ProgramHalted(bool updateEditor) {
-    app_.Processor.Running = false;
+    app_.Machine.Halt();
     if (updateEditor) cycle_.SetEditorLocked(false);
-    app_.Processor.CurrentLine = 0;
     views_.RefreshRegisterPanel(false);
     if (updateEditor) {
         editor_.SetSelLength(0);

@@ -68,6 +68,11 @@ public:
     // Finds the line of PC and selects it, when a program is running; changes nothing else.
     void LocateLine();
 
+    // Ends the program, whatever its state: nothing runs and no line is current.
+    void Halt() {
+        state_.Running = false;
+        state_.CurrentLine = 0;
+    }
     // The power-on values: flags 0, SP FFF0, PC at the default origin, A to L and memory 0.
     void Reset();
     // Unsupported instructions warn once per opcode until this is called.
