@@ -143,7 +143,10 @@ bool ProgramFiles::SaveTo(const std::string& path) {
     const platform::FileWriteResult written = parts_.Files.Replace(path, ToFileText(text, state_.FileLineBreaks));
     if (!written.Ok) {
         // The name and the modified mark stay as they were: the text is still only in the editor.
-        ReportFailure("save", path, written.Reason);
+        ReportFailure("save", path,
+                      written.FolderNotWritable
+                          ? "The folder is not writable (" + written.Reason + "). Save as can put the program elsewhere"
+                          : written.Reason);
         return false;
     }
     state_.CurrentFileName = path;
