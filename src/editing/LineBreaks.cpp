@@ -4,7 +4,22 @@ namespace vantric {
 
 LineBreakStyle DetectLineBreaks(const std::string& bytes) {
     const bool hasLf = bytes.find('\n') != std::string::npos;
-    return hasLf && bytes.find("\r\n") == std::string::npos ? LineBreakStyle::Lf : LineBreakStyle::CrLf;
+    return hasLf && bytes.find('\r') == std::string::npos ? LineBreakStyle::Lf : LineBreakStyle::CrLf;
+}
+
+bool MixesLineBreaks(const std::string& bytes) {
+    bool crLf = false;
+    bool lf = false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r') {
+            if (i + 1 == bytes.size() || bytes[i + 1] != '\n') return true;
+            crLf = true;
+            ++i;
+        } else if (bytes[i] == '\n') {
+            lf = true;
+        }
+    }
+    return crLf && lf;
 }
 
 std::string ToCrLfText(const std::string& bytes) {

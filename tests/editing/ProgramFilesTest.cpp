@@ -61,7 +61,7 @@ protected:
     fakes::FakeWindow mainWindow;
     fakes::FakeFileDialogs dialogs;
     platform::LocalFileStore store;
-    ProgramFiles files{app->ProgramFile, {mainWindow, editor, messages, dialogs, store, step, views}};
+    ProgramFiles files{app->ProgramFile, {mainWindow, editor, messages, dialogs, store, step, views, status}};
 };
 
 TEST_F(ProgramFilesTest, NewOnACleanProgramAsksNothingAndResetsTheMachine) {
@@ -150,7 +150,18 @@ TEST_F(ProgramFilesTest, OpeningAndSavingKeepsTheBytesAndTheLineBreakStyle) {
     EXPECT_EQ(Contents(lfPath), "; top\nNOP\nHLT\n");
     EXPECT_FALSE(State().ProgramModified);
 
+    EXPECT_EQ(status.Panel(1), "");
+
+    // Mixed breaks cannot come back as they were: the status bar says so when the file is opened.
+    const std::string mixedPath = Write("mixed.85", "A\r\nB\nC\rD\n");
+    dialogs.answers = {mixedPath};
+    files.OpenProgram();
+    EXPECT_EQ(status.Panel(1), "The file mixes line breaks; it will be saved with CR LF");
+    files.SaveProgram();
+    EXPECT_EQ(Contents(mixedPath), "A\r\nB\r\nC\rD\r\n");
+
     files.NewProgram();
+    EXPECT_EQ(status.Panel(1), "");
     Type("NOP\r\nHLT\r\n");
     dialogs.answers = {(dir / "new.asm").string()};
     files.SaveProgramAs();
