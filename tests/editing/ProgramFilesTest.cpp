@@ -395,7 +395,9 @@ TEST_P(SaveTargetTest, ReplacesOnlyAPlainFileItMayWriteAndKeepsWhatItReplaces) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, SaveTargetTest, ::testing::ValuesIn(kSaveTargets),
-                         [](const ::testing::TestParamInfo<SaveTarget>& target) { return std::string(target.param.name); });
+                         [](const ::testing::TestParamInfo<SaveTarget>& target) {
+                             return std::string(target.param.name);
+                         });
 
 TEST_F(ProgramFilesTest, TheStartupFile) {
     const std::string spaced = Write("my prog.85", "HLT\r\n");
