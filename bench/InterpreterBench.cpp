@@ -59,14 +59,13 @@ const std::vector<std::vector<std::uint8_t>> kProgram = {
 
 void LoadProgram(ProcessorState& cpu, AssemblyTables& tables) {
     const int lines = static_cast<int>(kProgram.size());
-    tables.LineCount = lines;
-    tables.LineAddress.assign(static_cast<std::size_t>(lines) + 2, -1);
-    tables.LineStart.assign(static_cast<std::size_t>(lines) + 2, 0);
-    tables.LineLength.assign(static_cast<std::size_t>(lines) + 2, 1);
+    tables.ClearLines(lines);
     int address = 0x1000;
     for (int line = 1; line <= lines; ++line) {
-        tables.LineAddress[static_cast<std::size_t>(line)] = address;
-        for (const std::uint8_t byte : kProgram[static_cast<std::size_t>(line - 1)]) cpu.Memory[address++] = byte;
+        const auto& bytes = kProgram[static_cast<std::size_t>(line - 1)];
+        tables.RecordLine(line, 2 * (line - 1), 2);
+        tables.RecordInstruction(line, address, static_cast<int>(bytes.size()));
+        for (const std::uint8_t byte : bytes) cpu.Memory[address++] = byte;
     }
     tables.StartAddress = 0x1000;
     // Breakpoints on addresses the program never reaches.

@@ -34,18 +34,17 @@ inline void AccumulatorOperation(ProcessorState& cpu, int x) {
     else CompareWithAccumulator(cpu, x);
 }
 
-// The highest index from `from` down to 1 whose entry is `value`, or -1.
-std::int64_t LastMatchDownFrom(const std::int32_t* entries, std::int64_t from, std::int32_t value) {
+// The highest line from `from` down to 1 whose instruction is at `address`, or -1.
+std::int64_t LastMatchDownFrom(const LineEntry* lines, std::int64_t from, std::int32_t address) {
     for (std::int64_t i = from; i > 0; --i)
-        if (entries[i] == value) return i;
+        if (lines[i].HoldsInstructionAt(address)) return i;
     return -1;
 }
 
-// The lowest index from `first` to `last` whose entry is `value`, or -1.
-std::int64_t FirstMatchBetween(const std::int32_t* entries, std::int64_t first, std::int64_t last,
-                               std::int32_t value) {
+// The lowest line from `first` to `last` whose instruction is at `address`, or -1.
+std::int64_t FirstMatchBetween(const LineEntry* lines, std::int64_t first, std::int64_t last, std::int32_t address) {
     for (std::int64_t i = first; i <= last; ++i)
-        if (entries[i] == value) return i;
+        if (lines[i].HoldsInstructionAt(address)) return i;
     return -1;
 }
 
@@ -270,9 +269,9 @@ VANTRIC_ALWAYS_INLINE void Interpreter::FinishInstruction(ProcessorState& cpu) {
     if (line < tables_.LineCount) cpu.CurrentLine = ++line;
     if (!cpu.Running) return;
     if (!cpu.StepMode) {
-        const auto& addresses = tables_.LineAddress;
-        if (static_cast<std::size_t>(line) < addresses.size() && addresses[static_cast<std::size_t>(line)] == pc)
-            [[likely]]
+        const auto& lines = tables_.Lines;
+        const auto n = static_cast<std::size_t>(line);
+        if (n < lines.size() && lines[n].HoldsInstructionAt(pc)) [[likely]]
             return;
     }
     SearchLine(false);
@@ -310,8 +309,8 @@ void Interpreter::FinishAfterRefresh() {
     if (!cpu.Running) return;
     if (!cpu.StepMode) {
         const auto line = static_cast<std::size_t>(cpu.CurrentLine);
-        const auto& addresses = tables_.LineAddress;
-        if (line < addresses.size() && addresses[line] == cpu.ProgramCounter) return;
+        const auto& lines = tables_.Lines;
+        if (line < lines.size() && lines[line].HoldsInstructionAt(cpu.ProgramCounter)) return;
     }
     SearchLine(false);
 }
@@ -345,11 +344,9 @@ void Interpreter::SearchAndSelectLine(bool locateOnly) {
     }
     cpu.CurrentLine = static_cast<std::int32_t>(found);
     if (cpu.StepMode || locateOnly) {
-        const auto index = static_cast<std::size_t>(found);
-        const int start = index < tables_.LineStart.size() ? tables_.LineStart[index] : 0;
-        const int length = index < tables_.LineLength.size() ? tables_.LineLength[index] : 1;
-        editor_.SetSelStart(start);
-        editor_.SetSelLength(length - 1);
+        const auto line = static_cast<std::int32_t>(found);
+        editor_.SetSelStart(tables_.LineStart(line));
+        editor_.SetSelLength(std::max(tables_.LineLength(line), 1) - 1);
     }
 }
 
@@ -360,7 +357,7 @@ namespace vantric {
 // Backwards from the line before the current one down to line 1, then forwards from the current line
 // to the last; both ranges stay inside the tables. Returns the line found, or -1.
 inline std::int64_t Interpreter::FindLine(std::int32_t pc, std::int64_t current) {
-    const auto& addresses = tables_.LineAddress;
+    const auto& lines = tables_.Lines;
     if (tables_.Generation != 0) {
         if (indexedGeneration_ != tables_.Generation) RebuildLineIndex();
         // Assembled tables hold lines 1 to LineCount, and for a current line in 0..LineCount the two
@@ -370,13 +367,13 @@ inline std::int64_t Interpreter::FindLine(std::int32_t pc, std::int64_t current)
             return only;
         if (only == kNoLine) return -1;
     }
-    const auto available = static_cast<std::int64_t>(addresses.size());
+    const auto available = static_cast<std::int64_t>(lines.size());
     const std::int64_t backHigh = std::min(current, available) - 1;
     const std::int64_t forwardLow = std::max<std::int64_t>(current, 0);
     const std::int64_t forwardHigh = std::min<std::int64_t>(tables_.LineCount, available - 1);
     if (tables_.Generation != 0) return IndexedSearch(pc, backHigh, forwardLow, forwardHigh);
-    const std::int64_t found = LastMatchDownFrom(addresses.data(), backHigh, pc);
-    return found >= 0 ? found : FirstMatchBetween(addresses.data(), forwardLow, forwardHigh, pc);
+    const std::int64_t found = LastMatchDownFrom(lines.data(), backHigh, pc);
+    return found >= 0 ? found : FirstMatchBetween(lines.data(), forwardLow, forwardHigh, pc);
 }
 
 // The same answer as the two scans: the highest matching line in 1..backHigh, else the lowest in
@@ -385,8 +382,9 @@ std::int64_t Interpreter::IndexedSearch(std::int32_t pc, std::int64_t backHigh, 
                                         std::int64_t forwardHigh) {
     std::int64_t backward = -1;
     std::int64_t forward = -1;
-    for (std::int32_t line = firstLineAt_[static_cast<std::uint16_t>(pc)]; line >= 0;
-         line = nextLineSameAddress_[static_cast<std::size_t>(line)]) {
+    const auto address = static_cast<std::uint16_t>(pc);
+    for (std::uint32_t i = firstLineAt_[address]; i < firstLineAt_[address + 1u]; ++i) {
+        const std::int64_t line = linesByAddress_[i];
         if (line >= 1 && line <= backHigh) {
             backward = line;
         } else if (line > backHigh && line >= forwardLow && line <= forwardHigh) {
@@ -398,24 +396,27 @@ std::int64_t Interpreter::IndexedSearch(std::int32_t pc, std::int64_t backHigh, 
 }
 
 void Interpreter::RebuildLineIndex() {
-    const auto& addresses = tables_.LineAddress;
-    firstLineAt_.assign(kMemorySize, -1);
-    nextLineSameAddress_.assign(addresses.size(), -1);
-    for (std::size_t line = addresses.size(); line-- > 0;) {
-        const std::int32_t address = addresses[line];
-        if (address < 0 || address >= kMemorySize) continue;
-        nextLineSameAddress_[line] = firstLineAt_[static_cast<std::size_t>(address)];
-        firstLineAt_[static_cast<std::size_t>(address)] = static_cast<std::int32_t>(line);
-    }
+    const auto& lines = tables_.Lines;
+    // Counted per address first, then filled in ascending line order: one entry per instruction
+    // line, none for the lines between.
+    firstLineAt_.assign(kMemorySize + 1, 0);
+    for (const LineEntry& entry : lines)
+        if (entry.Bytes != 0) ++firstLineAt_[entry.Address + 1u];
+    for (std::size_t address = 0; address < kMemorySize; ++address) firstLineAt_[address + 1] += firstLineAt_[address];
+    linesByAddress_.assign(firstLineAt_[kMemorySize], 0);
+    std::vector<std::uint32_t> filled(firstLineAt_.begin(), firstLineAt_.end() - 1);
+    for (std::size_t line = 0; line < lines.size(); ++line)
+        if (lines[line].Bytes != 0) linesByAddress_[filled[lines[line].Address]++] = static_cast<std::int32_t>(line);
+
     // The shortcut needs tables of the assembled shape: entries 0 to LineCount + 1, lines 1 to LineCount.
-    const bool assembledShape = addresses.size() == static_cast<std::size_t>(tables_.LineCount) + 2;
+    const bool assembledShape = lines.size() == static_cast<std::size_t>(tables_.LineCount) + 2;
     onlyLineAt_.resize(kMemorySize);
     for (std::size_t address = 0; address < onlyLineAt_.size(); ++address) {
-        const std::int32_t first = firstLineAt_[address];
-        if (first < 0)
+        const std::uint32_t count = firstLineAt_[address + 1] - firstLineAt_[address];
+        const std::int32_t first = count == 0 ? -1 : linesByAddress_[firstLineAt_[address]];
+        if (count == 0)
             onlyLineAt_[address] = assembledShape ? kNoLine : kSearchLines;
-        else if (assembledShape && first >= 1 && first <= tables_.LineCount &&
-                 nextLineSameAddress_[static_cast<std::size_t>(first)] < 0)
+        else if (assembledShape && count == 1 && first >= 1 && first <= tables_.LineCount)
             onlyLineAt_[address] = first;
         else
             onlyLineAt_[address] = kSearchLines;

@@ -74,12 +74,12 @@ private:
     MachineViews& views_;
     platform::EventPump& pump_;
     std::array<std::int16_t, 256> tstates_{};
-    // For assembled tables: the lines of each address as ascending chains (first line per address,
-    // next line with the same address per line), so a search costs the lines at PC, not the lines
-    // in between. Rebuilt when the tables' generation changes.
+    // For assembled tables: the instruction lines of each address in ascending order, so a search
+    // costs the lines at PC, not the lines in between; one entry per instruction line, so a source
+    // of mostly empty lines costs nothing here. Rebuilt when the tables' generation changes.
     std::uint64_t indexedGeneration_ = 0;
-    std::vector<std::int32_t> firstLineAt_;
-    std::vector<std::int32_t> nextLineSameAddress_;
+    std::vector<std::uint32_t> firstLineAt_;     // per address and one more: where its lines start in linesByAddress_
+    std::vector<std::int32_t> linesByAddress_;  // the instruction lines, by address, each address's in ascending order
     // Per address: its one line, kNoLine when no line has it, kSearchLines when the ranges decide.
     static constexpr std::int32_t kNoLine = -1;
     static constexpr std::int32_t kSearchLines = -2;

@@ -22,14 +22,20 @@ bool MixesLineBreaks(const std::string& bytes) {
     return crLf && lf;
 }
 
-std::string ToCrLfText(const std::string& bytes) {
-    std::string text;
-    text.reserve(bytes.size() + bytes.size() / 16);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) text += '\r';
-        text += bytes[i];
+std::string ToCrLfText(std::string bytes) {
+    std::size_t bareLfs = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) ++bareLfs;
+    if (bareLfs == 0) return bytes;
+    // Widened in place from the end, so the text is never held twice beside the bytes.
+    std::size_t from = bytes.size();
+    bytes.resize(bytes.size() + bareLfs);
+    for (std::size_t to = bytes.size(); from > 0;) {
+        const char c = bytes[--from];
+        bytes[--to] = c;
+        if (c == '\n' && (from == 0 || bytes[from - 1] != '\r')) bytes[--to] = '\r';
     }
-    return text;
+    return bytes;
 }
 
 std::string ToFileText(const std::string& editorText, LineBreakStyle style) {

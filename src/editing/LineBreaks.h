@@ -16,7 +16,7 @@ LineBreakStyle DetectLineBreaks(const std::string& bytes);
 bool MixesLineBreaks(const std::string& bytes);
 
 // Every LF without a CR before it becomes CR LF; CR LF pairs and lone CRs stay as they are.
-std::string ToCrLfText(const std::string& bytes);
+std::string ToCrLfText(std::string bytes);
 
 // The editor's text as a file in this style: CR LF pairs become LF for the LF style.
 std::string ToFileText(const std::string& editorText, LineBreakStyle style);

@@ -113,6 +113,10 @@ FileReadResult LocalFileStore::Read(const std::string& path) {
         result.Reason = SystemReason(errno);
         return result;
     }
+    // A plain file is read into room of its own size, not grown by doubling.
+    struct stat info {};
+    if (::fstat(file.Get(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kMaxReadFileBytes)
+        result.Bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
