@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
 
     const int lines = app->Assembly.LineCount;
     std::printf("source: %d lines, %zu labels, %zu label references, %zu bytes of text\n", lines,
-                compiler.Labels().size(), compiler.References().size(), source.size());
+                compiler.LabelCount(), compiler.ReferenceCount(), source.size());
     std::printf("best of %d: %.4f s, %.0f lines/s\n", repetitions, best, lines / best);
     return 0;
 }

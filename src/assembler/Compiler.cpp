@@ -1,5 +1,6 @@
 #include "assembler/Compiler.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/TextCase.h"
@@ -188,11 +189,63 @@ ParsedLine ParseLine(std::string_view line, const InstructionIndex& index) {
     return result;
 }
 
+namespace {
+
+// The name of entry `index` of `entries`, which lie one after another in `names`.
+template <typename Entry>
+std::string_view NameAt(const std::string& names, const std::vector<Entry>& entries, std::size_t index) {
+    const std::size_t end = index + 1 < entries.size() ? entries[index + 1].NameStart : names.size();
+    return std::string_view(names).substr(entries[index].NameStart, end - entries[index].NameStart);
+}
+
+}  // namespace
+
+std::string_view Compiler::LabelName(std::size_t index) const { return NameAt(labelNames_, labels_, index); }
+
+std::string_view Compiler::ReferenceName(std::size_t index) const {
+    return NameAt(referenceNames_, references_, index);
+}
+
+LabelEntry Compiler::Label(std::size_t index) const { return {LabelName(index), labels_.at(index).Address}; }
+
+PendingReference Compiler::Reference(std::size_t index) const {
+    const std::int32_t line = references_.at(index).Line;
+    return {ReferenceName(index), tables_.LineAddress(line) + 1, tables_.LineStart(line), line};
+}
+
+std::size_t Compiler::LabelSlot(std::string_view name) const {
+    const std::size_t mask = labelSlots_.size() - 1;
+    for (std::size_t slot = std::hash<std::string_view>{}(name) & mask;; slot = (slot + 1) & mask) {
+        const std::uint32_t entry = labelSlots_[slot];
+        if (entry == 0 || LabelName(entry - 1) == name) return slot;
+    }
+}
+
+void Compiler::AddLabel(std::string_view name, std::int32_t address) {
+    if ((labels_.size() + 1) * 2 > labelSlots_.size()) {
+        labelSlots_.assign(labelSlots_.size() * 2, 0);
+        for (std::size_t i = 0; i < labels_.size(); ++i)
+            labelSlots_[LabelSlot(LabelName(i))] = static_cast<std::uint32_t>(i + 1);
+    }
+    labels_.push_back({static_cast<std::uint32_t>(labelNames_.size()), address});
+    labelNames_.append(name);
+    labelSlots_[LabelSlot(name)] = static_cast<std::uint32_t>(labels_.size());
+}
+
+// The bytes of the lines before n in its block of 64 follow the block's first byte.
+std::size_t Compiler::CodeOffset(std::int32_t line) const {
+    const auto block = static_cast<std::size_t>(line / 64);
+    std::size_t offset = codeBlockOffset_[block];
+    for (auto n = std::max<std::size_t>(block * 64, 1); n < static_cast<std::size_t>(line); ++n)
+        offset += tables_.Lines[n].Bytes;
+    return offset;
+}
+
 std::span<const std::uint8_t> Compiler::InstructionBytes(std::int32_t line) const {
-    if (line < 0 || static_cast<std::size_t>(line) >= instructionLength_.size()) return {};
-    const auto n = static_cast<std::size_t>(line);
-    return std::span<const std::uint8_t>(code_).subspan(static_cast<std::size_t>(codeOffset_[n]),
-                                                        instructionLength_[n]);
+    if (line < 1 || static_cast<std::size_t>(line) >= tables_.Lines.size()) return {};
+    const std::uint8_t length = tables_.Lines[static_cast<std::size_t>(line)].Bytes;
+    if (length == 0) return {};
+    return std::span<const std::uint8_t>(code_).subspan(CodeOffset(line), length);
 }
 
 bool Compiler::Fail(const char* message) {
@@ -214,30 +267,37 @@ bool Compiler::CompileProgram() {
     tables_.BreakpointCount = 0;
     locationCounter_ = static_cast<std::uint16_t>(processor_.DefaultOrigin);
     lineLabel_.clear();
+    labelNames_.clear();
+    referenceNames_.clear();
     labels_.clear();
-    labelIndex_.clear();
+    labelSlots_.assign(16, 0);
     references_.clear();
 
-    std::string text = editor_.Text();
-    if (text.empty() || text.back() != '\n') {
+    // The text is read where the editor keeps it, when it can be: a long source is not copied.
+    std::string copy;
+    const std::string* text = editor_.LogicalText();
+    if (text == nullptr) {
+        copy = editor_.Text();
+        text = &copy;
+    }
+    if (text->empty() || text->back() != '\n') {
         const int caret = editor_.SelStart();
-        text += "\r\n";
-        editor_.SetText(text);
+        copy = *text + "\r\n";
+        editor_.SetText(copy);
         editor_.SetSelStart(caret);
+        text = editor_.LogicalText();
+        if (text == nullptr)
+            text = &copy;
+        else
+            std::string().swap(copy);
     }
 
-    const std::int32_t lineCount = CountLines(text);
-    const auto tableSize = static_cast<std::size_t>(lineCount) + 2;
-    tables_.LineCount = lineCount;
-    tables_.LineAddress.assign(tableSize, -1);
-    tables_.LineStart.assign(tableSize, 0);
-    tables_.LineLength.assign(tableSize, 0);
-    instructionLength_.assign(tableSize, 0);
-    codeOffset_.assign(tableSize, 0);
+    tables_.ClearLines(CountLines(*text));
     code_.clear();
+    codeBlockOffset_.clear();
 
     const InstructionIndex index(instructions_);
-    if (!FirstPass(text, index) || !SecondPass(text)) return false;
+    if (!FirstPass(*text, index) || !SecondPass(*text)) return false;
 
     tables_.RecompileNeeded = false;
     status_.SetPanelText(1, "");
@@ -251,11 +311,10 @@ bool Compiler::FirstPass(const std::string& text, const InstructionIndex& index)
         const auto cr = FindLineBreak(text, pos);
         const std::size_t contentEnd = cr == std::string::npos ? text.size() : cr;
         const std::size_t next = cr == std::string::npos ? text.size() : cr + 2;
-        const auto line = static_cast<std::size_t>(n);
         tables_.ErrorStart = static_cast<std::int32_t>(pos);
         tables_.ErrorEnd = static_cast<std::int32_t>(next);
-        tables_.LineStart[line] = static_cast<std::int32_t>(pos);
-        tables_.LineLength[line] = static_cast<std::int32_t>(next - pos + 1);
+        tables_.RecordLine(n, static_cast<std::int32_t>(pos), static_cast<std::int32_t>(next - pos));
+        if (n == 1 || n % 64 == 0) codeBlockOffset_.push_back(static_cast<std::uint32_t>(code_.size()));
 
         prepared.assign(TrimBlanks(std::string_view(text).substr(pos, contentEnd - pos)));
         for (char& c : prepared) c = ToUpperChar(c);
@@ -282,19 +341,17 @@ bool Compiler::FirstPass(const std::string& text, const InstructionIndex& index)
                 return false;
             }
             if (!lineLabel_.empty()) {
-                if (labelIndex_.contains(lineLabel_)) return Fail(kDuplicateLabel);
-                labelIndex_.emplace(lineLabel_, static_cast<std::int32_t>(labels_.size()));
-                labels_.push_back({lineLabel_, locationCounter_});
+                if (labelSlots_[LabelSlot(lineLabel_)] != 0) return Fail(kDuplicateLabel);
+                AddLabel(lineLabel_, locationCounter_);
             }
             if (parsed.Outcome != LineOutcome::LabelOnly) {
                 if (tables_.StartAddress == -1) tables_.StartAddress = locationCounter_;
-                tables_.LineAddress[line] = locationCounter_;
-                instructionLength_[line] = static_cast<std::uint8_t>(parsed.ByteCount);
-                codeOffset_[line] = static_cast<std::int32_t>(code_.size());
+                tables_.RecordInstruction(n, locationCounter_, parsed.ByteCount);
                 code_.insert(code_.end(), parsed.Bytes.begin(), parsed.Bytes.begin() + parsed.ByteCount);
-                if (parsed.Outcome == LineOutcome::PendingReference)
-                    references_.push_back({std::move(parsed.Reference), locationCounter_ + 1,
-                                           tables_.ErrorStart, n});
+                if (parsed.Outcome == LineOutcome::PendingReference) {
+                    references_.push_back({static_cast<std::uint32_t>(referenceNames_.size()), n});
+                    referenceNames_.append(parsed.Reference);
+                }
                 // The counter never passes FFFFH: storing stops at the byte that would move it there.
                 for (int i = 0; i < parsed.ByteCount; ++i) {
                     processor_.Memory[static_cast<std::size_t>(locationCounter_)] =
@@ -315,19 +372,22 @@ bool Compiler::FirstPass(const std::string& text, const InstructionIndex& index)
 }
 
 bool Compiler::SecondPass(const std::string& text) {
-    for (const PendingReference& reference : references_) {
-        const auto it = labelIndex_.find(reference.Label);
-        if (it == labelIndex_.end()) {
+    for (std::size_t i = 0; i < references_.size(); ++i) {
+        const StoredReference& reference = references_[i];
+        const std::uint32_t label = labelSlots_[LabelSlot(ReferenceName(i))];
+        if (label == 0) {
+            const std::int32_t lineStart = tables_.LineStart(reference.Line);
             tables_.CompileError = kUnknownLabel;
-            tables_.ErrorStart = reference.LineStart;
-            const auto cr = FindLineBreak(text, static_cast<std::size_t>(reference.LineStart));
+            tables_.ErrorStart = lineStart;
+            const auto cr = FindLineBreak(text, static_cast<std::size_t>(lineStart));
             tables_.ErrorEnd = static_cast<std::int32_t>(cr == std::string::npos ? text.size() : cr);
             return false;
         }
-        const std::int32_t address = labels_[static_cast<std::size_t>(it->second)].Address;
-        processor_.Memory[static_cast<std::size_t>(reference.Address)] = static_cast<std::uint8_t>(address & 0xFF);
-        processor_.Memory[static_cast<std::size_t>(reference.Address) + 1] = static_cast<std::uint8_t>(address >> 8);
-        const auto at = static_cast<std::size_t>(codeOffset_[static_cast<std::size_t>(reference.Line)]) + 1;
+        const std::int32_t address = labels_[label - 1].Address;
+        const auto placeholders = static_cast<std::size_t>(tables_.LineAddress(reference.Line) + 1);
+        processor_.Memory[placeholders] = static_cast<std::uint8_t>(address & 0xFF);
+        processor_.Memory[placeholders + 1] = static_cast<std::uint8_t>(address >> 8);
+        const std::size_t at = CodeOffset(reference.Line) + 1;
         code_[at] = static_cast<std::uint8_t>(address & 0xFF);
         code_[at + 1] = static_cast<std::uint8_t>(address >> 8);
     }

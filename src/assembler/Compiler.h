@@ -96,13 +96,15 @@ struct ParsedLine {
 // Parses one prepared line (trimmed, upper case, comment removed, not empty).
 ParsedLine ParseLine(std::string_view line, const InstructionIndex& index);
 
+// A label as the assembler recorded it: its name (upper case) and the location counter at its definition.
 struct LabelEntry {
-    std::string Name;
+    std::string_view Name;
     std::int32_t Address = 0;
 };
 
+// A label reference waiting for the second pass.
 struct PendingReference {
-    std::string Label;
+    std::string_view Label;
     std::int32_t Address = 0;    // where the two placeholder bytes lie (opcode address + 1)
     std::int32_t LineStart = 0;  // LineStart of the referring line
     std::int32_t Line = 0;       // the referring line's number
@@ -123,9 +125,12 @@ public:
     // span in ErrorStart/ErrorEnd) or when StopRequested was set at one of the yields.
     bool CompileProgram();
 
-    // What the last assembly left besides the shared tables.
-    const std::vector<LabelEntry>& Labels() const { return labels_; }
-    const std::vector<PendingReference>& References() const { return references_; }
+    // What the last assembly left besides the shared tables: the labels and the references in
+    // source order (index from 0).
+    std::size_t LabelCount() const { return labels_.size(); }
+    LabelEntry Label(std::size_t index) const;
+    std::size_t ReferenceCount() const { return references_.size(); }
+    PendingReference Reference(std::size_t index) const;
     const std::string& LineLabel() const { return lineLabel_; }
     std::int32_t LocationCounter() const { return locationCounter_; }
     // The bytes line n (1 to LineCount) assembled to, label addresses filled in as far as the
@@ -135,14 +140,29 @@ public:
     int InstructionLength(std::int32_t line) const { return static_cast<int>(InstructionBytes(line).size()); }
 
 private:
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    // Names are kept one after another, label names in labelNames_ and referenced names in
+    // referenceNames_, each entry holding where its own begins (it ends where the next one's
+    // begins), so a label or a reference costs eight bytes beside its name.
+    struct StoredLabel {
+        std::uint32_t NameStart = 0;
+        std::int32_t Address = 0;
+    };
+    // The rest of a reference follows from its line's entry in the line tables.
+    struct StoredReference {
+        std::uint32_t NameStart = 0;
+        std::int32_t Line = 0;
     };
 
     bool Fail(const char* message);
     bool FirstPass(const std::string& text, const InstructionIndex& index);
     bool SecondPass(const std::string& text);
+    std::string_view LabelName(std::size_t index) const;
+    std::string_view ReferenceName(std::size_t index) const;
+    // The slot of labelSlots_ that holds the label named `name`, or the empty slot where it would go.
+    std::size_t LabelSlot(std::string_view name) const;
+    void AddLabel(std::string_view name, std::int32_t address);
+    // Where line n's bytes start in code_.
+    std::size_t CodeOffset(std::int32_t line) const;
 
     ProcessorState& processor_;
     const InstructionTable& instructions_;
@@ -153,12 +173,15 @@ private:
 
     std::int32_t locationCounter_ = 0;
     std::string lineLabel_;
-    std::vector<LabelEntry> labels_;
-    std::unordered_map<std::string, std::int32_t, TextHash, std::equal_to<>> labelIndex_;  // name -> labels_ entry
-    std::vector<PendingReference> references_;
-    std::vector<std::uint8_t> code_;          // every instruction's bytes, in source order
-    std::vector<std::int32_t> codeOffset_;    // per line: where its bytes start in code_
-    std::vector<std::uint8_t> instructionLength_;  // per line: how many there are
+    std::string labelNames_;
+    std::vector<StoredLabel> labels_;
+    // Open addressing over labels_: 0 for an empty slot, else the label's index + 1. At most half
+    // full, so a look-up ends after a few probes.
+    std::vector<std::uint32_t> labelSlots_;
+    std::string referenceNames_;
+    std::vector<StoredReference> references_;
+    std::vector<std::uint8_t> code_;               // every instruction's bytes, in source order
+    std::vector<std::uint32_t> codeBlockOffset_;  // where the bytes of lines 1, 64, 128, ... start in code_
 };
 
 }  // namespace vantric

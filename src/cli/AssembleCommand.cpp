@@ -18,9 +18,8 @@ std::int32_t LineNumberAt(const std::string& text, std::int32_t position) {
 }
 
 std::string SourceLine(const std::string& text, const AssemblyTables& tables, std::int32_t line) {
-    const auto n = static_cast<std::size_t>(line);
-    const auto start = static_cast<std::size_t>(tables.LineStart[n]);
-    auto end = std::min(start + static_cast<std::size_t>(tables.LineLength[n]) - 1, text.size());
+    const auto start = std::min(static_cast<std::size_t>(tables.LineStart(line)), text.size());
+    auto end = std::min(start + static_cast<std::size_t>(std::max(tables.LineLength(line), 1)) - 1, text.size());
     if (end - start >= 2 && text[end - 2] == '\r' && text[end - 1] == '\n') end -= 2;
     return text.substr(start, end - start);
 }
@@ -28,7 +27,7 @@ std::string SourceLine(const std::string& text, const AssemblyTables& tables, st
 void WriteListing(std::ostream& out, const std::string& text, const AssemblyTables& tables,
                   const Compiler& compiler) {
     for (std::int32_t n = 1; n <= tables.LineCount; ++n) {
-        const std::int32_t address = tables.LineAddress[static_cast<std::size_t>(n)];
+        const std::int32_t address = tables.LineAddress(n);
         std::string bytes;
         for (const std::uint8_t byte : compiler.InstructionBytes(n)) {
             if (!bytes.empty()) bytes += ' ';
@@ -44,8 +43,8 @@ std::string ErrorLineText(const std::string& text, std::int32_t errorStart) {
     const auto start = std::min(static_cast<std::size_t>(std::max(errorStart, 0)), text.size());
     const auto lineStart = text.rfind('\n', start == 0 ? 0 : start - 1);
     const std::size_t from = start == 0 || lineStart == std::string::npos ? 0 : lineStart + 1;
-    std::string source = text.substr(from);
-    source = source.substr(0, source.find("\r\n"));
+    const std::size_t end = text.find("\r\n", from);
+    const std::string source = text.substr(from, end == std::string::npos ? std::string::npos : end - from);
     return "Line " + std::to_string(LineNumberAt(text, errorStart)) + ": " + source;
 }
 
@@ -59,11 +58,11 @@ int RunAssembleCommand(AppState& app, const CliOptions& options, std::ostream& o
     out << "Compiling code ...\n";
     if (!compiler.CompileProgram()) {
         out << "Compiler error : " << app.Assembly.CompileError << '\n'
-            << ErrorLineText(editor.Text(), app.Assembly.ErrorStart) << '\n';
+            << ErrorLineText(editor.HeldText(), app.Assembly.ErrorStart) << '\n';
         return ExitAssemblyError;
     }
     out << "Compiled successfully\n";
-    if (options.Listing) WriteListing(out, editor.Text(), app.Assembly, compiler);
+    if (options.Listing) WriteListing(out, editor.HeldText(), app.Assembly, compiler);
     return ExitHalted;
 }
 

@@ -23,7 +23,8 @@ bool ParseDump(const std::string& text, MemoryDumpRequest& dump, std::string& er
         error = "--dump takes ADDR:COUNT (hexadecimal address, decimal count): " + text;
         return false;
     }
-    if (address > 0xFFFF || address + count > 0x10000) {
+    // Compared without adding, so no count can overflow the sum.
+    if (address > 0xFFFF || count > 0x10000 - address) {
         error = "--dump range goes past FFFF: " + text;
         return false;
     }

@@ -31,8 +31,10 @@ std::string ConsoleProgramHost::ProgramDirectory() const {
     return slash == std::string::npos ? std::string(".") : exe.substr(0, slash);
 }
 
-void ConsoleEditor::SetText(const std::string& text) {
-    text_ = text;
+void ConsoleEditor::SetText(const std::string& text) { SetText(std::string(text)); }
+
+void ConsoleEditor::SetText(std::string&& text) {
+    text_ = std::move(text);
     selStart_ = 0;
     selLength_ = 0;
 }

@@ -77,11 +77,15 @@ public:
     int TextWidth(const std::string&) const override { return 0; }
 };
 
-// Holds the program text the runner read, with a selection, as an editor would.
+// Holds the program text the runner read, with a selection, as an editor would. The text is read
+// in place (HeldText, LogicalText) and taken over without a copy, so a long program is held once.
 class ConsoleEditor : public platform::Editor {
 public:
     std::string Text() const override { return text_; }
+    const std::string* LogicalText() const override { return &text_; }
+    const std::string& HeldText() const { return text_; }
     void SetText(const std::string& text) override;
+    void SetText(std::string&& text);
     int SelStart() const override { return selStart_; }
     void SetSelStart(int position) override;
     int SelLength() const override { return selLength_; }

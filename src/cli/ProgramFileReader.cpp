@@ -7,23 +7,23 @@ namespace vantric::console {
 
 ProgramFileText ReadProgramFile(const std::string& path) {
     platform::LocalFileStore files;
-    const platform::FileReadResult file = files.Read(path);
+    platform::FileReadResult file = files.Read(path);
     ProgramFileText result;
     result.Ok = file.Ok;
     if (file.Ok)
-        result.Text = ToCrLfText(file.Bytes);
+        result.Text = ToCrLfText(std::move(file.Bytes));
     else
         result.Error = "cannot read program file " + path + ": " + file.Reason;
     return result;
 }
 
-bool LoadProgramIntoEditor(const std::string& path, platform::Editor& editor, std::ostream& err) {
-    const ProgramFileText file = ReadProgramFile(path);
+bool LoadProgramIntoEditor(const std::string& path, ConsoleEditor& editor, std::ostream& err) {
+    ProgramFileText file = ReadProgramFile(path);
     if (!file.Ok) {
         err << "vantric-cli: " << file.Error << '\n';
         return false;
     }
-    editor.SetText(file.Text);
+    editor.SetText(std::move(file.Text));
     return true;
 }
 

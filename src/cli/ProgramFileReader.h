@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "platform/Editor.h"
+#include "cli/ConsolePlatform.h"
 
 namespace vantric::console {
 
@@ -19,6 +19,6 @@ struct ProgramFileText {
 ProgramFileText ReadProgramFile(const std::string& path);
 
 // Reads `path` into `editor`; when it cannot be read, says why on `err` and returns false.
-bool LoadProgramIntoEditor(const std::string& path, platform::Editor& editor, std::ostream& err);
+bool LoadProgramIntoEditor(const std::string& path, ConsoleEditor& editor, std::ostream& err);
 
 }  // namespace vantric::console

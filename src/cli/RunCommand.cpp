@@ -66,7 +66,7 @@ int RunProgramCommand(const CliOptions& options, AppState& app, std::ostream& ou
     app.Machine.SetObserver(nullptr);
 
     if (outcome == RunOutcome::CompileFailed) {
-        out << ErrorLineText(editor.Text(), app.Assembly.ErrorStart) << '\n';
+        out << ErrorLineText(editor.HeldText(), app.Assembly.ErrorStart) << '\n';
         return ExitAssemblyError;
     }
     for (const std::string& line : RegisterLines(app.Processor)) out << line << '\n';

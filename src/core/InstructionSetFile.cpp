@@ -85,13 +85,38 @@ InstructionSetReadResult Malformed(int line, std::string reason) {
     return {InstructionSetReadStatus::Unreadable, line, std::move(reason)};
 }
 
+enum class LineRead { Line, End, TooLong, FileTooLarge };
+
+// Reads the next line without its LF into `line`, holding no more than kMaxInstructionSetLine
+// characters and letting the whole input reach no more than kMaxInstructionSetBytes, so an endless
+// or runaway input stops early instead of filling the memory.
+LineRead ReadBoundedLine(std::streambuf& in, std::string& line, long long& bytesRead) {
+    line.clear();
+    for (bool any = false;; any = true) {
+        const auto c = in.sbumpc();
+        if (c == std::streambuf::traits_type::eof()) return any ? LineRead::Line : LineRead::End;
+        if (++bytesRead > kMaxInstructionSetBytes) return LineRead::FileTooLarge;
+        if (c == '\n') return LineRead::Line;
+        if (line.size() == kMaxInstructionSetLine) return LineRead::TooLong;
+        line += static_cast<char>(c);
+    }
+}
+
 }  // namespace
 
 InstructionSetReadResult ReadInstructionSet(std::istream& in, InstructionTable& table) {
     std::string raw;
     int lineNumber = 0;
-    while (std::getline(in, raw)) {
+    long long bytesRead = 0;
+    std::streambuf* const source = in.rdbuf();
+    for (;;) {
+        const LineRead read = source == nullptr ? LineRead::End : ReadBoundedLine(*source, raw, bytesRead);
+        if (read == LineRead::End) break;
         ++lineNumber;
+        if (read == LineRead::FileTooLarge)
+            return Malformed(0, "file is larger than " + std::to_string(kMaxInstructionSetBytes) + " bytes");
+        if (read == LineRead::TooLong)
+            return Malformed(lineNumber, "line is longer than " + std::to_string(kMaxInstructionSetLine) + " characters");
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
         const std::string_view line = TrimSpaces(raw);
         if (line.empty() || line.front() == ';') continue;

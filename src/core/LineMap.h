@@ -28,7 +28,7 @@ public:
     static constexpr std::size_t kAttributeEntries = kMemorySize + 3;
     const std::array<std::uint8_t, kAttributeEntries>& AttributeTable() const { return attributes_; }
     // The one line that starts at `address` when its attribute has neither kNoLine nor kSearch.
-    std::int32_t OnlyLineAt(std::uint16_t address) const { return onlyLine_[address]; }
+    std::int32_t OnlyLineAt(std::uint16_t address) const { return firstLine_[address]; }
 
     // The line whose instruction is at `pc`, for a current line `current` that the guess has
     // already advanced: that line itself when it starts at pc (unless `guess` is false, as in step
@@ -46,13 +46,18 @@ public:
     std::int32_t LineCount() const { return tables_ ? tables_->LineCount : 0; }
 
 private:
+    struct SharedLine {
+        std::uint16_t Address;
+        std::int32_t Line;
+    };
+
     const AssemblyTables* tables_ = nullptr;
     std::array<std::uint8_t, kAttributeEntries> attributes_{};
-    std::vector<std::int32_t> onlyLine_ = std::vector<std::int32_t>(kMemorySize, -1);
-    // The lines of each address as ascending chains: first line per address, next line with the
-    // same address per line, so a search costs the lines at pc, not the lines in between.
-    std::vector<std::int32_t> firstLineAt_ = std::vector<std::int32_t>(kMemorySize, -1);
-    std::vector<std::int32_t> nextLineSameAddress_;
+    // Per address: its first line, or -1 when no line holds it.
+    std::vector<std::int32_t> firstLine_ = std::vector<std::int32_t>(kMemorySize, -1);
+    // The lines of the addresses that several lines hold, by address and then line, so a search
+    // costs the lines at pc and the index stays in proportion to the overlapping lines alone.
+    std::vector<SharedLine> shared_;
 };
 
 }  // namespace vantric

@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* kOpenTitle = "Open 8085 code file";
 constexpr const char* kSaveTitle = "Save 8085 code as";
+constexpr const char* kMixedBreaksNotice = "The file mixes line breaks; it will be saved with CR LF";
 
 // Adds ".ext" to a path whose file name has no extension.
 std::string WithDefaultExtension(const std::string& path, const std::string& extension) {
@@ -59,6 +60,7 @@ void ProgramFiles::NewProgram() {
     parts_.Editor.SetText("");
     state_.ProgramModified = false;
     UpdateWindowCaption();
+    ShowMixedBreaksNotice(false);
     parts_.Views.RefreshMemoryGrid();
     parts_.Views.RefreshRegisterPanel(false);
 }
@@ -111,7 +113,7 @@ void ProgramFiles::OpenStartupFile(const std::string& commandLine) {
 
 std::optional<ProgramFiles::ProgramText> ProgramFiles::ToProgramText(const platform::FileReadResult& file) {
     if (!file.Ok) return std::nullopt;
-    return ProgramText{ToCrLfText(file.Bytes), DetectLineBreaks(file.Bytes)};
+    return ProgramText{ToCrLfText(file.Bytes), DetectLineBreaks(file.Bytes), MixesLineBreaks(file.Bytes)};
 }
 
 void ProgramFiles::TakeFile(const std::string& path, const ProgramText& program) {
@@ -120,6 +122,14 @@ void ProgramFiles::TakeFile(const std::string& path, const ProgramText& program)
     parts_.Editor.SetText(program.Text);
     state_.ProgramModified = false;
     UpdateWindowCaption();
+    ShowMixedBreaksNotice(program.MixedBreaks);
+}
+
+// A save must never silently rewrite bytes the user did not touch, so a file whose line breaks
+// will change is announced when it is opened; the notice goes again with the next program.
+void ProgramFiles::ShowMixedBreaksNotice(bool mixed) {
+    if (mixed || mixedBreaksNoticeShown_) parts_.Status.SetPanelText(1, mixed ? kMixedBreaksNotice : "");
+    mixedBreaksNoticeShown_ = mixed;
 }
 
 std::string ProgramFiles::ShowDialog(bool save) {
@@ -143,7 +153,10 @@ bool ProgramFiles::SaveTo(const std::string& path) {
     const platform::FileWriteResult written = parts_.Files.Replace(path, ToFileText(text, state_.FileLineBreaks));
     if (!written.Ok) {
         // The name and the modified mark stay as they were: the text is still only in the editor.
-        ReportFailure("save", path, written.Reason);
+        ReportFailure("save", path,
+                      written.FolderNotWritable
+                          ? "The folder is not writable (" + written.Reason + "). Save as can put the program elsewhere"
+                          : written.Reason);
         return false;
     }
     state_.CurrentFileName = path;

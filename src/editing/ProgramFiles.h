@@ -12,6 +12,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/FileStore.h"
 #include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
 #include "platform/Window.h"
 
 namespace vantric {
@@ -24,6 +25,7 @@ struct ProgramFileParts {
     platform::FileStore& Files;
     StepController& Step;
     MachineViews& Views;
+    platform::StatusBar& Status;
 };
 
 class ProgramFiles {
@@ -51,11 +53,13 @@ private:
     struct ProgramText {
         std::string Text;
         LineBreakStyle Breaks;
+        bool MixedBreaks;  // saving will not give back the file's bytes
     };
     // The file as editor text, or nothing when it cannot be read.
     static std::optional<ProgramText> ToProgramText(const platform::FileReadResult& file);
     std::string ShowDialog(bool save);
     void TakeFile(const std::string& path, const ProgramText& program);
+    void ShowMixedBreaksNotice(bool mixed);
     // Writes the editor's text to `path` and makes it the program's file; false, after saying why, when
     // nothing was written.
     bool SaveTo(const std::string& path);
@@ -64,6 +68,7 @@ private:
     ProgramFileState& state_;
     ProgramFileParts parts_;
     platform::FileDialogSettings dialog_;
+    bool mixedBreaksNoticeShown_ = false;
 };
 
 }  // namespace vantric

@@ -9,6 +9,10 @@ class Editor {
 public:
     virtual ~Editor() = default;
     virtual std::string Text() const = 0;
+    // The text itself, for an editor that keeps it in the logical form, so that a long text can be
+    // read without a copy; nullptr for one that must convert it (read Text() then). Valid until
+    // the text next changes.
+    virtual const std::string* LogicalText() const { return nullptr; }
     // Replacing the text counts as an edit of the document, as typing would.
     virtual void SetText(const std::string& text) = 0;
     virtual int SelStart() const = 0;

@@ -13,6 +13,7 @@ struct FileReadResult {
 struct FileWriteResult {
     bool Ok = false;
     std::string Reason;
+    bool FolderNotWritable = false;  // the file could not be put in its folder (another folder may do)
 };
 
 // Whole files as bytes.
@@ -21,7 +22,7 @@ public:
     virtual ~FileStore() = default;
     virtual FileReadResult Read(const std::string& path) = 0;
     // Puts `bytes` in place of the file's contents, or creates it. A failed write leaves any earlier
-    // file as it was.
+    // file as it was. Only a plain file that the caller may write is replaced.
     virtual FileWriteResult Replace(const std::string& path, const std::string& bytes) = 0;
 };
 

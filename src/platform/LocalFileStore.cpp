@@ -68,6 +68,35 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
+std::string NotPlainFileReason(mode_t mode) {
+    if (S_ISDIR(mode)) return SystemReason(EISDIR);
+    if (S_ISFIFO(mode)) return "Is a named pipe, not a plain file";
+    if (S_ISSOCK(mode)) return "Is a socket, not a plain file";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "Is a device, not a plain file";
+    return "Not a plain file";
+}
+
+// Creates the temporary file that will replace `name` in `folder`: ".NAME.XXXXXX", or, when that is
+// too long for the file system, a shortened form no longer than the name itself, so that any name
+// that fits can be saved.
+int CreateTemporaryBeside(const std::string& folder, const std::string& name, std::string& temporary) {
+    temporary = folder + "." + name + ".XXXXXX";
+    int fd = ::mkstemp(temporary.data());
+    if (fd < 0 && errno == ENAMETOOLONG) {
+        const std::size_t kept = name.size() > 8 ? name.size() - 8 : 0;
+        temporary = folder + "." + name.substr(0, kept) + ".XXXXXX";
+        fd = ::mkstemp(temporary.data());
+    }
+    return fd;
+}
+
+// Gives the new file the replaced file's owner and group where the saver may: root can keep both,
+// others at most a group they belong to. Where neither is allowed the file stays the saver's.
+void KeepOwner(int fd, const struct stat& existing) {
+    if (::fchown(fd, existing.st_uid, existing.st_gid) == 0) return;
+    if (::fchown(fd, static_cast<uid_t>(-1), existing.st_gid) == 0) return;
+}
+
 mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -84,6 +113,10 @@ FileReadResult LocalFileStore::Read(const std::string& path) {
         result.Reason = SystemReason(errno);
         return result;
     }
+    // A plain file is read into room of its own size, not grown by doubling.
+    struct stat info {};
+    if (::fstat(file.Get(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kMaxReadFileBytes)
+        result.Bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
@@ -110,21 +143,34 @@ FileWriteResult LocalFileStore::Replace(const std::string& path, const std::stri
     const std::string target = FollowLinks(path);
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) {
-        result.Reason = SystemReason(EISDIR);
+    // Only a name that does not exist yet may be created; a link loop or an unreachable folder is
+    // reported, not replaced.
+    if (!exists && errno != ENOENT) {
+        result.Reason = SystemReason(errno);
+        return result;
+    }
+    if (exists && !S_ISREG(existing.st_mode)) {
+        result.Reason = NotPlainFileReason(existing.st_mode);
+        return result;
+    }
+    // Renaming over a file needs only the folder's permission; the file's own must be asked too.
+    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        result.Reason = SystemReason(errno);
         return result;
     }
 
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temporary = folder + "." + name + ".XXXXXX";
-    Descriptor file(::mkstemp(temporary.data()));
+    std::string temporary;
+    Descriptor file(CreateTemporaryBeside(folder, name, temporary));
     if (file.Get() < 0) {
+        result.FolderNotWritable = errno == EACCES || errno == EPERM || errno == EROFS;
         result.Reason = SystemReason(errno);
         return result;
     }
 
+    if (exists) KeepOwner(file.Get(), existing);
     const mode_t mode = exists ? (existing.st_mode & 07777) : NewFileMode();
     const bool written = WriteAll(file.Get(), bytes) && ::fchmod(file.Get(), mode) == 0 &&
                          ::fsync(file.Get()) == 0 && file.Close() &&

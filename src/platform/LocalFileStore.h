@@ -12,7 +12,9 @@ class LocalFileStore : public FileStore {
 public:
     FileReadResult Read(const std::string& path) override;
     // Writes a temporary file beside the target (through a symbolic link, beside the file it points
-    // to), flushes it to the disk and renames it over the target, which keeps its permissions.
+    // to), flushes it to the disk and renames it over the target, which keeps its permissions and,
+    // where the saver may give them, its owner and group. Refuses, replacing nothing, a target that
+    // is not a plain file (a folder, a pipe, a device, a link loop) or that the saver may not write.
     FileWriteResult Replace(const std::string& path, const std::string& bytes) override;
 };
 

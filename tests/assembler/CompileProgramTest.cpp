@@ -38,7 +38,13 @@ protected:
                                   static_cast<std::size_t>(tables.ErrorEnd - tables.ErrorStart));
     }
 
-    std::int32_t LineAddress(int line) const { return tables.LineAddress[static_cast<std::size_t>(line)]; }
+    std::int32_t LineAddress(int line) const { return tables.LineAddress(line); }
+    // One of the line tables, entries 0 to LineCount + 1.
+    std::vector<std::int32_t> Column(std::int32_t (AssemblyTables::*table)(std::int32_t) const) const {
+        std::vector<std::int32_t> entries;
+        for (std::int32_t n = 0; n <= tables.LineCount + 1; ++n) entries.push_back((tables.*table)(n));
+        return entries;
+    }
     std::array<std::uint8_t, kMemorySize>& memory() const { return app_->Processor.Memory; }
 
     std::unique_ptr<AppState> app_ = std::make_unique<AppState>();
@@ -55,7 +61,7 @@ TEST_F(CompileProgramTest, EmptySourceBecomesOneLineBreakAndHasNoCode) {
     EXPECT_EQ(editor.textChanges, 1);
     EXPECT_EQ(tables.LineCount, 1);
     EXPECT_EQ(tables.StartAddress, -1);
-    EXPECT_EQ(tables.LineAddress, (std::vector<std::int32_t>{-1, -1, -1}));
+    EXPECT_EQ(Column(&AssemblyTables::LineAddress), (std::vector<std::int32_t>{-1, -1, -1}));
     EXPECT_EQ(status.Panel1History(), (std::vector<std::string>{"Compiling ...", ""}));
     EXPECT_FALSE(tables.RecompileNeeded);
 }
@@ -85,9 +91,10 @@ TEST_F(CompileProgramTest, CodeGoesToTheDefaultOriginAndTheLineTablesDescribeEve
     EXPECT_EQ(tables.StartAddress, 0x1000);
     EXPECT_EQ(compiler.LocationCounter(), 0x1006);
     EXPECT_EQ(tables.LineCount, 5);
-    EXPECT_EQ(tables.LineAddress, (std::vector<std::int32_t>{-1, 0x1000, -1, -1, 0x1002, 0x1003, -1}));
-    EXPECT_EQ(tables.LineStart, (std::vector<std::int32_t>{0, 0, 19, 21, 28, 41, 0}));
-    EXPECT_EQ(tables.LineLength, (std::vector<std::int32_t>{0, 20, 3, 8, 14, 13, 0}));
+    EXPECT_EQ(Column(&AssemblyTables::LineAddress),
+              (std::vector<std::int32_t>{-1, 0x1000, -1, -1, 0x1002, 0x1003, -1}));
+    EXPECT_EQ(Column(&AssemblyTables::LineStart), (std::vector<std::int32_t>{0, 0, 19, 21, 28, 41, 0}));
+    EXPECT_EQ(Column(&AssemblyTables::LineLength), (std::vector<std::int32_t>{0, 20, 3, 8, 14, 13, 0}));
     // LineLength - 1 characters from LineStart are the line with its CR LF.
     EXPECT_EQ(text.substr(28, 13), "loop: dcr a\r\n");
     EXPECT_EQ(compiler.InstructionLength(1), 2);
@@ -99,22 +106,22 @@ TEST_F(CompileProgramTest, CodeGoesToTheDefaultOriginAndTheLineTablesDescribeEve
 
 TEST_F(CompileProgramTest, LabelsTakeTheAddressOfTheNextByte) {
     ASSERT_TRUE(Compile("FIRST:\r\n;c\r\n\r\nLXI H,5\r\nMID: NOP\r\nLAST:\r\n"));
-    ASSERT_EQ(compiler.Labels().size(), 3u);
-    EXPECT_EQ(compiler.Labels()[0].Name, "FIRST");
-    EXPECT_EQ(compiler.Labels()[0].Address, 0x1000);
-    EXPECT_EQ(compiler.Labels()[1].Address, 0x1003);
-    EXPECT_EQ(compiler.Labels()[2].Name, "LAST");
-    EXPECT_EQ(compiler.Labels()[2].Address, 0x1004);
+    ASSERT_EQ(compiler.LabelCount(), 3u);
+    EXPECT_EQ(compiler.Label(0).Name, "FIRST");
+    EXPECT_EQ(compiler.Label(0).Address, 0x1000);
+    EXPECT_EQ(compiler.Label(1).Address, 0x1003);
+    EXPECT_EQ(compiler.Label(2).Name, "LAST");
+    EXPECT_EQ(compiler.Label(2).Address, 0x1004);
 }
 
 TEST_F(CompileProgramTest, EveryReferenceIsFilledInTheSecondPassLowByteFirst) {
     ASSERT_TRUE(Compile("start: jmp later\r\n;ORG 2345H\r\nlater: call start\r\nLDA LATER\r\n"));
     EXPECT_EQ(MemoryAt(0x1000, 3), (Bytes{0xC3, 0x45, 0x23}));
     EXPECT_EQ(MemoryAt(0x2345, 6), (Bytes{0xCD, 0x00, 0x10, 0x3A, 0x45, 0x23}));
-    ASSERT_EQ(compiler.References().size(), 3u);
-    EXPECT_EQ(compiler.References()[1].Label, "START");
-    EXPECT_EQ(compiler.References()[1].Address, 0x2346);
-    EXPECT_EQ(compiler.References()[1].LineStart, 30);
+    ASSERT_EQ(compiler.ReferenceCount(), 3u);
+    EXPECT_EQ(compiler.Reference(1).Label, "START");
+    EXPECT_EQ(compiler.Reference(1).Address, 0x2346);
+    EXPECT_EQ(compiler.Reference(1).LineStart, 30);
 }
 
 TEST_F(CompileProgramTest, EachLineKeepsItsOwnBytesEvenWhenOtherCodeGoesOverThem) {
@@ -168,7 +175,7 @@ TEST_F(CompileProgramTest, OriginDirectiveTakesTheWholeRestOfTheLine) {
     EXPECT_EQ(LineAddress(4), 0x3000);
     EXPECT_EQ(LineAddress(6), 0x4000);
     EXPECT_EQ(tables.StartAddress, 0x2000);
-    EXPECT_EQ(compiler.Labels().back().Address, 0xFFFF);
+    EXPECT_EQ(compiler.Label(compiler.LabelCount() - 1).Address, 0xFFFF);
 
     for (const char* bad : {";ORG", ";ORG   ", ";ORG 20G0", ";ORG 2000 ;start", ";ORG FFFF", ";ORG -1"}) {
         ASSERT_FALSE(Compile(std::string("NOP\r\n") + bad + "\r\nNOP\r\n")) << bad;
@@ -188,8 +195,8 @@ TEST_F(CompileProgramTest, OriginsBeyondTheMemoryAreRefusedBeforeAnythingIsStore
             << origin;
         EXPECT_EQ(tables.CompileError, kInvalidAddress);
         EXPECT_EQ(tables.ErrorStart, 7);
-        ASSERT_EQ(compiler.Labels().size(), 1u);
-        EXPECT_TRUE(compiler.References().empty());
+        ASSERT_EQ(compiler.LabelCount(), 1u);
+        EXPECT_EQ(compiler.ReferenceCount(), 0u);
         EXPECT_EQ(tables.StartAddress, -1);
     }
     for (std::size_t a = 0; a < memory().size(); ++a) ASSERT_EQ(memory()[a], 0x11) << a;
@@ -220,7 +227,7 @@ TEST_F(CompileProgramTest, TheLocationCounterNeverPassesTheLastAddress) {
     EXPECT_EQ(MemoryAt(0xFFFD, 3), (Bytes{0xC3, 0x38, 0x38}));
 
     ASSERT_TRUE(Compile(";ORG 0FFFCH\r\nLXI H,1234H\r\nLAST:\r\n"));
-    EXPECT_EQ(compiler.Labels()[0].Address, 0xFFFF);
+    EXPECT_EQ(compiler.Label(0).Address, 0xFFFF);
 }
 
 TEST_F(CompileProgramTest, ParserErrorsSelectTheLineWithItsLineBreakAndSayCompileError) {
@@ -238,8 +245,9 @@ TEST_F(CompileProgramTest, ParserErrorsSelectTheLineWithItsLineBreakAndSayCompil
         EXPECT_EQ(tables.StartAddress, 0x1000);
         EXPECT_EQ(LineAddress(1), 0x1000);
         EXPECT_EQ(LineAddress(3), -1);
-        EXPECT_EQ(tables.LineStart[4], 0);
-        EXPECT_EQ(tables.LineAddress.size(), 6u);
+        EXPECT_EQ(tables.LineStart(4), 0);
+        EXPECT_EQ(tables.LineLength(4), 0);
+        EXPECT_EQ(tables.Lines.size(), 6u);
     }
 }
 
@@ -300,9 +308,8 @@ TEST_F(CompileProgramTest, AssemblingTwiceGivesTheSameResult) {
     const AssemblyTables first = tables;
     ASSERT_TRUE(Compile(text));
     EXPECT_EQ(memory(), firstMemory);
-    EXPECT_EQ(tables.LineAddress, first.LineAddress);
-    EXPECT_EQ(tables.LineStart, first.LineStart);
-    EXPECT_EQ(tables.LineLength, first.LineLength);
+    EXPECT_EQ(tables.Lines, first.Lines);
+    for (std::int32_t n = 0; n <= tables.LineCount + 1; ++n) EXPECT_EQ(tables.LineStart(n), first.LineStart(n));
     EXPECT_EQ(tables.Breakpoints, first.Breakpoints);
     EXPECT_EQ(tables.StartAddress, first.StartAddress);
 }
@@ -326,17 +333,30 @@ TEST_F(CompileProgramTest, OnlyCrLfEndsALine) {
     EXPECT_EQ(tables.CompileError, kInvalidMnemonic);
 }
 
-TEST_F(CompileProgramTest, ManyLabelsResolveToTheirOwnDefinitions) {
+TEST_F(CompileProgramTest, ManyLabelsResolveToTheirOwnDefinitionsAndEveryLineKeepsItsPlace) {
     std::string text;
     for (int i = 0; i < 3000; ++i) {
         const std::string name = "LBL" + std::to_string(i);
         text += "JMP LBL" + std::to_string((i * 7919) % 3000) + "\r\n" + name + ":\r\n";
+        if (i % 700 == 0) text += ";" + std::string(250 + i / 10, '-') + "\r\n";  // lines of 255 characters and more
     }
     ASSERT_TRUE(Compile(text));
     for (int i = 0; i < 3000; ++i) {
         const int target = (i * 7919) % 3000;
         const int address = 0x1000 + 3 * (target + 1);
         ASSERT_EQ(MemoryAt(0x1000 + 3 * i, 3), (Bytes{0xC3, address & 0xFF, address >> 8})) << i;
+    }
+    // Each line starts where the one before it ended, and an instruction line's bytes are memory's.
+    std::size_t start = 0;
+    for (std::int32_t n = 1; n <= tables.LineCount; ++n) {
+        const std::size_t end = text.find("\r\n", start) + 2;
+        ASSERT_EQ(tables.LineStart(n), static_cast<std::int32_t>(start)) << n;
+        ASSERT_EQ(tables.LineLength(n), static_cast<std::int32_t>(end - start + 1)) << n;
+        const auto bytes = compiler.InstructionBytes(n);
+        if (tables.LineAddress(n) >= 0) {
+            ASSERT_EQ(Bytes(bytes.begin(), bytes.end()), MemoryAt(tables.LineAddress(n), 3)) << n;
+        }
+        start = end;
     }
 }
 

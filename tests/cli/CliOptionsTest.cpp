@@ -42,7 +42,8 @@ TEST(CliOptions, UsageErrorsAreRefusedWithAReason) {
              {"assemble", "p.85", "--trace"}, {"run", "p.85", "--max-instructions"},
              {"run", "p.85", "--max-instructions", "0"}, {"run", "p.85", "--max-instructions", "12x"},
              {"run", "p.85", "--dump", "2000"}, {"run", "p.85", "--dump", "FFF0:17"},
-             {"run", "p.85", "--dump", "10000:0"}, {"run", "p.85", "--dump", "zz:1"}, {"run", "p.85", "--bogus"}}) {
+             {"run", "p.85", "--dump", "10000:0"}, {"run", "p.85", "--dump", "1:9223372036854775807"},
+             {"run", "p.85", "--dump", "zz:1"}, {"run", "p.85", "--bogus"}}) {
         std::string error;
         EXPECT_FALSE(Parse(args, &error)) << ::testing::PrintToString(args);
         EXPECT_FALSE(error.empty());

@@ -70,12 +70,16 @@ TEST(InstructionSetRecords, NumbersReadLikeTheFileFormatSays) {
 
 TEST(InstructionSetRecords, MalformedRecordsAreReportedWithTheirLine) {
     InstructionTable t{};
-    struct Case { const char* text; int line; };
+    struct Case { std::string text; int line; };
+    // Past the size and line-length limits a file is unreadable too, however well formed.
+    const std::string overlong = "00,NOP,4" + std::string(kMaxInstructionSetLine, ' ') + "\n";
+    const std::string oversized(static_cast<std::size_t>(kMaxInstructionSetBytes) + 1, '\n');
     for (const Case& c : {Case{"00,NOP,4\n\t\n", 2}, Case{"00,NOP\n", 1}, Case{"00 NOP 4\n", 1},
-                          Case{"; c\n100,NOP,4\n", 2}, Case{"00,NOP,32768\n", 1}, Case{"00,NOP,1e9\n", 1}}) {
+                          Case{"; c\n100,NOP,4\n", 2}, Case{"00,NOP,32768\n", 1}, Case{"00,NOP,1e9\n", 1},
+                          Case{"; c\n" + overlong, 2}, Case{oversized, 0}}) {
         const auto result = ReadText(c.text, t);
-        EXPECT_EQ(result.Status, InstructionSetReadStatus::Unreadable) << c.text;
-        EXPECT_EQ(result.LineNumber, c.line) << c.text;
+        EXPECT_EQ(result.Status, InstructionSetReadStatus::Unreadable) << c.text.substr(0, 20);
+        EXPECT_EQ(result.LineNumber, c.line) << c.text.substr(0, 20);
         EXPECT_FALSE(result.Reason.empty());
     }
     EXPECT_EQ(ReadText("00,NOP,-32768\n01,X,32767.4\n", t).Status, InstructionSetReadStatus::Ok);

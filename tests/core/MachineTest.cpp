@@ -66,23 +66,27 @@ struct MachineTest : ::testing::Test {
         lines = {-1};
         next = 0x1000;
     }
-    // The line tables of the lines so far (line n at position 100n, LineLength 10 + n) and a run
-    // beginning at the first instruction.
+    // Where line n starts when line i has 9 + i characters (LineLength 10 + i), one after another.
+    static int StartOf(int line) { return (line - 1) * (line + 18) / 2; }
+    // The line tables of the lines so far and a run beginning at the first instruction.
     void Start() {
-        tables.LineCount = static_cast<std::int32_t>(lines.size()) - 1;
-        tables.LineAddress = lines;
-        tables.LineAddress.push_back(-1);
-        tables.LineStart.clear();
-        tables.LineLength.clear();
-        for (std::int32_t i = 0; i <= tables.LineCount + 1; ++i) {
-            tables.LineStart.push_back(100 * i);
-            tables.LineLength.push_back(10 + i);
+        tables.ClearLines(static_cast<std::int32_t>(lines.size()) - 1);
+        for (std::int32_t n = 1; n <= tables.LineCount; ++n) {
+            tables.RecordLine(n, StartOf(n), 9 + n);
+            const std::int32_t address = lines[static_cast<std::size_t>(n)];
+            if (address >= 0) tables.RecordInstruction(n, address, 1);
         }
         cpu.ProgramCounter = *std::find_if(lines.begin(), lines.end(), [](std::int32_t a) { return a >= 0; });
         cpu.CurrentLine = 0;
         cpu.TStateCount = 0;
         cpu.Running = true;
         cpu.RuntimeError.clear();
+    }
+    // Line tables of addresses alone (-1: no instruction), entry 0 included, as tables built by hand may be.
+    void SetAddresses(const std::vector<std::int32_t>& addresses) {
+        tables.Lines.clear();
+        for (const std::int32_t a : addresses)
+            tables.Lines.push_back(a < 0 ? LineEntry{} : LineEntry{static_cast<std::uint16_t>(a), 1, 0});
     }
     void Program(const std::vector<Bytes>& program) {
         Clear();
@@ -176,7 +180,7 @@ TEST_F(LineTrackingTest, FollowsJumpsBothWaysAndSkipsLinesWithoutCode) {
 TEST_F(LineTrackingTest, StepModeSelectsTheNextInstructionsLineEveryTime) {
     for (const int line : visited) {
         machine.Step();
-        EXPECT_EQ(editor.selStart, 100 * line);
+        EXPECT_EQ(editor.selStart, StartOf(line));
         EXPECT_EQ(editor.selLength, 10 + line - 1);
     }
 }
@@ -186,7 +190,7 @@ TEST_F(LineTrackingTest, LocateOnlySelectsTheLineWithoutExecuting) {
     cpu.CurrentLine = 5;  // searched and selected even where the guess would hold
     machine.LocateLine();
     EXPECT_EQ(cpu.CurrentLine, 5);
-    EXPECT_EQ(editor.selStart, 500);
+    EXPECT_EQ(editor.selStart, StartOf(5));
     EXPECT_EQ(editor.selLength, 14);
     EXPECT_EQ(cpu.ProgramCounter, 0x1006);
     EXPECT_EQ(cpu.TStateCount, 0);
@@ -203,7 +207,7 @@ TEST_F(LineTrackingTest, LocateOnlySelectsTheLineWithoutExecuting) {
 
 TEST_F(MachineTest, SearchTakesTheNearestEarlierLineThenTheFirstLaterOne) {
     tables.LineCount = 6;  // several lines at 1005H, as overlapping origins can produce
-    tables.LineAddress = {0x1005, 0x1000, 0x1005, 0x1001, 0x1005, 0x1002, 0x1005, -1};
+    SetAddresses({0x1005, 0x1000, 0x1005, 0x1001, 0x1005, 0x1002, 0x1005, -1});
     cpu.Running = true;
     // Generation 0 is a table built by hand, searched line by line; an assembled one (generation 1)
     // is searched through the engine's address index, which must give the same answers.
@@ -225,7 +229,7 @@ TEST_F(MachineTest, SearchTakesTheNearestEarlierLineThenTheFirstLaterOne) {
     tables.Generation = 0;
     cpu.CurrentLine = 1;  // line 0 is never found by the backward search
     cpu.ProgramCounter = 0x1000;
-    tables.LineAddress = {0x1005, 0x1000, -1, -1, -1, -1, -1, -1};
+    SetAddresses({0x1005, 0x1000, -1, -1, -1, -1, -1, -1});
     Line({0xC3, 0x05, 0x10}, 0x1000);  // JMP 1005H
     Execute();
     ExpectUncompiledAt(0x1005);
@@ -238,7 +242,7 @@ TEST_F(MachineTest, MissingOrShortLineTablesAreNeverReadPastTheirEnd) {
     ExpectUncompiledAt(0x1001);
 
     tables.LineCount = 50;  // more lines claimed than the tables hold
-    tables.LineAddress = {-1, 0x1000, 0x1001};
+    SetAddresses({-1, 0x1000, 0x1001});
     cpu.ProgramCounter = 0x1000;
     cpu.Running = true;
     cpu.CurrentLine = 49;

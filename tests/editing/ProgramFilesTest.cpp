@@ -3,13 +3,18 @@
 
 #include "editing/ProgramFiles.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "control/ControlFixture.h"
@@ -25,16 +30,19 @@ using platform::MessageAnswer;
 class ProgramFilesTest : public ControlFixture {
 protected:
     ProgramFilesTest() {
-        dir = fs::temp_directory_path() /
-              ("vantric-files-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '-');
+        dir = fs::temp_directory_path() / ("vantric-files-" + std::to_string(::getpid()) + "-" + name);
         fs::create_directories(dir);
         editor.onChange = [this] {
             app->ProgramFile.ProgramModified = true;
             app->Assembly.RecompileNeeded = true;
         };
     }
-    ~ProgramFilesTest() override { fs::remove_all(dir); }
+    ~ProgramFilesTest() override {
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir);
+    }
 
     std::string Write(const std::string& name, const std::string& bytes) {
         std::ofstream(dir / name, std::ios::binary) << bytes;
@@ -53,7 +61,7 @@ protected:
     fakes::FakeWindow mainWindow;
     fakes::FakeFileDialogs dialogs;
     platform::LocalFileStore store;
-    ProgramFiles files{app->ProgramFile, {mainWindow, editor, messages, dialogs, store, step, views}};
+    ProgramFiles files{app->ProgramFile, {mainWindow, editor, messages, dialogs, store, step, views, status}};
 };
 
 TEST_F(ProgramFilesTest, NewOnACleanProgramAsksNothingAndResetsTheMachine) {
@@ -142,7 +150,18 @@ TEST_F(ProgramFilesTest, OpeningAndSavingKeepsTheBytesAndTheLineBreakStyle) {
     EXPECT_EQ(Contents(lfPath), "; top\nNOP\nHLT\n");
     EXPECT_FALSE(State().ProgramModified);
 
+    EXPECT_EQ(status.Panel(1), "");
+
+    // Mixed breaks cannot come back as they were: the status bar says so when the file is opened.
+    const std::string mixedPath = Write("mixed.85", "A\r\nB\nC\rD\n");
+    dialogs.answers = {mixedPath};
+    files.OpenProgram();
+    EXPECT_EQ(status.Panel(1), "The file mixes line breaks; it will be saved with CR LF");
+    files.SaveProgram();
+    EXPECT_EQ(Contents(mixedPath), "A\r\nB\r\nC\rD\r\n");
+
     files.NewProgram();
+    EXPECT_EQ(status.Panel(1), "");
     Type("NOP\r\nHLT\r\n");
     dialogs.answers = {(dir / "new.asm").string()};
     files.SaveProgramAs();
@@ -208,13 +227,6 @@ TEST_F(ProgramFilesTest, AFailedSaveKeepsThePreviousFileTheNameAndTheMark) {
     EXPECT_NE(messages.shown.back().text.find("Is a directory"), std::string::npos);
     EXPECT_EQ(State().CurrentFileName, path);
     EXPECT_EQ(mainWindow.caption, "Vantric - [" + path + "]");
-
-    if (::geteuid() != 0) {
-        fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_FALSE(files.SaveProgram());
-        EXPECT_NE(messages.shown.back().text.find("Permission denied"), std::string::npos);
-        fs::permissions(dir, fs::perms::owner_all);
-    }
     EXPECT_EQ(Contents(path), "OLD CONTENTS");
 }
 
@@ -243,6 +255,151 @@ TEST_F(ProgramFilesTest, SavingReplacesTheFileALinkPointsToAndKeepsItsPermission
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
+
+// Where a save may be pointed, each prepared in the test's folder, and what the save must do there.
+// Root may write any file, so write protection shows only with an ordinary user: a test run by root
+// saves those in a child process that has dropped to an unused user and group id.
+enum class Saver { Anyone, Root, OrdinaryUser };
+constexpr uid_t kOtherId = 54321;
+
+struct SaveTarget {
+    const char* name;
+    Saver saver;
+    std::string (*prepare)(const fs::path& dir);  // makes the target; returns the path to save to
+    const char* refusal;                          // in the failure message; nullptr: the save succeeds
+};
+
+std::string PlainFile(const fs::path& path, fs::perms permissions) {
+    std::ofstream(path, std::ios::binary) << "OLD";
+    fs::permissions(path, permissions);
+    return path.string();
+}
+
+const SaveTarget kSaveTargets[] = {
+    {"Pipe", Saver::Anyone,
+     [](const fs::path& dir) {
+         ::mkfifo((dir / "pipe.85").c_str(), 0644);
+         return (dir / "pipe.85").string();
+     },
+     "Is a named pipe, not a plain file"},
+    {"LinkLoop", Saver::Anyone,
+     [](const fs::path& dir) {
+         fs::create_symlink("b.85", dir / "a.85");
+         fs::create_symlink("a.85", dir / "b.85");
+         return (dir / "a.85").string();
+     },
+     "Too many levels of symbolic links"},
+    {"NameAtTheLengthLimit", Saver::Anyone,
+     [](const fs::path& dir) {
+         const auto limit = ::pathconf(dir.c_str(), _PC_NAME_MAX);
+         return PlainFile(dir / (std::string(static_cast<std::size_t>(limit) - 3, 'n') + ".85"),
+                          fs::perms::owner_read | fs::perms::owner_write);
+     },
+     nullptr},
+    {"AnotherUsersFile", Saver::Root,
+     [](const fs::path& dir) {
+         const std::string path = PlainFile(dir / "theirs.85", fs::perms::owner_read | fs::perms::owner_write |
+                                                                   fs::perms::group_read);
+         EXPECT_EQ(::chown(path.c_str(), kOtherId, kOtherId), 0);
+         return path;
+     },
+     nullptr},
+    {"WriteProtectedFile", Saver::OrdinaryUser,
+     [](const fs::path& dir) {
+         fs::permissions(dir, fs::perms::all);
+         return PlainFile(dir / "locked.85", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+     },
+     "Permission denied"},
+    {"FolderNotWritable", Saver::OrdinaryUser,
+     [](const fs::path& dir) {
+         const std::string path = PlainFile(dir / "open.85", fs::perms::all & ~(fs::perms::owner_exec |
+                                                                                  fs::perms::group_exec |
+                                                                                  fs::perms::others_exec));
+         fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                  fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+         return path;
+     },
+     "The folder is not writable (Permission denied). Save as can put the program elsewhere"},
+};
+
+class SaveTargetTest : public ProgramFilesTest, public ::testing::WithParamInterface<SaveTarget> {
+protected:
+    struct Outcome {
+        bool saved = false;
+        std::string message;  // the last message shown, "" when none
+    };
+    // Saves as the target's saver needs (the test's own user, or root for Saver::Root); nothing when
+    // root cannot drop to an ordinary user.
+    std::optional<Outcome> Save(Saver saver) {
+        if (saver != Saver::OrdinaryUser || ::geteuid() != 0) return Outcome{files.SaveProgram(), LastMessage()};
+        int channel[2];
+        if (::pipe(channel) != 0) return std::nullopt;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::close(channel[0]);
+            std::string report = "!";
+            if (::setgroups(0, nullptr) == 0 && ::setgid(kOtherId) == 0 && ::setuid(kOtherId) == 0) {
+                report = files.SaveProgram() ? "1" : "0";
+                report += LastMessage();
+            }
+            const ssize_t wrote = ::write(channel[1], report.data(), report.size());
+            ::_exit(wrote == static_cast<ssize_t>(report.size()) ? 0 : 1);
+        }
+        ::close(channel[1]);
+        std::string report;
+        char buffer[512];
+        for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+            report.append(buffer, static_cast<std::size_t>(got));
+        ::close(channel[0]);
+        ::waitpid(child, nullptr, 0);
+        if (report.empty() || report[0] == '!') return std::nullopt;
+        return Outcome{report[0] == '1', report.substr(1)};
+    }
+    std::string LastMessage() const { return messages.shown.empty() ? "" : messages.shown.back().text; }
+    std::size_t Entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
+};
+
+TEST_P(SaveTargetTest, ReplacesOnlyAPlainFileItMayWriteAndKeepsWhatItReplaces) {
+    const SaveTarget& target = GetParam();
+    if (target.saver == Saver::Root && ::geteuid() != 0) {
+        GTEST_SKIP() << "needs to run as root";
+    }
+    const std::string path = target.prepare(dir);
+    struct stat before {};
+    ASSERT_EQ(::lstat(path.c_str(), &before), 0);
+    const std::size_t entries = Entries();
+    app->ProgramFile.CurrentFileName = path;
+    Type("NEW");
+
+    const std::optional<Outcome> outcome = Save(target.saver);
+    if (!outcome) {
+        GTEST_SKIP() << "could not drop to an ordinary user";
+    }
+
+    struct stat after {};
+    ASSERT_EQ(::lstat(path.c_str(), &after), 0);
+    EXPECT_EQ(Entries(), entries);  // nothing created, no temporary left
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    if (target.refusal == nullptr) {
+        EXPECT_TRUE(outcome->saved) << outcome->message;
+        EXPECT_EQ(Contents(path), "NEW");
+        EXPECT_EQ(after.st_uid, before.st_uid);
+        EXPECT_EQ(after.st_gid, before.st_gid);
+        return;
+    }
+    EXPECT_FALSE(outcome->saved);
+    EXPECT_EQ(outcome->message, "Could not save " + path + "\n\n" + target.refusal + ".");
+    EXPECT_EQ(after.st_ino, before.st_ino);  // not replaced
+    if (S_ISREG(before.st_mode)) {
+        EXPECT_EQ(Contents(path), "OLD");
+    }
+    EXPECT_TRUE(State().ProgramModified);
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, SaveTargetTest, ::testing::ValuesIn(kSaveTargets),
+                         [](const ::testing::TestParamInfo<SaveTarget>& target) {
+                             return std::string(target.param.name);
+                         });
 
 TEST_F(ProgramFilesTest, TheStartupFile) {
     const std::string spaced = Write("my prog.85", "HLT\r\n");

@@ -77,20 +77,21 @@ void CheckInvariants(const std::string& input, Run& run) {
 
     Check(t.LineCount >= 1, "no lines", t.LineCount);
     const auto entries = static_cast<std::size_t>(t.LineCount) + 2;
-    Check(t.LineAddress.size() == entries && t.LineStart.size() == entries && t.LineLength.size() == entries,
-          "line tables not sized LineCount + 2", t.LineCount);
-    Check(t.LineAddress[0] == -1 && t.LineAddress[entries - 1] == -1, "line table end entries used");
+    Check(t.Lines.size() == entries, "line tables not sized LineCount + 2", t.LineCount);
+    const auto last = static_cast<std::int32_t>(entries - 1);
+    Check(t.LineAddress(0) == -1 && t.LineAddress(last) == -1 && t.LineLength(0) == 0 && t.LineLength(last) == 0,
+          "line table end entries used");
 
     std::int32_t firstAddress = -1;
     long long previousEnd = 0;
-    for (std::size_t n = 1; n + 1 < entries; ++n) {
-        const std::int32_t address = t.LineAddress[n];
-        const int length = run.compiler.InstructionLength(static_cast<std::int32_t>(n));
+    for (std::int32_t n = 1; n < last; ++n) {
+        const std::int32_t address = t.LineAddress(n);
+        const int length = run.compiler.InstructionLength(n);
         Check(address == -1 || (address >= 0 && address <= 0xFFFF), "line address outside memory", address);
-        if (t.LineLength[n] == 0) continue;  // not reached
-        Check(t.LineStart[n] == previousEnd, "line does not start where the previous one ended", t.LineStart[n]);
-        Check(t.LineLength[n] >= 2 && t.LineStart[n] + t.LineLength[n] - 1 <= size, "line runs past the text");
-        previousEnd = t.LineStart[n] + t.LineLength[n] - 1;
+        if (t.LineLength(n) == 0) continue;  // not reached
+        Check(t.LineStart(n) == previousEnd, "line does not start where the previous one ended", t.LineStart(n));
+        Check(t.LineLength(n) >= 2 && t.LineStart(n) + t.LineLength(n) - 1 <= size, "line runs past the text");
+        previousEnd = t.LineStart(n) + t.LineLength(n) - 1;
         if (address >= 0) {
             Check(length >= 1 && length <= 3, "instruction length", length);
             if (run.ok) Check(address + length <= 0xFFFF, "instruction ends past FFFE", address);
@@ -106,19 +107,20 @@ void CheckInvariants(const std::string& input, Run& run) {
     for (std::size_t i = 1; i < t.Breakpoints.size(); ++i)
         Check(t.Breakpoints[i] >= 0 && t.Breakpoints[i] <= 0xFFFF, "breakpoint outside memory", t.Breakpoints[i]);
     std::set<std::string> names;
-    for (const LabelEntry& label : run.compiler.Labels()) {
+    for (std::size_t i = 0; i < run.compiler.LabelCount(); ++i) {
+        const LabelEntry label = run.compiler.Label(i);
         Check(label.Address >= 0 && label.Address <= 0xFFFF, "label outside memory", label.Address);
-        Check(names.insert(label.Name).second, "label defined twice");
+        Check(names.insert(std::string(label.Name)).second, "label defined twice");
     }
 
     // Replaying every line's bytes at its address, in source order and never past FFFFH, onto the
     // memory as it was must give the memory as it is: nothing else was written.
     static const auto shadow = std::make_unique<std::array<std::uint8_t, kMemorySize>>();
     shadow->fill(kFill);
-    for (std::size_t n = 1; n + 1 < entries; ++n) {
-        if (t.LineAddress[n] < 0) continue;
-        long long address = t.LineAddress[n];
-        for (const std::uint8_t byte : run.compiler.InstructionBytes(static_cast<std::int32_t>(n))) {
+    for (std::int32_t n = 1; n < last; ++n) {
+        if (t.LineAddress(n) < 0) continue;
+        long long address = t.LineAddress(n);
+        for (const std::uint8_t byte : run.compiler.InstructionBytes(n)) {
             if (address > 0xFFFF) break;
             (*shadow)[static_cast<std::size_t>(address++)] = byte;
         }
@@ -128,11 +130,11 @@ void CheckInvariants(const std::string& input, Run& run) {
     if (run.ok) {
         Check(t.CompileError.empty() && !t.RecompileNeeded, "success with an error or RecompileNeeded");
         Check(run.status.Panel(1).empty(), "status text after success");
-        for (const PendingReference& reference : run.compiler.References()) {
-            const auto& labels = run.compiler.Labels();
+        for (std::size_t r = 0; r < run.compiler.ReferenceCount(); ++r) {
+            const PendingReference reference = run.compiler.Reference(r);
             std::int32_t target = -1;
-            for (const LabelEntry& label : labels)
-                if (label.Name == reference.Label) { target = label.Address; break; }
+            for (std::size_t i = 0; i < run.compiler.LabelCount(); ++i)
+                if (run.compiler.Label(i).Name == reference.Label) { target = run.compiler.Label(i).Address; break; }
             Check(target >= 0, "reference to an undefined label survived");
             const auto& memory = run.app->Processor.Memory;
             const auto at = static_cast<std::size_t>(reference.Address);
@@ -165,8 +167,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const AssemblyTables& a = first.app->Assembly;
     const AssemblyTables& b = second.app->Assembly;
     Check(first.ok == second.ok && a.CompileError == b.CompileError && a.ErrorStart == b.ErrorStart &&
-              a.ErrorEnd == b.ErrorEnd && a.LineAddress == b.LineAddress && a.LineStart == b.LineStart &&
-              a.LineLength == b.LineLength && a.Breakpoints == b.Breakpoints && a.StartAddress == b.StartAddress,
+              a.ErrorEnd == b.ErrorEnd && a.Lines == b.Lines && a.Breakpoints == b.Breakpoints &&
+              a.StartAddress == b.StartAddress,
           "second assembly differs");
     Check(first.app->Processor.Memory == second.app->Processor.Memory, "second assembly left other memory");
     Check(second.editor.textChanges == 0, "second assembly rewrote the text");

@@ -26,7 +26,7 @@ protected:
     fakes::FakeProgramHost host{VANTRIC_DATA_DIR};
     fakes::FakeFileDialogs dialogs;
     platform::LocalFileStore store;
-    ProgramFiles files{app->ProgramFile, {mainWindow, editor, messages, dialogs, store, step, views}};
+    ProgramFiles files{app->ProgramFile, {mainWindow, editor, messages, dialogs, store, step, views, status}};
 };
 
 }  // namespace vantric
