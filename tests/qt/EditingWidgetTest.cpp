@@ -120,6 +120,12 @@ private slots:
         d.window().MenuAction(CommandId::Paste)->trigger();
         d.window().MenuAction(CommandId::Paste)->trigger();
         QCOMPARE(d.editor().Text(), std::string("MVI A,1\r\nHLT\r\nMVI A,1\r\nHLT\r\n"));
+
+        // Another program's text with CR LF breaks pastes line for line.
+        clipboard->setText(QStringLiteral("NOP\r\nHLT\r\n"));
+        d.editor().SetText("");
+        d.window().MenuAction(CommandId::Paste)->trigger();
+        QCOMPARE(d.editor().Text(), std::string("NOP\r\nHLT\r\n"));
     }
 
     void tabStaysInTheEditorAndDelDeletesWhereTheFocusIs() {
