@@ -148,6 +148,22 @@ private slots:
         QTest::keyClick(box, Qt::Key_Delete);
         QCOMPARE(box->text(), before.mid(1));
         QCOMPARE(d.editor().Text(), std::string("MVI\t\tA"));
+        // In the memory grid it does nothing.
+        d.program.Grid().setFocus();
+        QTest::keyClick(&d.program.Grid(), Qt::Key_Delete);
+        QCOMPARE(d.editor().Text(), std::string("MVI\t\tA"));
+
+        // A locked editor performs no Ctrl+V, Ctrl+X or Del, and no menu command does it instead.
+        QGuiApplication::clipboard()->setText(QStringLiteral("NOP"));
+        d.program.RunPresenter().SetEditorLocked(true);
+        d.app->Assembly.RecompileNeeded = false;
+        d.editor().setFocus();
+        for (const QKeyCombination key : {Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_X, QKeyCombination(Qt::Key_Delete)})
+            QTest::keyClick(&d.editor(), key.key(), key.keyboardModifiers());
+        QCOMPARE(d.editor().Text(), std::string("MVI\t\tA"));
+        QVERIFY(!d.app->Assembly.RecompileNeeded);
+        QVERIFY(!d.app->ProgramFile.ClipboardKeyHandled);
+        d.program.RunPresenter().SetEditorLocked(false);
 
         d.editor().setFocus();
         QTest::keyClick(&d.editor(), Qt::Key_Delete);
