@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -38,6 +39,21 @@ void AnswerNextBox(QMessageBox::StandardButton button, QString* text = nullptr) 
         timer->stop();
         timer->deleteLater();
         box->button(button)->click();
+    });
+    timer->start();
+}
+
+// Cancels the next file dialog that comes up and records the name its name field proposed.
+void CancelNextFileDialog(QString* proposed) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, proposed] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        timer->stop();
+        timer->deleteLater();
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) *proposed = name->text();
+        dialog->reject();
     });
     timer->start();
 }
@@ -79,6 +95,12 @@ private slots:
         QCOMPARE(ReadAll(path), std::string("\tMVI A,1\r\n\tHLT\r\nNOP"));
         QCOMPARE(d.editor().Text(), std::string());
         QCOMPARE(d.window().windowTitle(), QStringLiteral("Vantric - [untitled]"));
+
+        // The first file dialog proposes "*.85".
+        QString proposed;
+        CancelNextFileDialog(&proposed);
+        d.window().MenuAction(CommandId::SaveAs)->trigger();
+        QCOMPARE(proposed, QStringLiteral("*.85"));
 
         // The close box asks too; Cancel keeps the window open.
         QTest::keyClicks(&d.editor(), "HLT");
