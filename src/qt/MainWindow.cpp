@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "qt/FileNameText.h"
 #include "qt/TwipsLayout.h"
 #include "shell/MainCommands.h"
 #include "views/MainWindowPresenter.h"
@@ -219,7 +220,7 @@ void MainWindow::EmbedControl(MainWindowControl control, QWidget* widget) {
 }
 
 void MainWindow::SetCaption(const std::string& caption) {
-    setWindowTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    setWindowTitle(TextWithFileName(caption));
 }
 
 void MainWindow::SetVisible(bool visible) {
