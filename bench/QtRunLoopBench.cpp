@@ -64,6 +64,9 @@ int main(int argc, char** argv) {
     qt::DesktopApp desktop(*app, host, "", !everyYield);
     if (!desktop.Start()) return 1;
     desktop.Window().Editor().SetText(LoopProgram(300));
+    // Nothing here is the user's work: quitting closes the main window, which must not stop to ask
+    // whether to save it.
+    app->ProgramFile.ProgramModified = false;
     desktop.RunPresenter().SetInstructionLimit(instructions);
 
     // The run ends when "Execution paused" is appended; Close is pressed once the cycle is over, as a

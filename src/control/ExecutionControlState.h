@@ -10,6 +10,9 @@ struct ExecutionControlState {
     RunMode Mode = RunMode::CompileOnly;
     bool BreakpointHit = false;  // the last run loop stopped because PC reached a breakpoint
     bool EditorLocked = false;   // the editor is read-only while a program is paused or stepping
+    // A step is executing its instruction. It may let window events run (registers monitored); a
+    // command that starts, steps, halts or resets arriving then is ignored, not run inside the step.
+    bool StepInProgress = false;
 };
 
 }  // namespace vantric

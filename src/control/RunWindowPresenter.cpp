@@ -60,12 +60,14 @@ void RunWindowPresenter::RebuildBreakpointTable() {
 }
 
 void RunWindowPresenter::BeginCompile() {
+    if (app_.Control.StepInProgress) return;
     app_.Control.Mode = RunMode::CompileOnly;
     editor_.SetSelLength(0);
     window_.ShowModal();
 }
 
 void RunWindowPresenter::BeginRun() {
+    if (app_.Control.StepInProgress) return;
     ProcessorState& cpu = app_.Processor;
     if (!cpu.Running) {
         // Before anything is assembled there is no start address (-1), and PC must keep holding an

@@ -23,7 +23,7 @@ public:
                        platform::Editor& editor, platform::StatusBar& status, platform::MessageBox& messages,
                        platform::EventPump& pump, platform::Clock& clock, MachineViews& views);
 
-    // Opens the window to assemble only.
+    // Opens the window to assemble only. Both do nothing while a step is in progress.
     void BeginCompile();
     // Opens the window to run: a new run from the start address, or the paused or stepping program resumed.
     void BeginRun();

@@ -19,6 +19,7 @@ void StepController::EndStepMode() {
 }
 
 void StepController::mnuStep_Click() {
+    if (app_.Control.StepInProgress) return;
     ProcessorState& cpu = app_.Processor;
     if (app_.Assembly.RecompileNeeded) {
         runWindow_.BeginCompile();
@@ -40,7 +41,9 @@ void StepController::mnuStep_Click() {
         cpu.RuntimeError.clear();
     }
     status_.SetPanelText(1, "Running in step mode");
+    app_.Control.StepInProgress = true;
     interpreter_.Execute(false);
+    app_.Control.StepInProgress = false;
     views_.RefreshRegisterPanel(false);
     if (cpu.Running) return;
 
@@ -55,9 +58,12 @@ void StepController::mnuStep_Click() {
     EndStepMode();
 }
 
-void StepController::mnuHalt_Click() { ProgramHalted(true); }
+void StepController::mnuHalt_Click() {
+    if (!app_.Control.StepInProgress) ProgramHalted(true);
+}
 
 void StepController::mnuReset_Click() {
+    if (app_.Control.StepInProgress) return;
     ResetProcessor(true);
     views_.RefreshRegisterPanel(false);
 }

@@ -23,6 +23,14 @@ public:
         ShowInGrid(a, static_cast<std::uint8_t>(value));
     }
 
+    // A byte the user typed: Memory[address] = value, shown in the grid whatever the run state, so
+    // that the cell never contradicts what was just entered.
+    void WriteUserByte(std::int32_t address, std::uint8_t value) {
+        const auto a = static_cast<std::uint16_t>(address);
+        state_.Memory[a] = value;
+        ShowInGrid(a, value);
+    }
+
 private:
     void ShowInGrid(std::int32_t address, std::uint8_t value);
 

@@ -40,6 +40,33 @@ TEST_F(StepTest, FirstPressAssemblesThenEachPressExecutesOneInstruction) {
     EXPECT_EQ(app->Processor.ProgramCounter, 0x1002);
 }
 
+TEST_F(StepTest, CommandsArrivingWhileAStepLetsEventsRunAreIgnored) {
+    Load(kProgram);
+    for (int press = 0; press < 3; ++press) step.mnuStep_Click();  // assembled, then up to HLT
+    app->Processor.MonitorRegisters = true;  // each instruction lets window events run
+    int yields = 0;
+    pump.onEvents = [&] {
+        if (++yields > 1) return;  // the commands' own yields would come back here
+        step.mnuStep_Click();
+        run.BeginRun();
+        run.BeginCompile();
+        step.mnuHalt_Click();
+        step.mnuReset_Click();
+    };
+    step.mnuStep_Click();  // onto HLT
+    EXPECT_EQ(yields, 1);
+    EXPECT_EQ(window.shows, 1);
+    EXPECT_EQ(status.Panel(1), "Finished running in step mode");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Execution of the program halted normally (HLT instruction)");
+    EXPECT_EQ(app->Processor.TStateCount, 7 + 4 + 5);
+    EXPECT_EQ(app->Processor.Memory[0x1000], 0x3E);  // not reset
+
+    pump.onEvents = nullptr;
+    step.mnuReset_Click();  // afterwards they act again
+    EXPECT_EQ(app->Processor.Memory[0x1000], 0);
+}
+
 TEST_F(StepTest, SteppingPastTheEndIsARuntimeErrorThatUnlocksTheEditor) {
     Load(Source({"NOP"}));
     step.mnuStep_Click();
