@@ -77,6 +77,9 @@ int main(int argc, char** argv) {
     qt::DesktopApp desktop(*app, host, "", !everyYield);
     if (!desktop.Start()) return 1;
     desktop.Window().Editor().SetText(LoopProgram(300));
+    // Nothing here is the user's work: quitting closes the main window, which must not stop to ask
+    // whether to save it.
+    app->ProgramFile.ProgramModified = false;
     desktop.Cycle().SetInstructionLimit(static_cast<std::uint64_t>(instructions));
 
     // The run ends when "Execution paused" is appended; Close is pressed once the cycle is over, as a
@@ -94,8 +97,6 @@ int main(int argc, char** argv) {
         app->Processor.MonitorRegisters = monitorRegisters;
         start = ProcessorSeconds();
         desktop.Commands().Execute(CommandId::Run);  // as F5 does
-        // The loop program is no user's work: quitting closes the windows without asking to save it.
-        app->ProgramFile.ProgramModified = false;
         QApplication::quit();
     });
     QApplication::exec();

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libqt6printsupport6 libgl-dev libglib2.0-dev pkg-config
   libgtest-dev googletest
   fonts-liberation poppler-utils
+  xvfb openbox xdotool xclip x11-utils
   clang libclang-rt-14-dev
 )
 

@@ -13,7 +13,7 @@ public:
     RunWindowPresenter(AppState& app, RunCycle& cycle, platform::RunWindowView& window);
     ~RunWindowPresenter() override;
 
-    // Opens the window to assemble only.
+    // Opens the window to assemble only. Both do nothing while a step is in progress.
     void BeginCompile();
     // Opens the window to run: a new run from the start address, or the paused or stepping program resumed.
     void BeginRun();

@@ -17,7 +17,8 @@ public:
                    platform::StatusBar& status, platform::MessageBox& messages, MachineViews& views);
 
     // Executes one instruction, starting a step sequence when nothing runs; assembles instead when
-    // the source has changed since the last assembly.
+    // the source has changed since the last assembly. The three commands do nothing while a step is
+    // in progress (a command that arrives while the step lets window events run).
     void mnuStep_Click();
     void mnuHalt_Click();
     void mnuReset_Click();

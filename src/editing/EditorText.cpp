@@ -39,6 +39,21 @@ std::string FromWidget(std::u16string_view widget) {
     return logical;
 }
 
+std::string FromClipboard(std::u16string_view text) {
+    std::string logical;
+    logical.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c == u'\r' || IsWidgetBreak(c)) {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+            logical += "\r\n";
+        } else {
+            logical.push_back(c <= 0xFF ? static_cast<char>(c) : '?');
+        }
+    }
+    return logical;
+}
+
 int ToWidgetPosition(std::u16string_view widget, int logicalPosition) {
     int logical = 0;
     for (std::size_t i = 0; i < widget.size(); ++i) {

@@ -16,6 +16,10 @@ std::u16string ToWidget(std::string_view logical);
 // UTF-16 unit, so positions keep counting alike.
 std::string FromWidget(std::u16string_view widget);
 
+// Text that another program put on the clipboard, whatever its line breaks: CR LF, a lone CR, a lone
+// LF and the widget's breaks each become CR LF; other characters as FromWidget.
+std::string FromClipboard(std::u16string_view text);
+
 // A logical position in the widget's text. A position between the CR and the LF of a break maps to
 // the place before the break; one past the end maps to the end.
 int ToWidgetPosition(std::u16string_view widget, int logicalPosition);

@@ -33,7 +33,9 @@ std::string PrintedProgramName(const ProgramFileState& file) {
 void PrintCommands::StartDocument(const std::string& title) {
     printer_.SetFontName(kPrintFont);
     printer_.SetEmphasis(true);
-    printer_.PrintLine(title + " " + PrintedProgramName(file_));
+    printer_.Print(title + " ");
+    printer_.PrintFileName(PrintedProgramName(file_));
+    printer_.NewLine();
     printer_.NewLine();
 }
 

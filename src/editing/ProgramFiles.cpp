@@ -134,11 +134,23 @@ void ProgramFiles::ShowMixedBreaksNotice(bool mixed) {
 
 std::string ProgramFiles::ShowDialog(bool save) {
     dialog_.Title = save ? kSaveTitle : kOpenTitle;
-    std::string path = save ? parts_.Dialogs.ShowSave(dialog_) : parts_.Dialogs.ShowOpen(dialog_);
-    if (path.empty()) return path;
-    if (save) path = WithDefaultExtension(path, dialog_.DefaultExtension);
-    dialog_.InitialName = path;
-    return path;
+    while (true) {
+        std::string path = save ? parts_.Dialogs.ShowSave(dialog_) : parts_.Dialogs.ShowOpen(dialog_);
+        if (path.empty()) return path;
+        dialog_.InitialName = path;
+        if (!save) return path;
+        const std::string completed = WithDefaultExtension(path, dialog_.DefaultExtension);
+        if (completed == path) return path;
+        // The dialog asked before replacing the name it was given, not the one completed here.
+        dialog_.InitialName = completed;
+        if (parts_.Files.Read(completed).Missing) return completed;
+        switch (parts_.Messages.Show(completed + " already exists.\nDo you want to replace it?", kSaveTitle,
+                                     platform::MessageButtons::YesNoCancel)) {
+            case MessageAnswer::Yes: return completed;
+            case MessageAnswer::No: break;  // choose another name
+            default: return {};
+        }
+    }
 }
 
 bool ProgramFiles::SaveTo(const std::string& path) {

@@ -17,6 +17,8 @@ public:
     virtual bool SetEmphasis(bool on) = 0;
     // Prints `text` where the previous one stopped; the next text continues on the same line.
     virtual bool Print(const std::string& text) = 0;
+    // Prints a file name (a path as the file system's bytes) where the previous text stopped.
+    virtual bool PrintFileName(const std::string& path) = 0;
     // Prints `text`, then ends the line.
     virtual bool PrintLine(const std::string& text) = 0;
     virtual bool NewLine() = 0;

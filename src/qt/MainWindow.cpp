@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "qt/FileNameText.h"
 #include "qt/TwipsLayout.h"
 #include "shell/MainCommands.h"
 #include "views/MainWindowPresenter.h"
@@ -153,6 +154,7 @@ void MainWindow::BuildMenus() {
             action->setObjectName(handler.left(handler.indexOf(QLatin1Char('_'))));
             if (!entry.Shortcut.empty())
                 action->setShortcut(QKeySequence(QString::fromLatin1(entry.Shortcut.data(), entry.Shortcut.size())));
+            if (entry.Id == CommandId::Delete) action->installEventFilter(this);
             const CommandId id = entry.Id;
             connect(action, &QAction::triggered, this, [this, id] {
                 if (commands_) commands_->Execute(id);
@@ -218,7 +220,7 @@ void MainWindow::EmbedControl(MainWindowControl control, QWidget* widget) {
 }
 
 void MainWindow::SetCaption(const std::string& caption) {
-    setWindowTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    setWindowTitle(TextWithFileName(caption));
 }
 
 void MainWindow::SetVisible(bool visible) {
@@ -276,6 +278,15 @@ void MainWindow::FocusEditor() { editor_->setFocus(Qt::OtherFocusReason); }
 
 void MainWindow::CloseAllWindows() {
     for (QWidget* window : secondary_) window->hide();
+}
+
+// Del is the shortcut of Edit > Delete, which deletes the editor's selection; the key does that only
+// where the editor has the focus. Elsewhere (the memory grid, a toolbar) it does nothing, and text
+// boxes keep it for their own text.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut && watched == MenuAction(CommandId::Delete))
+        return QApplication::focusWidget() != editor_;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -12,7 +12,7 @@ namespace vantric::qt {
 
 std::string QtClipboard::Text() const {
     const QString text = QGuiApplication::clipboard()->text();
-    return editor_text::FromWidget({reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())});
+    return editor_text::FromClipboard({reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())});
 }
 
 void QtClipboard::SetText(const std::string& text) {
@@ -50,7 +50,8 @@ std::string QtFileDialogs::Show(const platform::FileDialogSettings& settings, bo
     const QString initial = QFile::decodeName(settings.InitialName.c_str());
     const QFileInfo info(initial);
     if (initial.contains(QLatin1Char('/'))) dialog.setDirectory(info.absolutePath());
-    if (!info.fileName().contains(QLatin1Char('*'))) dialog.selectFile(info.fileName());
+    // The name field proposes the initial name, a pattern such as "*.85" included.
+    dialog.selectFile(info.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }

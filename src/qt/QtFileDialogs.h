@@ -8,7 +8,8 @@
 
 namespace vantric::qt {
 
-// Text crosses in the editor's form: CR LF breaks, 8-bit characters.
+// Text crosses in the editor's form: CR LF breaks, 8-bit characters. Text from other programs may
+// break its lines with CR LF, CR or LF; each is one break.
 class QtClipboard : public platform::Clipboard {
 public:
     std::string Text() const override;

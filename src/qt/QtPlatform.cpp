@@ -2,25 +2,17 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QStringDecoder>
 #include <cstdlib>
 #include <iostream>
 
-namespace vantric::qt {
+#include "qt/FileNameText.h"
 
-namespace {
-// Messages may name files, whose paths are UTF-8 on this system; other texts are 8-bit characters.
-QString DisplayText(const std::string& text) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-    return utf8.hasError() ? QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())) : decoded;
-}
-}  // namespace
+namespace vantric::qt {
 
 platform::MessageAnswer QtMessageBox::Show(const std::string& text, const std::string& title,
                                            platform::MessageButtons buttons, platform::MessageIcon icon) {
     QMessageBox box(icon == platform::MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    DisplayText(title), DisplayText(text), QMessageBox::NoButton, owner_);
+                    TextWithFileName(title), TextWithFileName(text), QMessageBox::NoButton, owner_);
     if (buttons == platform::MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();

@@ -5,6 +5,8 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "qt/FileNameText.h"
+
 namespace vantric::qt {
 
 namespace {
@@ -85,6 +87,18 @@ bool QtPrinter::Print(const std::string& text) {
             ++column_;
         }
     }
+    return Draw(shown);
+}
+
+bool QtPrinter::PrintFileName(const std::string& path) {
+    if (!Begin()) return false;
+    const QString shown = TextWithFileName(path);
+    column_ += static_cast<int>(shown.size());
+    return Draw(shown);
+}
+
+// Draws text where the previous one stopped, on a new page once the page is full.
+bool QtPrinter::Draw(const QString& shown) {
     if (shown.isEmpty()) return true;
     bool ok = true;
     while (line_ >= linesPerPage_) {

@@ -20,6 +20,7 @@ public:
     bool SetFontName(const std::string& name) override;
     bool SetEmphasis(bool on) override;
     bool Print(const std::string& text) override;
+    bool PrintFileName(const std::string& path) override;
     bool PrintLine(const std::string& text) override;
     bool NewLine() override;
     bool EndDocument() override;
@@ -29,6 +30,7 @@ private:
     // stays refused until EndDocument, so every step of that document is skipped quietly.
     bool Begin();
     void Reset();
+    bool Draw(const QString& shown);
 
     QFont font_;
     std::unique_ptr<QPrinter> printer_;

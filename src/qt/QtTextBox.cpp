@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <algorithm>
 
 #include "platform/KeyCodes.h"
@@ -68,7 +69,14 @@ void QtTextBox::SetVisible(bool visible) {
 // Opening a menu takes the keyboard away for a moment without moving the focus.
 void QtTextBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    focusedByMouse_ = event->reason() == Qt::MouseFocusReason;
     if (event->reason() != Qt::PopupFocusReason && onGotFocus) onGotFocus();
+}
+
+void QtTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (focusedByMouse_ && !hasSelectedText() && onGotFocus) onGotFocus();
+    focusedByMouse_ = false;
 }
 
 void QtTextBox::focusOutEvent(QFocusEvent* event) {

@@ -1,6 +1,9 @@
 #pragma once
 // A one-line text box as the logic sees it: Latin-1 text whose every change is reported, focus
-// notifications, and key hooks that may cancel a key before the box handles it.
+// notifications, and key hooks that may cancel a key before the box handles it. A mouse press that
+// gives the box the focus would also place the caret and so undo a selection the focus handler
+// made; once that press is over, the focus handler runs again, unless the press dragged out a
+// selection of its own.
 //
 // Wiring: set the hooks to the presenter's handlers (onChange to a *_Change handler, onGotFocus /
 // onLostFocus to *_GotFocus / *_LostFocus, onKeyDown / onKeyPress to *_KeyDown / *_KeyPress, which
@@ -40,9 +43,11 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     int maxLength_ = 0;
+    bool focusedByMouse_ = false;
 };
 
 }  // namespace vantric::qt

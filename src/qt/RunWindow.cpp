@@ -1,9 +1,12 @@
 #include "qt/RunWindow.h"
 
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QHBoxLayout>
 #include <QLayout>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "control/RunWindowPresenter.h"
 
@@ -80,6 +83,29 @@ void RunWindow::ShowModal() {
     }
     // Back to the main window, as when any modal window closes.
     mainWindow_->activateWindow();
+}
+
+// A window manager maps a new window some time after show(). A cycle that ends at once (a resumed
+// run that meets its breakpoint again) would hide the window before that, and the manager would then
+// map and activate a window that is already hidden: the activation, and with it the keyboard, would
+// stay with the hidden window. So the window is hidden only once it is on screen; user input is held
+// back meanwhile.
+void RunWindow::Hide() {
+    WaitUntilOnScreen();
+    hide();
+}
+
+void RunWindow::WaitUntilOnScreen() {
+    const auto onScreen = [this] { return !windowHandle() || windowHandle()->isExposed(); };
+    if (!isVisible() || onScreen()) return;
+    const QDeadlineTimer deadline(2000);  // a manager that never maps it holds nothing up for long
+    QEventLoop loop;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (onScreen() || deadline.hasExpired()) loop.quit();
+    });
+    poll.start(2);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void RunWindow::hideEvent(QHideEvent* event) {

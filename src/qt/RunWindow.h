@@ -25,7 +25,7 @@ public:
     void SetPresenter(RunWindowPresenter* presenter) { presenter_ = presenter; }
 
     void ShowModal() override;
-    void Hide() override { hide(); }
+    void Hide() override;
     platform::ListBox& ProgressList() override { return *this; }
     void SetStopButtonCaption(const std::string& caption) override;
     std::string StopButtonCaption() const override;
@@ -49,6 +49,7 @@ private:
     void Clear() override { lstProgress_->clear(); }
     void AddItem(const std::string& text) override;
     void CentreOverMainWindow();
+    void WaitUntilOnScreen();
 
     QWidget* mainWindow_;
     RunWindowPresenter* presenter_ = nullptr;

@@ -114,6 +114,20 @@ int SourceEditor::FirstWideCharacter() const {
     return -1;
 }
 
+bool SourceEditor::event(QEvent* event) {
+    // A read-only editor performs no cut, paste or delete, but it claims those keys all the same:
+    // otherwise the menu command with the same shortcut would change the text the editor refused to.
+    if (event->type() == QEvent::ShortcutOverride && isReadOnly()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Paste) ||
+            key->matches(QKeySequence::Delete)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
 void SourceEditor::keyPressEvent(QKeyEvent* event) {
     const int code = KeyCodeOf(*event);
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);

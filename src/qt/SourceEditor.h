@@ -34,6 +34,7 @@ public:
     int FirstWideCharacter() const override;
 
 protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -1,5 +1,6 @@
 #include "qt/SplashWindow.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -27,6 +28,9 @@ SplashWindow::SplashWindow()
     setAttribute(Qt::WA_QuitOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(TwipsToPixels(this, 6750), TwipsToPixels(this, 3600));
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationInactive && isVisible() && presenter_) presenter_->Form_LostFocus();
+    });
 }
 
 void SplashWindow::SetCaption(const std::string& caption) { setWindowTitle(Latin1(caption)); }
@@ -95,9 +99,29 @@ void SplashWindow::keyPressEvent(QKeyEvent* event) {
     if (presenter_) presenter_->Form_KeyDown();
 }
 
-void SplashWindow::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && presenter_) presenter_->Form_LostFocus();
+void SplashWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    qApp->installEventFilter(this);
+}
+
+void SplashWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    qApp->removeEventFilter(this);
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride: {  // a key that a shortcut takes never arrives as a key press
+            const auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget && widget->window() != this && presenter_) presenter_->Form_LostFocus();
+            break;
+        }
+        default:
+            break;
+    }
+    return false;
 }
 
 }  // namespace vantric::qt

@@ -4,7 +4,12 @@
 //
 // Embedding: construct once, without a parent, and pass it as the platform::SplashWindow to the
 // start-up; Bind(&presenter) forwards a mouse press to Form_Click, a key to Form_KeyDown and the loss
-// of the activation to Form_LostFocus. Bind(nullptr) cuts it loose.
+// of the focus to Form_LostFocus. Bind(nullptr) cuts it loose.
+//
+// The focus counts as lost when the user turns elsewhere: a mouse press or a key press in another
+// window of the program, or another program becoming active. The activation moving between the
+// program's own windows does not count: a window manager activates the main window when it maps it,
+// which may be after start-up has given the splash the focus.
 
 #include <QString>
 #include <QWidget>
@@ -43,7 +48,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    // While shown: watches the program's other windows for input.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     SplashPresenter* presenter_ = nullptr;

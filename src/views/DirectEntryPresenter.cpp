@@ -1,5 +1,6 @@
 #include "views/DirectEntryPresenter.h"
 
+#include <optional>
 #include <utility>
 
 #include "core/HexText.h"
@@ -32,14 +33,16 @@ void DirectEntryPresenter::ShowEntryBox() {
     entryColumn_ = column;
     entryRow_ = grid_.Row();
     // Rows past FFFF have an empty address cell and take no entry.
-    if (grid_.CellText(entryRow_, column - 1).empty()) {
+    const std::optional<std::int32_t> address = EntryAddress();
+    if (grid_.CellText(entryRow_, column - 1).empty() || !address) {
         box_.SetVisible(false);
         return;
     }
     const platform::Rect grid = grid_.Bounds();
     const platform::Rect cell = grid_.CurrentCellRect();
     box_.Move({grid.left + cell.left, grid.top + cell.top, cell.width, cell.height});
-    box_.SetText(grid_.CellText(entryRow_, column));
+    // From memory, not from the cell: during a run that does not monitor memory the cell may be stale.
+    box_.SetText(HexText(app_.Processor.Memory[static_cast<std::size_t>(*address)], 2));
     box_.SetVisible(true);
     box_.SetSelStart(0);
     box_.SetSelLength(static_cast<int>(box_.Text().size()));
@@ -50,16 +53,21 @@ void DirectEntryPresenter::CommitEntry() {
     if (!grid_.IsVisible()) return;
     app_.Assembly.RecompileNeeded = true;
     if (entryColumn_ < 0) return;
-    const int value = static_cast<int>(ReadLeadingHex(box_.Text()) & 0xFF);
+    const auto value = static_cast<std::uint8_t>(ReadLeadingHex(box_.Text()) & 0xFF);
+    const std::optional<std::int32_t> address = EntryAddress();
+    if (address && app_.Processor.Memory[static_cast<std::size_t>(*address)] != value)
+        memory_.WriteUserByte(*address, value);
+    entryColumn_ = -1;
+}
+
+std::optional<std::int32_t> DirectEntryPresenter::EntryAddress() const {
     const int i = (entryColumn_ + 1) / 2;
     const MemoryDumpSettings& dump = app_.MemoryDump;
-    if (IsDataColumn(entryColumn_) && i <= dump.MemoryColumnCount &&
-        i < static_cast<int>(dump.ColumnStart.size())) {
-        const std::int64_t address = std::int64_t{dump.ColumnStart[static_cast<std::size_t>(i)]} + entryRow_ - 1;
-        if (address >= 0 && address <= 0xFFFF && app_.Processor.Memory[static_cast<std::size_t>(address)] != value)
-            memory_.WriteMemory(static_cast<std::int32_t>(address), value);
-    }
-    entryColumn_ = -1;
+    if (!IsDataColumn(entryColumn_) || i > dump.MemoryColumnCount || i >= static_cast<int>(dump.ColumnStart.size()))
+        return std::nullopt;
+    const std::int64_t address = std::int64_t{dump.ColumnStart[static_cast<std::size_t>(i)]} + entryRow_ - 1;
+    if (address < 0 || address > 0xFFFF) return std::nullopt;
+    return static_cast<std::int32_t>(address);
 }
 
 void DirectEntryPresenter::HideEntryBox() { box_.SetVisible(false); }

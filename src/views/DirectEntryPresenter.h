@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "core/MemoryWriter.h"
 #include "platform/MemoryGrid.h"
@@ -45,6 +46,8 @@ public:
 
 private:
     void CommitAndMove(int rowStep);
+    // The address of the cell at EntryRow in EntryColumn; none for a column or row that shows none.
+    std::optional<std::int32_t> EntryAddress() const;
 
     AppState& app_;
     MemoryWriter& memory_;

@@ -40,6 +40,20 @@ TEST_F(StepTest, FirstPressAssemblesThenEachPressExecutesOneInstruction) {
     EXPECT_EQ(app->Processor.ProgramCounter, 0x1002);
 }
 
+TEST_F(StepTest, AStepLetsNoEventsRunSoNoCommandCanArriveInsideIt) {
+    Load(kProgram);
+    for (int press = 0; press < 3; ++press) step.mnuStep_Click();  // assembled, then up to HLT
+    app->Processor.MonitorRegisters = true;
+    int yields = 0;
+    pump.onEvents = [&] { ++yields; };
+    step.mnuStep_Click();  // onto HLT
+    EXPECT_EQ(yields, 0);
+    EXPECT_EQ(status.Panel(1), "Finished running in step mode");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Execution of the program halted normally (HLT instruction)");
+    EXPECT_EQ(app->Processor.TStateCount, 7 + 4 + 5);
+}
+
 TEST_F(StepTest, SteppingPastTheEndIsARuntimeErrorThatUnlocksTheEditor) {
     Load(Source({"NOP"}));
     step.mnuStep_Click();

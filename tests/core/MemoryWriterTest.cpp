@@ -18,41 +18,21 @@ TEST_F(MemoryWriterTest, UpdatesEveryDataCellThatShowsTheAddress) {
     dump.MemoryColumnCount = 3;
     dump.RowsPerColumn = 64;
     dump.ColumnStart = {0, 0x1000, 0x1010, 0x3000};  // the first two columns overlap
-    writer.WriteMemory(0x1012, 0x0A);
+    writer.WriteUserByte(0x1012, 0x0A);
     EXPECT_EQ(cpu.Memory[0x1012], 0x0A);
     EXPECT_EQ(grid.Cell(0x13, 1), "0A");
     EXPECT_EQ(grid.Cell(3, 3), "0A");
     EXPECT_EQ(grid.writes, 2);
 
-    writer.WriteMemory(0x103F, 0xFF);  // last row of column 1, past the end of nothing else
+    writer.WriteUserByte(0x103F, 0xFF);  // last row of column 1, past the end of nothing else
     EXPECT_EQ(grid.Cell(64, 1), "FF");
     EXPECT_EQ(grid.Cell(0x30, 3), "FF");
-    writer.WriteMemory(0x1040, 1);  // first address after column 1
+    writer.WriteUserByte(0x1040, 1);  // first address after column 1
     EXPECT_EQ(grid.Cell(0x31, 3), "01");
     EXPECT_EQ(grid.writes, 5);
-    writer.WriteMemory(0x4000, 7);  // shown nowhere
+    writer.WriteUserByte(0x4000, 7);  // shown nowhere
     EXPECT_EQ(grid.writes, 5);
     EXPECT_EQ(cpu.Memory[0x4000], 7);
-}
-
-TEST_F(MemoryWriterTest, FullSpeedRunWithoutMonitoringLeavesTheGridAlone) {
-    cpu.Running = true;
-    cpu.MonitorMemory = false;
-    writer.WriteMemory(0x1000, 0x55);
-    EXPECT_EQ(cpu.Memory[0x1000], 0x55);
-    EXPECT_EQ(grid.writes, 0);
-
-    cpu.StepMode = true;  // stepping always shows the store
-    writer.WriteMemory(0x1000, 0x56);
-    EXPECT_EQ(grid.Cell(1, 1), "56");
-    cpu.StepMode = false;
-    cpu.MonitorMemory = true;
-    writer.WriteMemory(0x1001, 0x57);
-    EXPECT_EQ(grid.Cell(2, 1), "57");
-    cpu.Running = false;
-    cpu.MonitorMemory = false;  // when nothing runs, the grid always follows
-    writer.WriteMemory(0x1002, 0x58);
-    EXPECT_EQ(grid.Cell(3, 1), "58");
 }
 
 TEST(ProcessorState, ResetValuesClearEverythingButCountersAndRunFlags) {

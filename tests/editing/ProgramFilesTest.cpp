@@ -105,6 +105,21 @@ TEST_F(ProgramFilesTest, ThePromptsThreeAnswers) {
     EXPECT_EQ(Contents((dir / "kept.85").string()), "HLT");
     EXPECT_EQ(editor.text, "");
     EXPECT_EQ(State().CurrentFileName, "");
+
+    // The name completed with ".85" is an existing file: No shows the dialog again, Cancel stops,
+    // Yes replaces it.
+    Type("NOP");
+    const std::string kept = (dir / "kept").string();
+    messages.answers = {MessageAnswer::No, MessageAnswer::Cancel, MessageAnswer::Yes};
+    dialogs.answers = {kept, kept, kept};
+    files.SaveProgramAs();
+    EXPECT_EQ(messages.shown.back().text, kept + ".85 already exists.\nDo you want to replace it?");
+    EXPECT_EQ(messages.shown.back().title, "Save 8085 code as");
+    EXPECT_EQ(dialogs.shown.back().InitialName, kept + ".85");
+    EXPECT_EQ(Contents(kept + ".85"), "HLT");
+    files.SaveProgramAs();
+    EXPECT_EQ(Contents(kept + ".85"), "NOP");
+    EXPECT_EQ(dialogs.kinds.size(), 4u);
 }
 
 TEST_F(ProgramFilesTest, YesWithoutAFileWrittenAbandonsNewOpenAndClose) {

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -38,6 +39,21 @@ void AnswerNextBox(QMessageBox::StandardButton button, QString* text = nullptr) 
         timer->stop();
         timer->deleteLater();
         box->button(button)->click();
+    });
+    timer->start();
+}
+
+// Cancels the next file dialog that comes up and records the name its name field proposed.
+void CancelNextFileDialog(QString* proposed) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, proposed] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        timer->stop();
+        timer->deleteLater();
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) *proposed = name->text();
+        dialog->reject();
     });
     timer->start();
 }
@@ -80,6 +96,12 @@ private slots:
         QCOMPARE(d.editor().Text(), std::string());
         QCOMPARE(d.window().windowTitle(), QStringLiteral("Vantric - [untitled]"));
 
+        // The first file dialog proposes "*.85".
+        QString proposed;
+        CancelNextFileDialog(&proposed);
+        d.window().MenuAction(CommandId::SaveAs)->trigger();
+        QCOMPARE(proposed, QStringLiteral("*.85"));
+
         // The close box asks too; Cancel keeps the window open.
         QTest::keyClicks(&d.editor(), "HLT");
         AnswerNextBox(QMessageBox::Cancel);
@@ -120,6 +142,12 @@ private slots:
         d.window().MenuAction(CommandId::Paste)->trigger();
         d.window().MenuAction(CommandId::Paste)->trigger();
         QCOMPARE(d.editor().Text(), std::string("MVI A,1\r\nHLT\r\nMVI A,1\r\nHLT\r\n"));
+
+        // Another program's text with CR LF breaks pastes line for line.
+        clipboard->setText(QStringLiteral("NOP\r\nHLT\r\n"));
+        d.editor().SetText("");
+        d.window().MenuAction(CommandId::Paste)->trigger();
+        QCOMPARE(d.editor().Text(), std::string("NOP\r\nHLT\r\n"));
     }
 
     void tabStaysInTheEditorAndDelDeletesWhereTheFocusIs() {
@@ -142,6 +170,22 @@ private slots:
         QTest::keyClick(box, Qt::Key_Delete);
         QCOMPARE(box->text(), before.mid(1));
         QCOMPARE(d.editor().Text(), std::string("MVI\t\tA"));
+        // In the memory grid it does nothing.
+        d.program.Grid().setFocus();
+        QTest::keyClick(&d.program.Grid(), Qt::Key_Delete);
+        QCOMPARE(d.editor().Text(), std::string("MVI\t\tA"));
+
+        // A locked editor performs no Ctrl+V, Ctrl+X or Del, and no menu command does it instead.
+        QGuiApplication::clipboard()->setText(QStringLiteral("NOP"));
+        d.program.Cycle().SetEditorLocked(true);
+        d.app->Assembly.RecompileNeeded = false;
+        d.editor().setFocus();
+        for (const QKeyCombination key : {Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_X, QKeyCombination(Qt::Key_Delete)})
+            QTest::keyClick(&d.editor(), key.key(), key.keyboardModifiers());
+        QCOMPARE(d.editor().Text(), std::string("MVI\t\tA"));
+        QVERIFY(!d.app->Assembly.RecompileNeeded);
+        QVERIFY(!d.app->ProgramFile.ClipboardKeyHandled);
+        d.program.Cycle().SetEditorLocked(false);
 
         d.editor().setFocus();
         QTest::keyClick(&d.editor(), Qt::Key_Delete);

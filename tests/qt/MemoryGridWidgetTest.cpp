@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(Cell(17, 5).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(240, 240, 240));
 
         QSignalSpy changes(Grid()->model(), &QAbstractItemModel::dataChanged);
-        harness->Writer().WriteMemory(0x1005, 0x42);  // one cell changes, one cell is reported
+        harness->Writer().WriteUserByte(0x1005, 0x42);  // one cell changes, one cell is reported
         QCOMPARE(Text(6, 1), QStringLiteral("42"));
         QCOMPARE(changes.count(), 1);
     }

@@ -15,7 +15,7 @@ QString Poppler(const QString& tool, const QStringList& arguments) {
     QProcess process;
     process.start(tool, arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0) return QStringLiteral("<%1 failed>").arg(tool);
-    return QString::fromLatin1(process.readAllStandardOutput());
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 QString PdfText(const QString& pdf) { return Poppler(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}); }
 }  // namespace
@@ -43,12 +43,12 @@ private slots:
         QVERIFY2(fonts.contains(QStringLiteral("LiberationMono-Bold ")) && fonts.contains(QStringLiteral("LiberationMono ")),
                  qPrintable(fonts));
 
-        d.app->ProgramFile.CurrentFileName = "/tmp/sum.85";
+        d.app->ProgramFile.CurrentFileName = "/tmp/pr\xC3\xB8g.85";  // a UTF-8 name, as the caption shows it
         d.app->Processor.Register(RegD) = 0xD1;
         d.app->Processor.Memory[0x303F] = 0x76;
         d.window().MenuAction(CommandId::PrintOutput)->trigger();
         text = PdfText(pdf_);
-        QVERIFY2(text.contains(QStringLiteral("Program output for /tmp/sum.85\n\nRegister contents\n")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Program output for /tmp/pr\u00F8g.85\n\nRegister contents\n")), qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("Source code listing")));
         QVERIFY(text.contains(QStringLiteral(" D: D1 00 :E\n H: 00 00 :L\nSP: FFF0\nPC: 1000\n\nRAM contents\n"
                                              "1000:00 2000:00 3000:00\n")));

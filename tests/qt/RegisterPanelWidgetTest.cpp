@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(Box(2)->text(), QStringLiteral("05"));
         QVERIFY(harness->Editor()->toPlainText().isEmpty());
 
-        Box(9)->setFocus();
+        QTest::mouseClick(Box(9), Qt::LeftButton);  // selects the whole value, as the keyboard does
         QTest::keyClicks(Box(9), "abc");
         harness->Editor()->setFocus();
         QCOMPARE(Box(9)->text(), QStringLiteral("0ABC"));

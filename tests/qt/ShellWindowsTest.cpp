@@ -65,16 +65,19 @@ private slots:
         QVERIFY(d.editorHasFocus());
     }
 
-    void splashClosesOnAKeyOrWhenTheMainWindowTakesTheFocus() {
+    void splashClosesOnAKeyOrAClickOnTheMainWindow() {
         ShellDesktop first;
         QTest::keyClick(&first.splash(), Qt::Key_Space);
         QVERIFY(!first.splash().isVisible());
         QVERIFY(first.editorHasFocus());
 
+        // A window manager's late activation of the main window is no reason to close it.
         ShellDesktop second;
-        QVERIFY(second.splash().isVisible());
         second.program.Window().activateWindow();
-        QTRY_VERIFY(!second.splash().isVisible());
+        QTRY_VERIFY(QApplication::activeWindow() == &second.program.Window());
+        QVERIFY(second.splash().isVisible());
+        QTest::mouseClick(&second.program.Window().Editor(), Qt::LeftButton);
+        QVERIFY(!second.splash().isVisible());
         QVERIFY(second.editorHasFocus());
     }
 

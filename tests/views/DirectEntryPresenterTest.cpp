@@ -16,6 +16,9 @@ protected:
 TEST_F(DirectEntryTest, EnterWritesTheByteAndMovesToTheNextRow) {
     app->MemoryDump.ColumnStart = {0, 0x1000, 0x1000, 0x3000};  // two columns show 1000H
     views.mnuRefresh_Click();
+    // Paused in a run that does not monitor memory: what the user types shows all the same.
+    app->Processor.Running = true;
+    app->Processor.MonitorMemory = false;
     ClickCell(1, 1);
     EXPECT_TRUE(box.visible);
     EXPECT_TRUE(box.HasFocus());
@@ -43,6 +46,10 @@ TEST_F(DirectEntryTest, EnterWritesTheByteAndMovesToTheNextRow) {
     EXPECT_EQ(Memory(0x1002), 0x05);
     EXPECT_EQ(grid.currentRow, 2);
     EXPECT_EQ(grid.currentCol, 1);
+
+    app->Processor.Memory[0x1003] = 0x77;  // stored by the run, not yet in the grid
+    ClickCell(4, 1);
+    EXPECT_EQ(box.SelectedText(), "77");
 }
 
 TEST_F(DirectEntryTest, AtTheFirstAndLastRowTheValueIsWrittenAndTheBoxStays) {
