@@ -14,7 +14,8 @@
 #include "assembler/Compiler.h"
 #include "cli/ConsolePlatform.h"
 #include "core/InstructionSetFile.h"
-#include "shell/AppState.h"
+#include "core/AssemblyTables.h"
+#include "core/ProcessorState.h"
 
 using namespace vantric;
 
@@ -53,7 +54,12 @@ std::string BenchSource() {
 int main(int argc, char** argv) {
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
 
-    auto app = std::make_unique<AppState>();
+    struct Target {
+        InstructionTable Instructions;
+        AssemblyTables Assembly;
+        ProcessorState Processor;
+    };
+    auto app = std::make_unique<Target>();
     const std::string instset = console::ConsoleProgramHost(std::cerr).ProgramDirectory() + "/InstSet.Dat";
     const auto read = ReadInstructionSetFile(instset, app->Instructions);
     if (read.Status != InstructionSetReadStatus::Ok) {

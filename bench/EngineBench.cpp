@@ -63,17 +63,15 @@ double Measure(const std::string& source, std::uint64_t instructions) {
     for (int attempt = 0; attempt < 3; ++attempt) {
         auto app = bench::StartedApp();
         if (!app || !bench::Assemble(*app, source)) std::exit(1);
-        ProcessorState& cpu = app->Processor;
-        cpu.ProgramCounter = app->Assembly.StartAddress;
-        cpu.Running = true;
-        cpu.TStateCount = 0;
+        app->Engine.Start(app->Program.StartAddress);
+        app->Processor.TStateCount = 0;
         std::atomic<bool> never{false};
-        app->Machine.SetYieldSignal(&never);
-        app->Machine.BeginRun(instructions);
+        app->Engine.SetYieldSignal(&never);
+        app->Engine.BeginRun(instructions);
         const double start = bench::ProcessorSeconds();
-        const StopReason reason = app->Machine.Run();
+        const StopReason reason = app->Engine.Run();
         const double seconds = bench::ProcessorSeconds() - start;
-        if (reason != StopReason::InstructionLimit || app->Machine.InstructionsRun() != instructions) {
+        if (reason != StopReason::InstructionLimit || app->Engine.InstructionsRun() != instructions) {
             std::fprintf(stderr, "the run did not go as planned\n");
             std::exit(1);
         }

@@ -14,7 +14,8 @@
 
 #include "core/MemoryWriter.h"
 #include "qt/MemoryGridView.h"
-#include "shell/AppState.h"
+#include "core/AssemblyTables.h"
+#include "core/Machine.h"
 #include "views/MemoryGridPresenter.h"
 
 using namespace vantric;
@@ -42,9 +43,10 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const int repetitions = std::max(argc > 1 ? std::atoi(argv[1]) : 20, 1);
 
-    auto app = std::make_unique<AppState>();
-    app->Machine.Reset();
-    MemoryDumpSettings& dump = app->MemoryDump;
+    auto program = std::make_unique<AssemblyTables>();
+    auto machine = std::make_unique<Machine>(*program);
+    machine->Reset();
+    MemoryDumpSettings dump;
     dump.MemoryColumnCount = 8;
     dump.RowsPerColumn = 999;
     dump.ColumnStart = {0, 0x0000, 0x1000, 0x2000, 0x3000, 0x4000, 0x5000, 0x6000, 0x7000};
@@ -54,15 +56,15 @@ int main(int argc, char** argv) {
     auto* grid = new qt::MemoryGridView(&window);
     grid->setGeometry(0, 0, 1200, 800);
     window.show();
-    MemoryGridPresenter presenter(app->Machine, dump, *grid);
-    MemoryWriter writer(app->Processor, dump, *grid);
+    MemoryGridPresenter presenter(*machine, dump, *grid);
+    MemoryWriter writer(machine->State(), dump, *grid);
     presenter.RefreshMemoryGrid();
     QApplication::processEvents();
 
     std::vector<double> rebuild, rebuildShown, refresh, refreshShown;
     for (int r = 0; r < repetitions; ++r) {
         for (int a = 0; a < 0x8000; ++a)
-            app->Processor.Memory[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(a * 7 + r);
+            machine->State().Memory[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(a * 7 + r);
         dump.GridRebuildNeeded = true;
         auto start = Clock::now();
         presenter.RefreshMemoryGrid();
@@ -71,7 +73,7 @@ int main(int argc, char** argv) {
         rebuild.push_back(Milliseconds(built - start));
         rebuildShown.push_back(Milliseconds(Clock::now() - start));
 
-        for (int a = 0; a < 0x8000; ++a) app->Processor.Memory[static_cast<std::size_t>(a)] ^= 0xFF;
+        for (int a = 0; a < 0x8000; ++a) machine->State().Memory[static_cast<std::size_t>(a)] ^= 0xFF;
         start = Clock::now();
         presenter.RefreshMemoryGrid();
         built = Clock::now();

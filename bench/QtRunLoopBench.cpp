@@ -18,7 +18,6 @@
 
 #include "qt/DesktopApp.h"
 #include "qt/QtPlatform.h"
-#include "shell/AppState.h"
 
 using namespace vantric;
 
@@ -72,14 +71,13 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
 
-    auto app = std::make_unique<AppState>();
     qt::QtProgramHost host;
-    qt::DesktopApp desktop(*app, host, "", !everyYield);
+    qt::DesktopApp desktop(host, "", !everyYield);
     if (!desktop.Start()) return 1;
     desktop.Window().Editor().SetText(LoopProgram(300));
     // Nothing here is the user's work: quitting closes the main window, which must not stop to ask
     // whether to save it.
-    app->ProgramFile.ProgramModified = false;
+    desktop.Files().MarkSaved();
     desktop.Cycle().SetInstructionLimit(static_cast<std::uint64_t>(instructions));
 
     // The run ends when "Execution paused" is appended; Close is pressed once the cycle is over, as a
@@ -93,8 +91,8 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, &desktop.RunDialog().StopButton(), &QPushButton::click);
     });
     QTimer::singleShot(0, [&] {
-        app->Processor.MonitorMemory = monitorMemory;
-        app->Processor.MonitorRegisters = monitorRegisters;
+        desktop.Cycle().SetMonitorMemory(monitorMemory);
+        desktop.Cycle().SetMonitorRegisters(monitorRegisters);
         start = ProcessorSeconds();
         desktop.Commands().Execute(CommandId::Run);  // as F5 does
         QApplication::quit();

@@ -54,7 +54,6 @@ int main(int argc, char** argv) {
     const long long instructions = 3 + 2045LL * passes;
     auto app = bench::StartedApp();
     if (!app) return 1;
-    app->Processor.MonitorMemory = false;
 
     std::ostringstream progress;
     console::ConsoleEditor editor;
@@ -67,21 +66,22 @@ int main(int argc, char** argv) {
     console::AbsentMachineViews views;
     console::PrintedProgressList list(progress);
     MachineDisplay display(list, editor, views);
-    app->Machine.SetObserver(&display);
-    Compiler compiler(app->Processor, app->Instructions, app->Assembly, editor, status, pump);
-    RunCycle cycle(*app, compiler, list, editor, status, messages, pump, clock, views);
+    app->Engine.SetObserver(&display);
+    Compiler compiler(app->Processor, app->Instructions, app->Program, editor, status, pump);
+    RunCycle cycle(app->Engine, app->Program, compiler, list, editor, status, messages, pump, clock, views);
+    cycle.SetMonitorMemory(false);
 
     const double start = bench::ProcessorSeconds();
     cycle.PrepareRun();
     const RunOutcome outcome = cycle.Activate();
     const double seconds = bench::ProcessorSeconds() - start;
 
-    if (outcome != RunOutcome::Finished || app->Assembly.BreakpointCount != 300) {
+    if (outcome != RunOutcome::Finished || app->Program.BreakpointCount != 300) {
         std::cerr << "the run did not go as planned:\n" << progress.str();
         return 1;
     }
     std::printf("run cycle (console front end, %d breakpoints): %lld instructions in %.3f s of processor time = "
                 "%.1f million/s\n",
-                app->Assembly.BreakpointCount, instructions, seconds, instructions / seconds / 1e6);
+                app->Program.BreakpointCount, instructions, seconds, instructions / seconds / 1e6);
     return 0;
 }

@@ -253,7 +253,7 @@ bool Compiler::Fail(const char* message) {
     return false;
 }
 
-bool Compiler::CompileProgram() {
+bool Compiler::CompileProgram(const bool& stopRequested) {
     status_.SetPanelText(1, "Compiling ...");
 
     // Until this assembly succeeds, the memory and the tables are not those of the source.
@@ -297,14 +297,14 @@ bool Compiler::CompileProgram() {
     codeBlockOffset_.clear();
 
     const InstructionIndex index(instructions_);
-    if (!FirstPass(*text, index) || !SecondPass(*text)) return false;
+    if (!FirstPass(*text, index, stopRequested) || !SecondPass(*text)) return false;
 
     tables_.RecompileNeeded = false;
     status_.SetPanelText(1, "");
     return true;
 }
 
-bool Compiler::FirstPass(const std::string& text, const InstructionIndex& index) {
+bool Compiler::FirstPass(const std::string& text, const InstructionIndex& index, const bool& stopRequested) {
     std::string prepared;
     std::size_t pos = 0;
     for (std::int32_t n = 1; n <= tables_.LineCount; ++n) {
@@ -365,7 +365,7 @@ bool Compiler::FirstPass(const std::string& text, const InstructionIndex& index)
         pos = next;
         if (n % 100 == 0) {
             events_.ProcessEvents();
-            if (tables_.StopRequested) return false;
+            if (stopRequested) return false;
         }
     }
     return true;

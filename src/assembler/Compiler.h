@@ -13,7 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "assembler/AssemblyTables.h"
+#include "core/AssemblyTables.h"
 #include "core/InstructionTable.h"
 #include "core/ProcessorState.h"
 #include "platform/Editor.h"
@@ -122,8 +122,8 @@ public:
           events_(events) {}
 
     // Assembles the editor's text into memory. False on an error (message in CompileError, line
-    // span in ErrorStart/ErrorEnd) or when StopRequested was set at one of the yields.
-    bool CompileProgram();
+    // span in ErrorStart/ErrorEnd) or when `stopRequested` was raised at one of the yields.
+    bool CompileProgram(const bool& stopRequested = kNeverStop);
 
     // What the last assembly left besides the shared tables: the labels and the references in
     // source order (index from 0).
@@ -154,7 +154,9 @@ private:
     };
 
     bool Fail(const char* message);
-    bool FirstPass(const std::string& text, const InstructionIndex& index);
+    static constexpr bool kNeverStop = false;
+
+    bool FirstPass(const std::string& text, const InstructionIndex& index, const bool& stopRequested);
     bool SecondPass(const std::string& text);
     std::string_view LabelName(std::size_t index) const;
     std::string_view ReferenceName(std::size_t index) const;

@@ -48,21 +48,22 @@ std::string ErrorLineText(const std::string& text, std::int32_t errorStart) {
     return "Line " + std::to_string(LineNumberAt(text, errorStart)) + ": " + source;
 }
 
-int RunAssembleCommand(AppState& app, const CliOptions& options, std::ostream& out, std::ostream& err) {
+int RunAssembleCommand(const CliOptions& options, const InstructionTable& instructions, AssemblyTables& program,
+                       ProcessorState& cpu, std::ostream& out, std::ostream& err) {
     ConsoleEditor editor;
     if (!LoadProgramIntoEditor(options.ProgramFile, editor, err)) return ExitProgramUnreadable;
     ConsoleStatusBar status;
     ConsoleEventPump events;
-    Compiler compiler(app.Processor, app.Instructions, app.Assembly, editor, status, events);
+    Compiler compiler(cpu, instructions, program, editor, status, events);
 
     out << "Compiling code ...\n";
     if (!compiler.CompileProgram()) {
-        out << "Compiler error : " << app.Assembly.CompileError << '\n'
-            << ErrorLineText(editor.HeldText(), app.Assembly.ErrorStart) << '\n';
+        out << "Compiler error : " << program.CompileError << '\n'
+            << ErrorLineText(editor.HeldText(), program.ErrorStart) << '\n';
         return ExitAssemblyError;
     }
     out << "Compiled successfully\n";
-    if (options.Listing) WriteListing(out, editor.HeldText(), app.Assembly, compiler);
+    if (options.Listing) WriteListing(out, editor.HeldText(), program, compiler);
     return ExitHalted;
 }
 

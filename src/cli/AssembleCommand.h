@@ -6,14 +6,17 @@
 
 #include "assembler/Compiler.h"
 #include "cli/CliOptions.h"
-#include "shell/AppState.h"
+#include "core/AssemblyTables.h"
+#include "core/InstructionTable.h"
+#include "core/ProcessorState.h"
 
 namespace vantric::console {
 
 // Assembles options.ProgramFile into `app` (instruction set loaded, reset values applied) and
 // prints what the run window lists for an assembly, then the listing when asked for.
 // Returns 0, 1 on an assembly error, or 66 when the file cannot be read.
-int RunAssembleCommand(AppState& app, const CliOptions& options, std::ostream& out, std::ostream& err);
+int RunAssembleCommand(const CliOptions& options, const InstructionTable& instructions, AssemblyTables& program,
+                       ProcessorState& cpu, std::ostream& out, std::ostream& err);
 
 // The source line (1 to LineCount) of `text` without its line break.
 std::string SourceLine(const std::string& text, const AssemblyTables& tables, std::int32_t line);

@@ -7,7 +7,9 @@
 #include "cli/CliOptions.h"
 #include "cli/ConsolePlatform.h"
 #include "core/InstructionSetLoader.h"
-#include "shell/AppState.h"
+#include "core/AssemblyTables.h"
+#include "core/InstructionTable.h"
+#include "core/Machine.h"
 
 namespace vantric::console {
 
@@ -23,21 +25,26 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return ExitHalted;
     }
 
-    auto app = std::make_unique<AppState>();
+    // The instruction set, the assembler's tables and the engine that reads them; the engine's
+    // memory is large, so they live on the heap.
+    auto instructions = std::make_unique<InstructionTable>();
+    auto program = std::make_unique<AssemblyTables>();
+    auto machine = std::make_unique<Machine>(*program);
     ConsoleStatusBar status;
     ConsoleMessageBox messages(err);
     ConsoleProgramHost host(err);
     platform::AbsentWindow splash;
-    InstructionSetLoader loader(app->Instructions, status, splash, messages, host,
+    InstructionSetLoader loader(*instructions, status, splash, messages, host,
                                 options->InstructionSetPath);
     const auto loaded = loader.LoadInstructionSet();
     if (loaded == InstructionSetLoadOutcome::Ended) return ExitInstructionSetUnusable;
     if (loaded == InstructionSetLoadOutcome::CheckFailed) err << status.Panel(1) << '\n';
-    app->Machine.LoadTimings(app->Instructions);
-    app->Machine.Reset();
+    machine->LoadTimings(*instructions);
+    machine->Reset();
 
-    if (options->Command == CliCommand::Assemble) return RunAssembleCommand(*app, *options, out, err);
-    return RunProgramCommand(*options, *app, out, err);
+    if (options->Command == CliCommand::Assemble)
+        return RunAssembleCommand(*options, *instructions, *program, machine->State(), out, err);
+    return RunProgramCommand(*options, *instructions, *program, *machine, out, err);
 }
 
 }  // namespace vantric::console

@@ -43,7 +43,8 @@ void PrintDump(const ProcessorState& cpu, const MemoryDumpRequest& dump, std::os
 
 }  // namespace
 
-int RunProgramCommand(const CliOptions& options, AppState& app, std::ostream& out, std::ostream& err) {
+int RunProgramCommand(const CliOptions& options, const InstructionTable& instructions, AssemblyTables& program,
+                      Machine& machine, std::ostream& out, std::ostream& err) {
     ConsoleEditor editor;
     if (!LoadProgramIntoEditor(options.ProgramFile, editor, err)) return ExitProgramUnreadable;
     ConsoleStatusBar status;
@@ -53,25 +54,25 @@ int RunProgramCommand(const CliOptions& options, AppState& app, std::ostream& ou
     AbsentMachineViews views;
     PrintedProgressList progress(out);
     MachineDisplay display(progress, editor, views);
-    app.Machine.SetObserver(&display);
-    Compiler compiler(app.Processor, app.Instructions, app.Assembly, editor, status, pump);
-    RunCycle cycle(app, compiler, progress, editor, status, messages, pump, clock, views);
+    machine.SetObserver(&display);
+    Compiler compiler(machine.State(), instructions, program, editor, status, pump);
+    RunCycle cycle(machine, program, compiler, progress, editor, status, messages, pump, clock, views);
     cycle.SetIgnoreBreakpoints(options.IgnoreBreakpoints);
     if (options.MaxInstructions) cycle.SetInstructionLimit(static_cast<std::uint64_t>(*options.MaxInstructions));
-    ConsoleTrace trace(app.Processor, out);
+    ConsoleTrace trace(machine.State(), out);
     if (options.Trace) cycle.SetTrace(&trace);
 
     cycle.PrepareRun();
     const RunOutcome outcome = cycle.Activate();
-    app.Machine.SetObserver(nullptr);
+    machine.SetObserver(nullptr);
 
     if (outcome == RunOutcome::CompileFailed) {
-        out << ErrorLineText(editor.HeldText(), app.Assembly.ErrorStart) << '\n';
+        out << ErrorLineText(editor.HeldText(), program.ErrorStart) << '\n';
         return ExitAssemblyError;
     }
-    for (const std::string& line : RegisterLines(app.Processor)) out << line << '\n';
-    out << "T states : " << app.Processor.TStateCount << '\n';
-    for (const MemoryDumpRequest& dump : options.Dumps) PrintDump(app.Processor, dump, out);
+    for (const std::string& line : RegisterLines(machine.State())) out << line << '\n';
+    out << "T states : " << machine.State().TStateCount << '\n';
+    for (const MemoryDumpRequest& dump : options.Dumps) PrintDump(machine.State(), dump, out);
 
     switch (outcome) {
         case RunOutcome::RuntimeError:

@@ -24,11 +24,11 @@ std::string FormatSeconds(double seconds) {
 
 }  // namespace
 
-RunCycle::RunCycle(AppState& app, Compiler& compiler, platform::ListBox& progress, platform::Editor& editor,
-                   platform::StatusBar& status, platform::MessageBox& messages, platform::EventPump& pump,
-                   platform::Clock& clock, MachineViews& views)
-    : app_(app),
-      machine_(app.Machine),
+RunCycle::RunCycle(Machine& machine, AssemblyTables& program, Compiler& compiler, platform::ListBox& progress,
+                   platform::Editor& editor, platform::StatusBar& status, platform::MessageBox& messages,
+                   platform::EventPump& pump, platform::Clock& clock, MachineViews& views)
+    : machine_(machine),
+      program_(program),
       compiler_(compiler),
       progress_(progress),
       editor_(editor),
@@ -41,7 +41,7 @@ RunCycle::RunCycle(AppState& app, Compiler& compiler, platform::ListBox& progres
 }
 
 void RunCycle::SetEditorLocked(bool locked) {
-    app_.Control.EditorLocked = locked;
+    state_.EditorLocked = locked;
     editor_.SetReadOnly(locked);
 }
 
@@ -50,21 +50,17 @@ void RunCycle::PhaseChanged(RunCyclePhase phase) {
 }
 
 void RunCycle::PrepareCompile() {
-    app_.Control.Mode = RunMode::CompileOnly;
+    state_.Mode = RunMode::CompileOnly;
     editor_.SetSelLength(0);
 }
 
 void RunCycle::PrepareRun() {
-    ProcessorState& cpu = app_.Processor;
-    if (!cpu.Running) {
-        // Before anything is assembled there is no start address (-1), and PC must keep holding an
-        // address; the cycle sets PC again once the assembly has found one.
-        if (app_.Assembly.StartAddress >= 0) cpu.ProgramCounter = app_.Assembly.StartAddress;
-        cpu.CurrentLine = 0;
-    }
-    app_.Control.Mode = RunMode::Run;
+    // Before anything is assembled there is no start address (-1), and PC must keep holding an
+    // address; the cycle sets PC again once the assembly has found one.
+    if (!machine_.Running() && program_.StartAddress >= 0) machine_.State().ProgramCounter = program_.StartAddress;
+    state_.Mode = RunMode::Run;
     editor_.SetSelLength(0);
-    cpu.StepMode = false;
+    state_.StepMode = false;
     SetEditorLocked(false);
 }
 
@@ -74,17 +70,17 @@ void RunCycle::Report(const std::string& text) {
 }
 
 RunOutcome RunCycle::Activate() {
-    ProcessorState& cpu = app_.Processor;
-    app_.Assembly.StopRequested = false;
+    ProcessorState& cpu = machine_.State();
+    state_.StopRequested = false;
     const double startTime = clock_.Seconds();
     progress_.Clear();
-    if (!cpu.Running) cpu.TStateCount = 0;
+    if (!machine_.Running()) cpu.TStateCount = 0;
     machine_.ClearWarnings();
 
     RunOutcome outcome = RunOutcome::Compiled;
-    const bool assemble = app_.Assembly.RecompileNeeded || app_.Control.Mode != RunMode::Run;
+    const bool assemble = program_.RecompileNeeded || state_.Mode != RunMode::Run;
     if (!assemble || AssemblyPhase(outcome)) {
-        if (app_.Control.Mode == RunMode::CompileOnly) {
+        if (state_.Mode == RunMode::CompileOnly) {
             const double elapsed = clock_.Seconds() - startTime;
             status_.SetPanelText(1, elapsed > 0 ? "Compile successful  (" + FormatSeconds(elapsed) + " sec)"
                                                 : std::string("Compile successful"));
@@ -102,22 +98,21 @@ RunOutcome RunCycle::Activate() {
 
 // Returns false when the assembly failed or was stopped, after reporting it.
 bool RunCycle::AssemblyPhase(RunOutcome& outcome) {
-    ProcessorState& cpu = app_.Processor;
-    AssemblyTables& tables = app_.Assembly;
-    cpu.TStateCount = 0;
+    machine_.State().TStateCount = 0;
     status_.SetPanelText(1, "Compiling code ...");
     // A paused or stepping program is abandoned; nothing is left running to keep the editor locked.
-    if (cpu.Running) SetEditorLocked(false);
-    cpu.Running = false;
+    if (machine_.Running()) SetEditorLocked(false);
+    machine_.Halt();
     progress_.AddItem("Compiling code ...");
     PhaseChanged(RunCyclePhase::Assembling);
     pump_.ProcessEvents();
 
-    if (compiler_.CompileProgram()) {
+    if (compiler_.CompileProgram(state_.StopRequested)) {
         progress_.AddItem("Compiled successfully");
         return true;
     }
-    if (tables.StopRequested) {
+    const AssemblyTables& tables = program_;
+    if (state_.StopRequested) {
         Report("Compiler halted by user !");
         outcome = RunOutcome::CompileStopped;
     } else {
@@ -132,28 +127,27 @@ bool RunCycle::AssemblyPhase(RunOutcome& outcome) {
 }
 
 RunOutcome RunCycle::RunPhase() {
-    ProcessorState& cpu = app_.Processor;
-    if (!cpu.Running) {
-        if (app_.Assembly.StartAddress == -1) {
-            Report("No code to execute !");
-            return RunOutcome::NoCode;
-        }
-        cpu.ProgramCounter = app_.Assembly.StartAddress;
-        cpu.CurrentLine = 0;
+    const bool resuming = machine_.Running();
+    if (!resuming && program_.StartAddress == -1) {
+        Report("No code to execute !");
+        return RunOutcome::NoCode;
     }
     PhaseChanged(RunCyclePhase::Running);
     status_.SetPanelText(1, "Running ...");
     status_.SetPanelText(2, "T states : ??");
     pump_.ProcessEvents();
-    progress_.AddItem(std::string(cpu.Running ? "Resuming" : "Running") + " program from address " +
-                      HexText(cpu.ProgramCounter, 4) + " ...");
-    cpu.RuntimeError.clear();
-    cpu.Running = true;
+    const std::int32_t from = resuming ? machine_.State().ProgramCounter : program_.StartAddress;
+    progress_.AddItem(std::string(resuming ? "Resuming" : "Running") + " program from address " + HexText(from, 4) +
+                      " ...");
+    if (resuming)
+        machine_.Resume();
+    else
+        machine_.Start(from);
 
     const StopReason reason = RunLoop();
 
     if (reason == StopReason::UncompiledAddress) {
-        Report("Runtime error : " + cpu.RuntimeError);
+        Report("Runtime error : " + machine_.RuntimeError());
         messages_.Beep();
         return RunOutcome::RuntimeError;
     }
@@ -162,7 +156,7 @@ RunOutcome RunCycle::RunPhase() {
         return RunOutcome::Finished;
     }
     // Paused: a breakpoint, the instruction limit or Stop. The line of PC is selected.
-    app_.Assembly.StopRequested = true;
+    state_.StopRequested = true;
     machine_.LocateLine();
     RunOutcome outcome = RunOutcome::Paused;
     if (reason == StopReason::Breakpoint) {
@@ -180,12 +174,12 @@ RunOutcome RunCycle::RunPhase() {
 // Runs until the program stops, yielding whenever the engine hands back its budget. A traced run
 // goes one instruction per call so that each can be reported.
 StopReason RunCycle::RunLoop() {
-    const bool* const stop = &app_.Assembly.StopRequested;
+    const bool* const stop = &state_.StopRequested;
     machine_.BeginRun(instructionLimit_);
     for (;;) {
         StopReason reason;
         if (trace_) {
-            const ProcessorState& cpu = app_.Processor;
+            const ProcessorState& cpu = machine_.State();
             const std::int32_t address = cpu.ProgramCounter;
             const std::uint8_t opcode = cpu.Memory[static_cast<std::uint16_t>(address)];
             const std::uint64_t before = machine_.InstructionsRun();
@@ -200,12 +194,11 @@ StopReason RunCycle::RunLoop() {
 }
 
 void RunCycle::Yield() {
-    const ProcessorState& cpu = app_.Processor;
-    if (cpu.MonitorMemory || cpu.MonitorRegisters) {
+    if (state_.MonitorMemory || state_.MonitorRegisters) {
         const double now = clock_.Seconds();
         if (now - lastMonitorReport_ >= kMonitorInterval) {
             lastMonitorReport_ = now;
-            machine_.ReportChanges(cpu.MonitorMemory, cpu.MonitorRegisters);
+            machine_.ReportChanges(state_.MonitorMemory, state_.MonitorRegisters);
         }
     }
     pump_.ProcessEvents();

@@ -7,6 +7,8 @@
 
 #include "assembler/Compiler.h"
 #include "control/ExecutionTrace.h"
+#include "control/RunControlState.h"
+#include "core/AssemblyTables.h"
 #include "core/Machine.h"
 #include "core/MachineViews.h"
 #include "platform/Editor.h"
@@ -14,7 +16,6 @@
 #include "platform/ListBox.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
-#include "shell/AppState.h"
 
 namespace vantric {
 
@@ -41,9 +42,9 @@ public:
 
 class RunCycle {
 public:
-    RunCycle(AppState& app, Compiler& compiler, platform::ListBox& progress, platform::Editor& editor,
-             platform::StatusBar& status, platform::MessageBox& messages, platform::EventPump& pump,
-             platform::Clock& clock, MachineViews& views);
+    RunCycle(Machine& machine, AssemblyTables& program, Compiler& compiler, platform::ListBox& progress,
+             platform::Editor& editor, platform::StatusBar& status, platform::MessageBox& messages,
+             platform::EventPump& pump, platform::Clock& clock, MachineViews& views);
 
     void SetListener(RunCycleListener* listener) { listener_ = listener; }
 
@@ -55,14 +56,19 @@ public:
     // The cycle itself; afterwards the grid and the register panel are up to date.
     RunOutcome Activate();
     // Stops the assembly or the run at its next yield.
-    void RequestStop() { app_.Assembly.StopRequested = true; }
+    void RequestStop() { state_.StopRequested = true; }
 
-    bool EditorLocked() const { return app_.Control.EditorLocked; }
+    // The run-control state: mode, step mode, the editor lock, the monitoring options, Stop.
+    const RunControlState& State() const { return state_; }
+    bool EditorLocked() const { return state_.EditorLocked; }
     void SetEditorLocked(bool locked);
+    void SetStepMode(bool stepping) { state_.StepMode = stepping; }
+    void SetMonitorMemory(bool monitor) { state_.MonitorMemory = monitor; }
+    void SetMonitorRegisters(bool monitor) { state_.MonitorRegisters = monitor; }
 
     // Headless runs: breakpoints can be ignored, a run can pause after a number of instructions,
     // and every executed instruction can be traced.
-    void SetIgnoreBreakpoints(bool ignore) { app_.Machine.SetIgnoreBreakpoints(ignore); }
+    void SetIgnoreBreakpoints(bool ignore) { machine_.SetIgnoreBreakpoints(ignore); }
     void SetInstructionLimit(std::uint64_t limit) { instructionLimit_ = limit; }
     void SetTrace(ExecutionTrace* trace) { trace_ = trace; }
 
@@ -74,8 +80,8 @@ private:
     void Report(const std::string& text);  // a progress line that status panel 1 repeats
     void PhaseChanged(RunCyclePhase phase);
 
-    AppState& app_;
     Machine& machine_;
+    AssemblyTables& program_;
     Compiler& compiler_;
     platform::ListBox& progress_;
     platform::Editor& editor_;
@@ -85,6 +91,7 @@ private:
     platform::Clock& clock_;
     MachineViews& views_;
     RunCycleListener* listener_ = nullptr;
+    RunControlState state_;
 
     std::uint64_t instructionLimit_ = 0;  // 0: no limit
     ExecutionTrace* trace_ = nullptr;

@@ -8,8 +8,8 @@ constexpr const char* kPause = "Pause";
 constexpr const char* kClose = "Close";
 }  // namespace
 
-RunWindowPresenter::RunWindowPresenter(AppState& app, RunCycle& cycle, platform::RunWindowView& window)
-    : app_(app), cycle_(cycle), window_(window) {
+RunWindowPresenter::RunWindowPresenter(RunCycle& cycle, platform::RunWindowView& window)
+    : cycle_(cycle), window_(window) {
     cycle_.SetListener(this);
 }
 
@@ -25,18 +25,12 @@ void RunWindowPresenter::BeginRun() {
     window_.ShowModal();
 }
 
-void RunWindowPresenter::btnStop_Click() {
+void RunWindowPresenter::OnStopButtonClicked() {
     if (window_.StopButtonCaption() == kClose)
         window_.Hide();
     else
         cycle_.RequestStop();
 }
-
-void RunWindowPresenter::Form_Unload() { btnStop_Click(); }
-
-void RunWindowPresenter::chkMonitorMem_Click(bool checked) { app_.Processor.MonitorMemory = checked; }
-
-void RunWindowPresenter::chkMonitorReg_Click(bool checked) { app_.Processor.MonitorRegisters = checked; }
 
 void RunWindowPresenter::PhaseChanged(RunCyclePhase phase) {
     window_.SetStopButtonCaption(phase == RunCyclePhase::Assembling ? kStop
@@ -44,9 +38,9 @@ void RunWindowPresenter::PhaseChanged(RunCyclePhase phase) {
                                                                     : kClose);
 }
 
-void RunWindowPresenter::Form_Activate() {
-    window_.SetMonitorRegistersChecked(app_.Processor.MonitorRegisters);
-    window_.SetMonitorMemoryChecked(app_.Processor.MonitorMemory);
+void RunWindowPresenter::OnShown() {
+    window_.SetMonitorRegistersChecked(cycle_.State().MonitorRegisters);
+    window_.SetMonitorMemoryChecked(cycle_.State().MonitorMemory);
     lastOutcome_ = cycle_.Activate();
     if (lastOutcome_ == RunOutcome::CompileFailed)
         window_.ProgressList().AddItem("Press 'Close' to see the line containing the error");

@@ -1,37 +1,38 @@
 #pragma once
-// The run window's behaviour: one assemble-and-run cycle each time the window is shown, its button
-// and its two monitoring check boxes.
+// The run window's behaviour: one assemble-and-run cycle each time the window is shown, its
+// Stop/Pause/Close button and its two monitoring check boxes.
 
 #include "control/RunCycle.h"
 #include "platform/RunWindowView.h"
-#include "shell/AppState.h"
 
 namespace vantric {
 
 class RunWindowPresenter : private RunCycleListener {
 public:
-    RunWindowPresenter(AppState& app, RunCycle& cycle, platform::RunWindowView& window);
+    RunWindowPresenter(RunCycle& cycle, platform::RunWindowView& window);
     ~RunWindowPresenter() override;
+    RunWindowPresenter(const RunWindowPresenter&) = delete;
+    RunWindowPresenter& operator=(const RunWindowPresenter&) = delete;
 
-    // Opens the window to assemble only. Both do nothing while a step is in progress.
+    // Opens the window to assemble only.
     void BeginCompile();
     // Opens the window to run: a new run from the start address, or the paused or stepping program resumed.
     void BeginRun();
 
-    void Form_Activate();
-    void btnStop_Click();
-    void Form_Unload();
-    void chkMonitorMem_Click(bool checked);
-    void chkMonitorReg_Click(bool checked);
+    // The window has been shown: one cycle runs.
+    void OnShown();
+    void OnStopButtonClicked();
+    // The close box or Escape: Stop while the cycle runs, Close afterwards.
+    void OnCloseRequested() { OnStopButtonClicked(); }
+    void OnMonitorMemoryToggled(bool checked) { cycle_.SetMonitorMemory(checked); }
+    void OnMonitorRegistersToggled(bool checked) { cycle_.SetMonitorRegisters(checked); }
 
-    bool EditorLocked() const { return cycle_.EditorLocked(); }
     // How the last cycle ended.
     RunOutcome LastOutcome() const { return lastOutcome_; }
 
 private:
     void PhaseChanged(RunCyclePhase phase) override;
 
-    AppState& app_;
     RunCycle& cycle_;
     platform::RunWindowView& window_;
     RunOutcome lastOutcome_ = RunOutcome::Compiled;

@@ -2,69 +2,64 @@
 
 namespace vantric {
 
-StepController::StepController(AppState& app, RunWindowPresenter& runWindow, RunCycle& cycle,
-                               platform::Editor& editor, platform::StatusBar& status, platform::MessageBox& messages,
-                               MachineViews& views)
-    : app_(app),
-      runWindow_(runWindow),
+StepController::StepController(Machine& machine, AssemblyTables& program, RunCycle& cycle,
+                               RunWindowPresenter& runWindow, platform::Editor& editor, platform::StatusBar& status,
+                               platform::MessageBox& messages, MachineViews& views)
+    : machine_(machine),
+      program_(program),
       cycle_(cycle),
+      runWindow_(runWindow),
       editor_(editor),
       status_(status),
       messages_(messages),
       views_(views) {}
 
 void StepController::EndStepMode() {
-    app_.Processor.StepMode = false;
+    cycle_.SetStepMode(false);
     cycle_.SetEditorLocked(false);
 }
 
-void StepController::mnuStep_Click() {
-    ProcessorState& cpu = app_.Processor;
-    if (app_.Assembly.RecompileNeeded) {
+void StepController::Step() {
+    if (program_.RecompileNeeded) {
         runWindow_.BeginCompile();
         return;
     }
-    cpu.StepMode = true;
+    cycle_.SetStepMode(true);
     cycle_.SetEditorLocked(true);
-    if (!cpu.Running) {
-        cpu.TStateCount = 0;
-        if (app_.Assembly.StartAddress == -1) {
+    if (!machine_.Running()) {
+        machine_.State().TStateCount = 0;
+        if (program_.StartAddress == -1) {
             messages_.Show("There is no code to execute !");
             // Nothing is being stepped, so the editor must not stay read-only.
             EndStepMode();
             return;
         }
-        cpu.ProgramCounter = app_.Assembly.StartAddress;
-        cpu.Running = true;
-        cpu.CurrentLine = 0;
-        cpu.RuntimeError.clear();
+        machine_.Start(program_.StartAddress);
     }
     status_.SetPanelText(1, "Running in step mode");
-    app_.Machine.Step();
-    app_.Machine.ReportChanges(true, false);
+    machine_.Step();
+    machine_.ReportChanges(true, false);
     views_.RefreshRegisterPanel(false);
-    if (cpu.Running) return;
+    if (machine_.Running()) return;
 
     editor_.SetSelLength(0);
     status_.SetPanelText(1, "Finished running in step mode");
-    if (cpu.RuntimeError.empty()) {
+    if (machine_.RuntimeError().empty()) {
         messages_.Show("Execution of the program halted normally (HLT instruction)", "Program halted");
     } else {
-        messages_.Show("Runtime error : " + cpu.RuntimeError, "Program halted (error)");
+        messages_.Show("Runtime error : " + machine_.RuntimeError(), "Program halted (error)");
     }
     // The program has ended either way; a read-only editor would have nothing left to protect.
     EndStepMode();
 }
 
-void StepController::mnuHalt_Click() { ProgramHalted(true); }
-
-void StepController::mnuReset_Click() {
+void StepController::Reset() {
     ResetProcessor(true);
     views_.RefreshRegisterPanel(false);
 }
 
 void StepController::ProgramHalted(bool updateEditor) {
-    app_.Machine.Halt();
+    machine_.Halt();
     if (updateEditor) cycle_.SetEditorLocked(false);
     views_.RefreshRegisterPanel(false);
     if (updateEditor) {
@@ -74,9 +69,9 @@ void StepController::ProgramHalted(bool updateEditor) {
 }
 
 void StepController::ResetProcessor(bool updateEditor) {
-    if (app_.Processor.Running) ProgramHalted(updateEditor);
-    app_.Assembly.RecompileNeeded = true;
-    app_.Machine.Reset();
+    if (machine_.Running()) ProgramHalted(updateEditor);
+    program_.RecompileNeeded = true;
+    machine_.Reset();
     views_.RefreshRegisterPanel(false);
     views_.RefreshMemoryGrid();
 }

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "assembler/AssemblyTables.h"
+#include "core/AssemblyTables.h"
 #include "core/ProcessorState.h"
 
 namespace vantric {

@@ -29,7 +29,7 @@ void Machine::BeginRun(std::uint64_t instructionLimit) {
 }
 
 StopReason Machine::Run(std::uint64_t budget, const bool* stopRequested) {
-    if (!state_.Running) return state_.RuntimeError.empty() ? StopReason::Halted : StopReason::UncompiledAddress;
+    if (!running_) return runtimeError_.empty() ? StopReason::Halted : StopReason::UncompiledAddress;
     // A stop asked for before the first instruction takes effect after it.
     if (stopRequested != nullptr && *stopRequested && runCount_ > 0) return StopReason::StopRequested;
     if (limitLeft_ == 0) return StopReason::InstructionLimit;
@@ -44,12 +44,24 @@ StopReason Machine::Step() {
 }
 
 void Machine::LocateLine() {
-    if (!state_.Running) return;
+    if (!running_) return;
     RefreshLineMap();
-    const std::int64_t found = lines_.Find(state_.ProgramCounter, state_.CurrentLine);
+    const std::int64_t found = lines_.Find(state_.ProgramCounter, currentLine_);
     if (found < 0) return;
-    state_.CurrentLine = static_cast<std::int32_t>(found);
+    currentLine_ = static_cast<std::int32_t>(found);
     if (observer_) observer_->SelectLine(lines_.SelectionStart(found), lines_.SelectionLength(found));
+}
+
+void Machine::Start(std::int32_t address) {
+    state_.ProgramCounter = address;
+    currentLine_ = 0;
+    runtimeError_.clear();
+    running_ = true;
+}
+
+void Machine::Resume() {
+    runtimeError_.clear();
+    running_ = true;
 }
 
 void Machine::Reset() {
@@ -79,13 +91,13 @@ void Machine::ReportChanges(bool memory, bool registers) {
 }
 
 void Machine::Warn(const char* name, int opcode) {
-    state_.WarnedOpcodes[static_cast<std::size_t>(opcode)] = true;
+    warned_[static_cast<std::size_t>(opcode)] = true;
     if (observer_) observer_->UnsupportedInstruction(name, static_cast<std::uint8_t>(opcode));
 }
 
 StopReason Machine::Uncompiled() {
-    state_.RuntimeError = kUncompiledAddressError;
-    state_.Running = false;
+    runtimeError_ = kUncompiledAddressError;
+    running_ = false;
     return StopReason::UncompiledAddress;
 }
 
@@ -93,7 +105,7 @@ void Machine::BeginBurst(bool stepping, bool stopAfterFirst) {
     stopAfterFirst_ = stopAfterFirst;
     chunk_ = stepping ? 1 : NextChunk(stopAfterFirst);
     firstCountdown_ = static_cast<std::uint32_t>(chunk_);
-    entryLine_ = state_.CurrentLine;
+    entryLine_ = currentLine_;
     sharedLine_ = entryLine_;
     exitReason_ = StopReason::BudgetUsed;
 }
@@ -121,21 +133,21 @@ bool Machine::Landed() {
     const std::int64_t advanced = Advanced(PreviousLine(instructionAddress_));
     const std::uint8_t attribute = lines_.AttributeTable()[pc];
     if (attribute & LineMap::kNoLine) {
-        state_.CurrentLine = static_cast<std::int32_t>(advanced);
+        currentLine_ = static_cast<std::int32_t>(advanced);
         Stop(Uncompiled());
         return false;
     }
     if (attribute & LineMap::kSearch) {
         const std::int64_t found = lines_.Track(static_cast<std::int32_t>(pc), advanced, true);
         if (found < 0) {
-            state_.CurrentLine = static_cast<std::int32_t>(advanced);
+            currentLine_ = static_cast<std::int32_t>(advanced);
             Stop(Uncompiled());
             return false;
         }
         sharedLine_ = found;
     }
     if (attribute & LineMap::kBreakpoint) {
-        state_.CurrentLine = static_cast<std::int32_t>(LandingLine(pc));
+        currentLine_ = static_cast<std::int32_t>(LandingLine(pc));
         Stop(StopReason::Breakpoint);
         return false;
     }
@@ -144,8 +156,8 @@ bool Machine::Landed() {
 
 // HLT ends the run without looking for the next line; the guess still moves the line on.
 void Machine::Halted(bool stepping) {
-    state_.CurrentLine = static_cast<std::int32_t>(Advanced(PreviousLine(instructionAddress_)));
-    state_.Running = false;
+    currentLine_ = static_cast<std::int32_t>(Advanced(PreviousLine(instructionAddress_)));
+    running_ = false;
     if (stepping)
         exitReason_ = StopReason::Halted;
     else
@@ -157,11 +169,11 @@ void Machine::Stepped() {
     const std::int64_t advanced = Advanced(entryLine_);
     const std::int64_t found = lines_.Track(state_.ProgramCounter, advanced, false);
     if (found < 0) {
-        state_.CurrentLine = static_cast<std::int32_t>(advanced);
+        currentLine_ = static_cast<std::int32_t>(advanced);
         exitReason_ = Uncompiled();
         return;
     }
-    state_.CurrentLine = static_cast<std::int32_t>(found);
+    currentLine_ = static_cast<std::int32_t>(found);
     if (observer_) observer_->SelectLine(lines_.SelectionStart(found), lines_.SelectionLength(found));
 }
 
@@ -196,7 +208,7 @@ bool Machine::ContinueAfterChunk() {
         stop = budgetLeft_ == 0 || yieldNow;
     }
     if (stop) {
-        state_.CurrentLine = static_cast<std::int32_t>(LandingLine(static_cast<unsigned>(state_.ProgramCounter)));
+        currentLine_ = static_cast<std::int32_t>(LandingLine(static_cast<unsigned>(state_.ProgramCounter)));
         exitReason_ = reason;
         return false;
     }

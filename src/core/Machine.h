@@ -8,9 +8,10 @@
 #include <atomic>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <vector>
 
-#include "assembler/AssemblyTables.h"
+#include "core/AssemblyTables.h"
 #include "core/InstructionTable.h"
 #include "core/LineMap.h"
 #include "core/MachineObserver.h"
@@ -45,6 +46,19 @@ public:
     ProcessorState& State() { return state_; }
     const ProcessorState& State() const { return state_; }
 
+    // A program is running (also while it is paused or stepped) until HLT, a run-time error or Halt.
+    bool Running() const { return running_; }
+    // Why the last run ended, when an error ended it; empty otherwise.
+    const std::string& RuntimeError() const { return runtimeError_; }
+    // The line whose instruction is at PC, as far as the engine has tracked it: an index into the
+    // assembler's line tables.
+    std::int32_t CurrentLine() const { return currentLine_; }
+
+    // A program starts at `address`: PC there, no line yet, no error, running.
+    void Start(std::int32_t address);
+    // A paused or stepping program goes on; the error of an earlier run is forgotten.
+    void Resume();
+
     // Takes the T-state counts of `table`; call again when the table is filled later.
     void LoadTimings(const InstructionTable& table);
     void SetObserver(MachineObserver* observer) { observer_ = observer; }
@@ -70,13 +84,13 @@ public:
 
     // Ends the program, whatever its state: nothing runs and no line is current.
     void Halt() {
-        state_.Running = false;
-        state_.CurrentLine = 0;
+        running_ = false;
+        currentLine_ = 0;
     }
     // The power-on values: flags 0, SP FFF0, PC at the default origin, A to L and memory 0.
     void Reset();
     // Unsupported instructions warn once per opcode until this is called.
-    void ClearWarnings() { state_.WarnedOpcodes.fill(false); }
+    void ClearWarnings() { warned_.fill(false); }
 
     // Addresses whose stores are reported (the memory shown on screen). Replaces the earlier set.
     void WatchOnly(const std::vector<std::pair<std::int32_t, std::int32_t>>& firstAndCount);
@@ -119,6 +133,10 @@ private:
     void Stop(StopReason reason);
 
     ProcessorState state_;
+    bool running_ = false;
+    std::string runtimeError_;
+    std::int32_t currentLine_ = 0;
+    std::array<bool, 256> warned_{};
     // kWatchedAddress for an address the grid shows, kStoreNoted once a store to it is noted.
     std::array<std::uint8_t, kMemorySize> watched_{};
     static constexpr std::uint8_t kStoreNoted = 2;

@@ -208,7 +208,7 @@ StopReason Machine::Execute(const bool* stopRequested) {
     } while (0)
 #define WARN(name, opcode)                             \
     do {                                               \
-        if (!s.WarnedOpcodes[opcode]) [[unlikely]] {   \
+        if (!warned_[opcode]) [[unlikely]] {   \
             SAVE_REGISTERS();                          \
             Warn(name, opcode);                        \
             LOAD_REGISTERS();                          \

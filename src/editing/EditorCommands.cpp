@@ -1,50 +1,50 @@
 #include "editing/EditorCommands.h"
 
-#include "platform/KeyCodes.h"
+#include "platform/Keys.h"
 
 namespace vantric {
 
-EditorCommands::EditorCommands(ProgramFileState& state, platform::Editor& editor, platform::Clipboard& clipboard)
-    : state_(state), editor_(editor), clipboard_(clipboard) {}
+EditorCommands::EditorCommands(platform::Editor& editor, platform::Clipboard& clipboard)
+    : editor_(editor), clipboard_(clipboard) {}
 
 bool EditorCommands::TakeClipboardKey() {
-    const bool handled = state_.ClipboardKeyHandled;
-    state_.ClipboardKeyHandled = false;
+    const bool handled = clipboardKeyHandled_;
+    clipboardKeyHandled_ = false;
     return handled;
 }
 
-void EditorCommands::mnuCut_Click() {
+void EditorCommands::Cut() {
     if (TakeClipboardKey()) return;
     clipboard_.SetText(editor_.SelText());
     editor_.SetSelText("");
 }
 
-void EditorCommands::mnuCopy_Click() {
+void EditorCommands::Copy() {
     if (!TakeClipboardKey()) clipboard_.SetText(editor_.SelText());
 }
 
-void EditorCommands::mnuPaste_Click() {
+void EditorCommands::Paste() {
     if (!TakeClipboardKey()) editor_.SetSelText(clipboard_.Text());
 }
 
-void EditorCommands::mnuDelete_Click() {
+void EditorCommands::Delete() {
     if (editor_.SelLength() > 0) editor_.SetSelText("");
 }
 
-void EditorCommands::mnuSelAll_Click() {
+void EditorCommands::SelectAll() {
     editor_.SetSelStart(0);
     editor_.SetSelLength(static_cast<int>(editor_.Text().size()));
 }
 
-void EditorCommands::mnuInsBrk_Click() { editor_.SetSelText(editor_.SelText() + "\r\n;BREAK\r\n"); }
+void EditorCommands::InsertBreakpoint() { editor_.SetSelText(editor_.SelText() + "\r\n;BREAK\r\n"); }
 
-bool EditorCommands::txtCode_KeyDown(int keyCode, bool ctrl) {
-    using namespace platform;
-    if (ctrl && (keyCode == kKeyX || keyCode == kKeyC || keyCode == kKeyV)) {
-        state_.ClipboardKeyHandled = true;
+bool EditorCommands::OnEditorKey(platform::Key key, bool ctrl) {
+    using platform::Key;
+    if (ctrl && (key == Key::X || key == Key::C || key == Key::V)) {
+        clipboardKeyHandled_ = true;
         return false;
     }
-    if (keyCode == kKeyTab) {
+    if (key == Key::Tab) {
         editor_.SetSelText("\t");
         return true;
     }

@@ -11,25 +11,25 @@ FindDialogPresenter::FindDialogPresenter(platform::FindDialogView& dialog, platf
                                          platform::MessageBox& messages, platform::EventPump& pump)
     : dialog_(dialog), editor_(editor), messages_(messages), pump_(pump) {}
 
-void FindDialogPresenter::mnuFind_Click() {
+void FindDialogPresenter::ShowFind() {
     dialog_.SetCaption("Find");
     dialog_.ShowModal();
 }
 
-void FindDialogPresenter::mnuReplace_Click() {
+void FindDialogPresenter::ShowReplace() {
     dialog_.SetCaption("Replace");
     dialog_.ShowModal();
 }
 
-void FindDialogPresenter::Form_Activate() {
+void FindDialogPresenter::OnShown() {
     matchFound_ = false;
     replaceCount_ = 0;
     dialog_.SetReplaceEnabled(dialog_.Caption() != "Find");
 }
 
-void FindDialogPresenter::txtFind_GotFocus() { SelectAllText(dialog_.FindBox()); }
+void FindDialogPresenter::OnFindFieldFocused() { SelectAllText(dialog_.FindBox()); }
 
-void FindDialogPresenter::txtReplace_GotFocus() { SelectAllText(dialog_.ReplaceBox()); }
+void FindDialogPresenter::OnReplaceFieldFocused() { SelectAllText(dialog_.ReplaceBox()); }
 
 int FindDialogPresenter::FindNext() {
     const std::string text = editor_.Text();
@@ -45,7 +45,7 @@ int FindDialogPresenter::FindNext() {
     return 1;
 }
 
-void FindDialogPresenter::btnFind_Click() {
+void FindDialogPresenter::OnFindNextClicked() {
     if (dialog_.FindBox().Text().empty()) {
         messages_.Beep();
         return;
@@ -54,7 +54,7 @@ void FindDialogPresenter::btnFind_Click() {
     dialog_.FocusFindButton();
 }
 
-void FindDialogPresenter::btnReplace_Click() {
+void FindDialogPresenter::OnReplaceClicked() {
     if (dialog_.FindBox().Text().empty()) {
         messages_.Beep();
         return;
@@ -69,20 +69,20 @@ void FindDialogPresenter::btnReplace_Click() {
     matchFound_ = FindNext() == 1;
 }
 
-void FindDialogPresenter::btnReplaceAll_Click() {
+void FindDialogPresenter::OnReplaceAllClicked() {
     replaceCount_ = 0;
     if (dialog_.FindBox().Text().empty()) {
         messages_.Beep();
         return;
     }
     do {
-        btnReplace_Click();
+        OnReplaceClicked();
     } while (matchFound_);
     dialog_.Hide();
     pump_.ProcessEvents();
     messages_.Show(std::to_string(replaceCount_) + " replacements have been made.", "Replace all");
 }
 
-void FindDialogPresenter::btnCancel_Click() { dialog_.Hide(); }
+void FindDialogPresenter::OnCancelClicked() { dialog_.Hide(); }
 
 }  // namespace vantric

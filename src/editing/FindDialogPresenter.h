@@ -1,5 +1,5 @@
 #pragma once
-// The dialog "dlgFind": a forward, case-blind search of the editor's text from the end of its
+// The dialog "findDialog": a forward, case-blind search of the editor's text from the end of its
 // selection, in find mode or in replace mode. It never wraps to the start of the text.
 
 #include "platform/Editor.h"
@@ -15,19 +15,19 @@ public:
                         platform::EventPump& pump);
 
     // The Find and Replace commands: the caption chooses the mode, then the dialog shows modally.
-    void mnuFind_Click();
-    void mnuReplace_Click();
+    void ShowFind();
+    void ShowReplace();
 
-    void Form_Activate();
+    void OnShown();
     // A field that gets the focus has its whole text selected.
-    void txtFind_GotFocus();
-    void txtReplace_GotFocus();
+    void OnFindFieldFocused();
+    void OnReplaceFieldFocused();
     // Searches once; 1 when a match was found and is now the editor's selection, 0 otherwise.
     int FindNext();
-    void btnFind_Click();
-    void btnReplace_Click();
-    void btnReplaceAll_Click();
-    void btnCancel_Click();
+    void OnFindNextClicked();
+    void OnReplaceClicked();
+    void OnReplaceAllClicked();
+    void OnCancelClicked();
 
 private:
     platform::FindDialogView& dialog_;

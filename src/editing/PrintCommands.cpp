@@ -45,7 +45,7 @@ void PrintCommands::EndDocument() {
     printer_.EndDocument();
 }
 
-void PrintCommands::mnuPrintCode_Click() {
+void PrintCommands::PrintProgram() {
     StartDocument("Source code listing for");
     printer_.SetEmphasis(false);
     PrintTextLines(printer_, editor_.Text());
@@ -65,7 +65,7 @@ void PrintCommands::PrintMemoryRow(int row) {
     printer_.NewLine();
 }
 
-void PrintCommands::mnuPrintOutput_Click() {
+void PrintCommands::PrintRegistersAndMemory() {
     StartDocument("Program output for");
     printer_.PrintLine("Register contents");
     printer_.SetEmphasis(false);

@@ -23,10 +23,10 @@ public:
 
     // "Source code listing for NAME", an empty line, the editor's text line by line, an empty line
     // and the footer. Printer failures are passed over without a message.
-    void mnuPrintCode_Click();
+    void PrintProgram();
     // "Program output for NAME", the register lines, then one row of cells per grid row over the
     // grid's columns, and the footer.
-    void mnuPrintOutput_Click();
+    void PrintRegistersAndMemory();
 
 private:
     void StartDocument(const std::string& title);

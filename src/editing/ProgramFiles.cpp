@@ -30,7 +30,8 @@ int LineOf(const std::string& text, int position) {
 
 }  // namespace
 
-ProgramFiles::ProgramFiles(ProgramFileState& state, ProgramFileParts parts) : state_(state), parts_(parts) {
+ProgramFiles::ProgramFiles(ProgramFileParts parts)
+    : parts_(parts) {
     dialog_.Filter = "8085 assembly programs (*.85)|*.85|All files (*.*)|*.*";
     dialog_.DefaultExtension = "85";
     dialog_.InitialName = "*.85";

@@ -30,7 +30,15 @@ struct ProgramFileParts {
 
 class ProgramFiles {
 public:
-    ProgramFiles(ProgramFileState& state, ProgramFileParts parts);
+    explicit ProgramFiles(ProgramFileParts parts);
+
+    // The file the program belongs to (empty: untitled), whether the editor's text changed since
+    // the last New, Open or Save, and how the file breaks its lines.
+    const ProgramFileState& State() const { return state_; }
+    // Every change of the editor's text, typed or made by the program.
+    void MarkModified() { state_.ProgramModified = true; }
+    // The text is what the file holds, as far as the user is concerned: nothing to offer to save.
+    void MarkSaved() { state_.ProgramModified = false; }
 
     void NewProgram();
     void OpenProgram();
@@ -65,7 +73,7 @@ private:
     bool SaveTo(const std::string& path);
     void ReportFailure(const std::string& what, const std::string& path, const std::string& reason);
 
-    ProgramFileState& state_;
+    ProgramFileState state_;
     ProgramFileParts parts_;
     platform::FileDialogSettings dialog_;
     bool mixedBreaksNoticeShown_ = false;

@@ -9,7 +9,7 @@ CopyMemoryPresenter::CopyMemoryPresenter(ProcessorState& cpu, AssemblyTables& ta
                                          MachineViews& views)
     : cpu_(cpu), tables_(tables), fields_(fields), dialog_(dialog), messages_(messages), views_(views) {}
 
-void CopyMemoryPresenter::btnCopy_Click() {
+void CopyMemoryPresenter::OnCopyClicked() {
     const auto start = ReadBlockAddress(dialog_.StartBox().Text());
     const auto end = ReadBlockAddress(dialog_.EndBox().Text());
     const auto destination = ReadBlockAddress(dialog_.DestinationBox().Text());

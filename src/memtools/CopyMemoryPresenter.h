@@ -3,7 +3,7 @@
 // ranges included. Invalid input, and a destination block that would run past FFFF, are answered
 // with the beep alone and change nothing.
 
-#include "assembler/AssemblyTables.h"
+#include "core/AssemblyTables.h"
 #include "core/MachineViews.h"
 #include "core/ProcessorState.h"
 #include "memtools/DialogFields.h"
@@ -20,11 +20,11 @@ public:
     // The "Copy memory block" command: shows the dialog modally.
     void ShowDialog() { dialog_.ShowModal(); }
 
-    void txtStAdd_GotFocus() { DialogFieldGotFocus(fields_, dialog_.StartBox()); }
-    void txtEndAdd_GotFocus() { DialogFieldGotFocus(fields_, dialog_.EndBox()); }
-    void txtDest_GotFocus() { DialogFieldGotFocus(fields_, dialog_.DestinationBox()); }
-    void btnCopy_Click();
-    void btnCancel_Click() { dialog_.Hide(); }
+    void OnStartFieldFocused() { DialogFieldGotFocus(fields_, dialog_.StartBox()); }
+    void OnEndFieldFocused() { DialogFieldGotFocus(fields_, dialog_.EndBox()); }
+    void OnDestinationFieldFocused() { DialogFieldGotFocus(fields_, dialog_.DestinationBox()); }
+    void OnCopyClicked();
+    void OnCancelClicked() { dialog_.Hide(); }
 
 private:
     ProcessorState& cpu_;

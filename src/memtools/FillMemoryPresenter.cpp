@@ -9,7 +9,7 @@ FillMemoryPresenter::FillMemoryPresenter(ProcessorState& cpu, AssemblyTables& ta
                                          MachineViews& views)
     : cpu_(cpu), tables_(tables), fields_(fields), dialog_(dialog), messages_(messages), views_(views) {}
 
-void FillMemoryPresenter::btnFill_Click() {
+void FillMemoryPresenter::OnFillClicked() {
     const auto start = ReadBlockAddress(dialog_.StartBox().Text());
     const auto end = ReadBlockAddress(dialog_.EndBox().Text());
     if (!start || !end) return messages_.Beep();

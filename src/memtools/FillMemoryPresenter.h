@@ -2,7 +2,7 @@
 // The dialog "Fill Memory": stores one byte value over an address range. Invalid input is answered
 // with the beep alone and changes nothing.
 
-#include "assembler/AssemblyTables.h"
+#include "core/AssemblyTables.h"
 #include "core/MachineViews.h"
 #include "core/ProcessorState.h"
 #include "memtools/DialogFields.h"
@@ -19,11 +19,11 @@ public:
     // The "Fill memory block" command: shows the dialog modally.
     void ShowDialog() { dialog_.ShowModal(); }
 
-    void txtStAdd_GotFocus() { DialogFieldGotFocus(fields_, dialog_.StartBox()); }
-    void txtEndAdd_GotFocus() { DialogFieldGotFocus(fields_, dialog_.EndBox()); }
-    void txtFillData_GotFocus() { DialogFieldGotFocus(fields_, dialog_.DataBox()); }
-    void btnFill_Click();
-    void btnCancel_Click() { dialog_.Hide(); }
+    void OnStartFieldFocused() { DialogFieldGotFocus(fields_, dialog_.StartBox()); }
+    void OnEndFieldFocused() { DialogFieldGotFocus(fields_, dialog_.EndBox()); }
+    void OnDataFieldFocused() { DialogFieldGotFocus(fields_, dialog_.DataBox()); }
+    void OnFillClicked();
+    void OnCancelClicked() { dialog_.Hide(); }
 
 private:
     ProcessorState& cpu_;

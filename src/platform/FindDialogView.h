@@ -5,7 +5,7 @@
 
 namespace vantric::platform {
 
-// The modal dialog "dlgFind": the search text, the replacement text, and the Find next, Close,
+// The modal dialog "findDialog": the search text, the replacement text, and the Find next, Close,
 // Replace and Replace all buttons. It is created once and only hidden, so its fields keep their text.
 class FindDialogView {
 public:

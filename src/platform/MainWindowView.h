@@ -7,7 +7,7 @@ namespace vantric::platform {
 // The controls of the main window that its start-up and resize rules place.
 enum class MainWindowControl { Editor, RegisterPanel, MemoryCaption, MemoryGrid, EntryBox, MainToolbar, MemoryToolbar };
 
-// The main window "frmMain", measured in pixels. Its client area is everything below the menu bar,
+// The main window "mainWindow", measured in pixels. Its client area is everything below the menu bar,
 // the status bar along its bottom edge included.
 class MainWindowView : public Window {
 public:

@@ -20,7 +20,7 @@ AboutBox::AboutBox(QWidget* parent)
       notice_(new QLabel(this)),
       ok_(new QPushButton(QStringLiteral("OK"), this)),
       sysInfo_(new QPushButton(QStringLiteral("&System Info..."), this)) {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("aboutBox"));
     setFont(DialogFont());
     auto place = [this](QWidget* widget, int left, int top, int width, int height) {
         widget->setGeometry(TwipsToPixels(this, left), TwipsToPixels(this, top), TwipsToPixels(this, width),
@@ -29,18 +29,18 @@ AboutBox::AboutBox(QWidget* parent)
     setFixedSize(TwipsToPixels(this, 5730), TwipsToPixels(this, 3420));
 
     auto* logo = new QLabel(this);
-    logo->setObjectName(QStringLiteral("picIcon"));
+    logo->setObjectName(QStringLiteral("iconImage"));
     const int logoSize = TwipsToPixels(this, 960);
     logo->setPixmap(LogoPixmap(logoSize, devicePixelRatioF()));
     place(logo, 240, 240, 960, 960);
 
-    title_->setObjectName(QStringLiteral("lblTitle"));
+    title_->setObjectName(QStringLiteral("titleLabel"));
     title_->setFont(ArialFont(18, true));
     place(title_, 1440, 240, 4080, 480);
-    version_->setObjectName(QStringLiteral("lblVersion"));
+    version_->setObjectName(QStringLiteral("versionLabel"));
     version_->setFont(ArialFont(9.75));
     place(version_, 1440, 780, 4080, 300);
-    notice_->setObjectName(QStringLiteral("lblDescription"));
+    notice_->setObjectName(QStringLiteral("descriptionLabel"));
     notice_->setWordWrap(true);
     notice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(notice_, 1440, 1140, 4080, 1020);
@@ -50,9 +50,9 @@ AboutBox::AboutBox(QWidget* parent)
     line->setFrameShadow(QFrame::Sunken);
     place(line, 120, 2280, 5490, 30);
 
-    ok_->setObjectName(QStringLiteral("cmdOK"));
+    ok_->setObjectName(QStringLiteral("okButton"));
     place(ok_, 4080, 2520, 1440, 375);
-    sysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
+    sysInfo_->setObjectName(QStringLiteral("systemInfoButton"));
     place(sysInfo_, 4080, 2940, 1440, 375);
     ok_->setDefault(true);
     ok_->setAutoDefault(true);
@@ -61,12 +61,12 @@ AboutBox::AboutBox(QWidget* parent)
 
     connect(ok_, &QPushButton::clicked, this, [this] {
         if (presenter_)
-            presenter_->cmdOK_Click();
+            presenter_->OnOkClicked();
         else
             hide();
     });
     connect(sysInfo_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->cmdSysInfo_Click();
+        if (presenter_) presenter_->OnSystemInfoClicked();
     });
 }
 
@@ -77,7 +77,7 @@ void AboutBox::SetNotice(const std::string& notice) { notice_->setText(Latin1(no
 
 void AboutBox::reject() {
     if (presenter_)
-        presenter_->cmdOK_Click();
+        presenter_->OnOkClicked();
     else
         QDialog::reject();
 }

@@ -4,7 +4,7 @@
 //
 // Embedding: construct once at start-up with the main window as parent (Qt centres it over the main
 // window), pass it as the platform::AboutBoxView to AboutBoxPresenter and call Bind(&presenter). OK,
-// Enter, Escape and the close box reach cmdOK_Click; "System Info..." reaches cmdSysInfo_Click.
+// Enter, Escape and the close box reach OnOkClicked; "System Info..." reaches OnSystemInfoClicked.
 // Bind(nullptr) cuts it loose.
 
 #include <QDialog>

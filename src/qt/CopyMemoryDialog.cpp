@@ -9,7 +9,7 @@
 namespace vantric::qt {
 
 CopyMemoryDialog::CopyMemoryDialog(QWidget* parent) : MemoryBlockDialog(parent, 4, QStringLiteral("&Copy")) {
-    setObjectName(QStringLiteral("dlgCopyMem"));
+    setObjectName(QStringLiteral("copyMemoryDialog"));
     setWindowTitle(QStringLiteral("Copy memory block"));
     setFixedSize(TwipsToPixels(this, 3825), TwipsToPixels(this, 3300));
 
@@ -25,18 +25,18 @@ CopyMemoryDialog::CopyMemoryDialog(QWidget* parent) : MemoryBlockDialog(parent, 
     PlaceInTwips(new QLabel(QStringLiteral("Start address :"), this), 480, 2040, 1335, 255);
     PlaceInTwips(start_, 1920, 540, 615, 345);
     PlaceInTwips(end_, 1920, 1020, 615, 345);
-    third_->setObjectName(QStringLiteral("txtDest"));
+    third_->setObjectName(QStringLiteral("destinationField"));
     PlaceInTwips(third_, 1920, 1980, 615, 345);
-    action_->setObjectName(QStringLiteral("btnCopy"));
+    action_->setObjectName(QStringLiteral("copyButton"));
     PlaceInTwips(action_, 360, 2640, 1335, 375);
     PlaceInTwips(cancel_, 2040, 2640, 1335, 375);
 }
 
 void CopyMemoryDialog::Bind(CopyMemoryPresenter* presenter) {
     if (!presenter) return SetHandlers({});
-    SetHandlers({[presenter] { presenter->btnCopy_Click(); }, [presenter] { presenter->btnCancel_Click(); },
-                 [presenter] { presenter->txtStAdd_GotFocus(); }, [presenter] { presenter->txtEndAdd_GotFocus(); },
-                 [presenter] { presenter->txtDest_GotFocus(); }});
+    SetHandlers({[presenter] { presenter->OnCopyClicked(); }, [presenter] { presenter->OnCancelClicked(); },
+                 [presenter] { presenter->OnStartFieldFocused(); }, [presenter] { presenter->OnEndFieldFocused(); },
+                 [presenter] { presenter->OnDestinationFieldFocused(); }});
 }
 
 }  // namespace vantric::qt

@@ -3,8 +3,8 @@
 //
 // Embedding: construct once at start-up with the main window as parent and keep it; pass it as the
 // platform::CopyMemoryDialogView to CopyMemoryPresenter, then call Bind(&presenter). The fields'
-// focus reaches txtStAdd_GotFocus, txtEndAdd_GotFocus and txtDest_GotFocus; Copy (also Enter)
-// reaches btnCopy_Click, Cancel (also Escape and the close box) btnCancel_Click. Bind(nullptr) cuts
+// focus reaches OnStartFieldFocused, OnEndFieldFocused and OnDestinationFieldFocused; Copy (also Enter)
+// reaches OnCopyClicked, Cancel (also Escape and the close box) OnCancelClicked. Bind(nullptr) cuts
 // the dialog loose.
 
 #include "platform/CopyMemoryDialogView.h"

@@ -2,7 +2,7 @@
 
 #include <QSysInfo>
 
-#include "platform/KeyCodes.h"
+#include "platform/Keys.h"
 #include "qt/ToolbarIcons.h"
 #include "shell/Readme.h"
 
@@ -17,42 +17,40 @@ Widget* Embed(MainWindow& window, platform::MainWindowControl control, Widget* w
 }
 }  // namespace
 
-DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string commandLine, bool watchWakeUps,
+DesktopApp::DesktopApp(platform::ProgramHost& host, std::string commandLine, bool watchWakeUps,
                        platform::DesktopServices* desktop)
-    : app_(app),
-      registerPanel_(Embed(window_, platform::MainWindowControl::RegisterPanel, new RegisterPanelWidget)),
+    : registerPanel_(Embed(window_, platform::MainWindowControl::RegisterPanel, new RegisterPanelWidget)),
       grid_(Embed(window_, platform::MainWindowControl::MemoryGrid, new MemoryGridView)),
       entryBox_(Embed(window_, platform::MainWindowControl::EntryBox, new DirectEntryBox)),
       columnsDialog_(new MemoryColumnsDialog(&window_)),
       findDialog_(new FindDialog(&window_)),
       desktop_(desktop ? *desktop : qtDesktop_),
       pump_(watchWakeUps),
-      writer_(app.Processor, app.MemoryDump, *grid_),
-      registerPresenter_(app.Processor, *registerPanel_, window_.Status(), [this] { window_.FocusEditor(); }),
-      gridPresenter_(app.Machine, app.MemoryDump, *grid_),
-      views_(registerPresenter_, gridPresenter_, app.MemoryDump),
-      entryPresenter_(app, writer_, *grid_, *entryBox_, window_, [this] { return app_.MainWindow.WindowHasFocus; }),
-      columnsPresenter_(app.MemoryDump, *columnsDialog_, messages_, pump_, gridPresenter_),
+      writer_(machine_->State(), dump_, *grid_),
+      registerPresenter_(*machine_, *registerPanel_, window_.Status(), [this] { window_.FocusEditor(); }),
+      gridPresenter_(*machine_, dump_, *grid_),
+      views_(registerPresenter_, gridPresenter_, dump_),
+      entryPresenter_(machine_->State(), *program_, dump_, writer_, *grid_, *entryBox_, window_,
+                      [this] { return presenter_.State().WindowHasFocus; }),
+      columnsPresenter_(dump_, *columnsDialog_, messages_, pump_, gridPresenter_),
       display_(runWindow_.ProgressList(), window_.Editor(), views_),
-      compiler_(app.Processor, app.Instructions, app.Assembly, window_.Editor(), window_.Status(), pump_),
-      cycle_(app, compiler_, runWindow_.ProgressList(), window_.Editor(), window_.Status(), messages_, pump_, clock_,
-             views_),
-      runPresenter_(app, cycle_, runWindow_),
-      step_(app, runPresenter_, cycle_, window_.Editor(), window_.Status(), messages_, views_),
-      files_(app.ProgramFile,
-             {window_, window_.Editor(), messages_, fileDialogs_, fileStore_, step_, views_, window_.Status()}),
-      editorCommands_(app.ProgramFile, window_.Editor(), clipboard_),
+      compiler_(machine_->State(), *instructions_, *program_, window_.Editor(), window_.Status(), pump_),
+      cycle_(*machine_, *program_, compiler_, runWindow_.ProgressList(), window_.Editor(), window_.Status(), messages_,
+             pump_, clock_, views_),
+      runPresenter_(cycle_, runWindow_),
+      step_(*machine_, *program_, cycle_, runPresenter_, window_.Editor(), window_.Status(), messages_, views_),
+      files_({window_, window_.Editor(), messages_, fileDialogs_, fileStore_, step_, views_, window_.Status()}),
+      editorCommands_(window_.Editor(), clipboard_),
       findPresenter_(*findDialog_, window_.Editor(), messages_, pump_),
       commands_(window_),
-      presenter_(app,
-                 MainWindowParts{window_, window_.Status(), splash_, messages_, host, pump_, *grid_, views_, step_,
-                                 files_},
+      presenter_(MainWindowParts{*instructions_, *machine_, *program_, dump_, window_, window_.Status(), splash_,
+                                 messages_, host, pump_, *grid_, views_, step_, files_},
                  std::move(commandLine)),
-      splashPresenter_(app.MainWindow, splash_, window_, QSysInfo::prettyProductName().toStdString()),
+      splashPresenter_(presenter_.State(), splash_, window_, QSysInfo::prettyProductName().toStdString()),
       systemInfo_(desktop_, messages_),
       aboutPresenter_(aboutBox_, systemInfo_) {
     window_.setWindowIcon(ApplicationIcon());
-    app.Machine.SetObserver(&display_);
+    machine_->SetObserver(&display_);
     window_.AddSecondaryWindow(&aboutBox_);
     window_.AddSecondaryWindow(&runWindow_);
     window_.AddSecondaryWindow(columnsDialog_);
@@ -68,28 +66,30 @@ DesktopApp::DesktopApp(AppState& app, platform::ProgramHost& host, std::string c
     fillDialog_->Bind(&fillPresenter_);
     copyDialog_->Bind(&copyPresenter_);
     splash_.Bind(&splashPresenter_);
-    splashPresenter_.Form_Load();
+    splashPresenter_.FillIn();
     aboutBox_.Bind(&aboutPresenter_);
-    aboutPresenter_.Form_Load();
+    aboutPresenter_.FillIn();
     window_.SetPresenter(&presenter_);
     window_.SetCommands(&commands_);
-    window_.Editor().OnTextChanged([this] { presenter_.txtCode_Change(); });
+    window_.Editor().OnTextChanged([this] { presenter_.OnEditorTextChanged(); });
     window_.Editor().OnFocusIn([this] { entryPresenter_.HideEntryBox(); });
-    window_.Editor().OnKeyDown([this](int key, bool ctrl) { return editorCommands_.txtCode_KeyDown(key, ctrl); });
-    window_.Editor().OnClipboardKeyDone([this](int key) {
-        commands_.Execute(key == platform::kKeyX ? CommandId::Cut : key == platform::kKeyC ? CommandId::Copy
-                                                                                            : CommandId::Paste);
+    window_.Editor().OnKeyDown(
+        [this](platform::Key key, bool ctrl) { return editorCommands_.OnEditorKey(key, ctrl); });
+    window_.Editor().OnClipboardKeyDone([this](platform::Key key) {
+        commands_.Execute(key == platform::Key::X   ? CommandId::Cut
+                          : key == platform::Key::C ? CommandId::Copy
+                                                    : CommandId::Paste);
     });
 
     ConnectExecutionCommands(commands_, runPresenter_, step_);
-    commands_.Connect(CommandId::Refresh, [this] { views_.mnuRefresh_Click(); });
+    commands_.Connect(CommandId::Refresh, [this] { views_.Refresh(); });
     commands_.Connect(CommandId::MemoryColumns, [this] { columnsPresenter_.ShowDialog(); });
     commands_.Connect(CommandId::FillMemory, [this] { fillPresenter_.ShowDialog(); });
     commands_.Connect(CommandId::CopyMemory, [this] { copyPresenter_.ShowDialog(); });
-    commands_.Connect(CommandId::PrintCode, [this] { prints_.mnuPrintCode_Click(); });
-    commands_.Connect(CommandId::PrintOutput, [this] { prints_.mnuPrintOutput_Click(); });
-    commands_.Connect(CommandId::Readme, [this, &host] { mnuReadme_Click(host, desktop_); });
-    commands_.Connect(CommandId::About, [this] { aboutPresenter_.mnuHelpAbout_Click(); });
+    commands_.Connect(CommandId::PrintCode, [this] { prints_.PrintProgram(); });
+    commands_.Connect(CommandId::PrintOutput, [this] { prints_.PrintRegistersAndMemory(); });
+    commands_.Connect(CommandId::Readme, [this, &host] { ShowReadme(host, desktop_); });
+    commands_.Connect(CommandId::About, [this] { aboutPresenter_.ShowAbout(); });
     ConnectFileCommands();
     ConnectEditCommands();
 }
@@ -102,19 +102,19 @@ void DesktopApp::ConnectFileCommands() {
 }
 
 void DesktopApp::ConnectEditCommands() {
-    commands_.Connect(CommandId::Cut, [this] { editorCommands_.mnuCut_Click(); });
-    commands_.Connect(CommandId::Copy, [this] { editorCommands_.mnuCopy_Click(); });
-    commands_.Connect(CommandId::Paste, [this] { editorCommands_.mnuPaste_Click(); });
-    commands_.Connect(CommandId::Delete, [this] { editorCommands_.mnuDelete_Click(); });
-    commands_.Connect(CommandId::SelectAll, [this] { editorCommands_.mnuSelAll_Click(); });
-    commands_.Connect(CommandId::InsertBreakpoint, [this] { editorCommands_.mnuInsBrk_Click(); });
-    commands_.Connect(CommandId::Find, [this] { findPresenter_.mnuFind_Click(); });
-    commands_.Connect(CommandId::Replace, [this] { findPresenter_.mnuReplace_Click(); });
+    commands_.Connect(CommandId::Cut, [this] { editorCommands_.Cut(); });
+    commands_.Connect(CommandId::Copy, [this] { editorCommands_.Copy(); });
+    commands_.Connect(CommandId::Paste, [this] { editorCommands_.Paste(); });
+    commands_.Connect(CommandId::Delete, [this] { editorCommands_.Delete(); });
+    commands_.Connect(CommandId::SelectAll, [this] { editorCommands_.SelectAll(); });
+    commands_.Connect(CommandId::InsertBreakpoint, [this] { editorCommands_.InsertBreakpoint(); });
+    commands_.Connect(CommandId::Find, [this] { findPresenter_.ShowFind(); });
+    commands_.Connect(CommandId::Replace, [this] { findPresenter_.ShowReplace(); });
 }
 
 DesktopApp::~DesktopApp() {
     // The windows outlive the presenters they forward to; cut them loose first.
-    app_.Machine.SetObserver(nullptr);
+    machine_->SetObserver(nullptr);
     window_.SetPresenter(nullptr);
     window_.SetCommands(nullptr);
     window_.Editor().OnTextChanged(nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 // The desktop program put together: the windows, the platform pieces and the logic behind them.
 
+#include <memory>
 #include <string>
 
 #include "assembler/Compiler.h"
@@ -35,7 +36,6 @@
 #include "qt/RunWindow.h"
 #include "qt/SplashWindow.h"
 #include "shell/AboutBoxPresenter.h"
-#include "shell/AppState.h"
 #include "shell/MainCommands.h"
 #include "shell/SplashPresenter.h"
 #include "shell/SystemInfoLauncher.h"
@@ -53,12 +53,19 @@ public:
     // Create after the application object. commandLine: the program's arguments joined by spaces.
     // watchWakeUps false: every yield runs Qt's event loop (for comparison in benchmarks).
     // desktop: documents and other programs go there instead of to the real desktop (tests).
-    DesktopApp(AppState& app, platform::ProgramHost& host, std::string commandLine, bool watchWakeUps = true,
+    DesktopApp(platform::ProgramHost& host, std::string commandLine, bool watchWakeUps = true,
                platform::DesktopServices* desktop = nullptr);
     ~DesktopApp();
 
     // The start-up sequence; false when the program had to end.
-    bool Start() { return presenter_.Form_Load(); }
+    bool Start() { return presenter_.Start(); }
+
+    // The shared data: the instruction set, the assembler's tables, the engine, the grid's columns.
+    InstructionTable& Instructions() { return *instructions_; }
+    AssemblyTables& Program() { return *program_; }
+    Machine& Engine() { return *machine_; }
+    MemoryDumpSettings& MemoryDump() { return dump_; }
+    ProgramFiles& Files() { return files_; }
 
     MainWindow& Window() { return window_; }
     RunWindow& RunDialog() { return runWindow_; }
@@ -80,7 +87,13 @@ private:
     void ConnectFileCommands();
     void ConnectEditCommands();
 
-    AppState& app_;
+    // The engine's memory is large, so the shared data lives on the heap.
+    std::unique_ptr<InstructionTable> instructions_ = std::make_unique<InstructionTable>();
+    std::unique_ptr<AssemblyTables> program_ = std::make_unique<AssemblyTables>();
+    std::unique_ptr<Machine> machine_ = std::make_unique<Machine>(*program_);
+    MemoryDumpSettings dump_;
+    DialogFieldState dialogFields_;
+
     MainWindow window_;
     RunWindow runWindow_{&window_};
     // Owned by the main window.
@@ -109,8 +122,8 @@ private:
     MachineViewsPresenter views_;
     DirectEntryPresenter entryPresenter_;
     MemoryColumnsDialogPresenter columnsPresenter_;
-    FillMemoryPresenter fillPresenter_{app_.Processor, app_.Assembly, app_.DialogFields, *fillDialog_, messages_, views_};
-    CopyMemoryPresenter copyPresenter_{app_.Processor, app_.Assembly, app_.DialogFields, *copyDialog_, messages_, views_};
+    FillMemoryPresenter fillPresenter_{machine_->State(), *program_, dialogFields_, *fillDialog_, messages_, views_};
+    CopyMemoryPresenter copyPresenter_{machine_->State(), *program_, dialogFields_, *copyDialog_, messages_, views_};
     MachineDisplay display_;
     Compiler compiler_;
     RunCycle cycle_;
@@ -122,7 +135,7 @@ private:
     MainCommands commands_;
     MainWindowPresenter presenter_;
     QtPrinter printer_;
-    PrintCommands prints_{app_.Processor, app_.MemoryDump, app_.ProgramFile, window_.Editor(), printer_};
+    PrintCommands prints_{machine_->State(), dump_, files_.State(), window_.Editor(), printer_};
     SplashPresenter splashPresenter_;
     SystemInfoLauncher systemInfo_;
     AboutBoxPresenter aboutPresenter_;

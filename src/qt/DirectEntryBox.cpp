@@ -7,7 +7,7 @@
 namespace vantric::qt {
 
 DirectEntryBox::DirectEntryBox(QWidget* parent) : QtTextBox(parent) {
-    setObjectName(QStringLiteral("txtEntry"));
+    setObjectName(QStringLiteral("entryBox"));
     setFont(ArialFont(9));
     setFrame(false);
     SetMaxLength(2);
@@ -19,13 +19,12 @@ DirectEntryBox::DirectEntryBox(QWidget* parent) : QtTextBox(parent) {
 void DirectEntryBox::Bind(DirectEntryPresenter* presenter) {
     if (!presenter) {
         onGotFocus = onLostFocus = nullptr;
-        onKeyDown = onKeyPress = nullptr;
+        onKey = nullptr;
         return;
     }
-    onGotFocus = [presenter] { presenter->txtEntry_GotFocus(); };
-    onLostFocus = [presenter] { presenter->txtEntry_LostFocus(); };
-    onKeyDown = [presenter](int& keyCode) { presenter->txtEntry_KeyDown(keyCode); };
-    onKeyPress = [presenter](int& keyAscii) { presenter->txtEntry_KeyPress(keyAscii); };
+    onGotFocus = [presenter] { presenter->OnEntryFocused(); };
+    onLostFocus = [presenter] { presenter->OnEntryLeft(); };
+    onKey = [presenter](platform::Key key) { return presenter->OnEntryKey(key); };
 }
 
 }  // namespace vantric::qt

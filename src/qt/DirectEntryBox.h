@@ -1,11 +1,11 @@
 #pragma once
-// The direct entry box "txtEntry": two characters in Arial 9 points, hidden until the logic lays
+// The direct entry box "entryBox": two characters in Arial 9 points, hidden until the logic lays
 // it over a data cell of the memory grid.
 //
 // Embedding: construct with the same parent as the MemoryGridView (the box is placed in that
 // parent's coordinates and raised above the grid when shown). Pass it as the
 // platform::FloatingTextBox to DirectEntryPresenter, then call Bind(&presenter): focus in and out
-// reach txtEntry_GotFocus / txtEntry_LostFocus, Up and Down txtEntry_KeyDown, Enter and typed
+// reach OnEntryFocused / OnEntryLeft, Up and Down txtEntry_KeyDown, Enter and typed
 // characters txtEntry_KeyPress. Bind(nullptr) cuts it loose. When the editor takes the focus, call
 // the presenter's HideEntryBox.
 

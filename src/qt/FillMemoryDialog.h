@@ -3,8 +3,8 @@
 //
 // Embedding: construct once at start-up with the main window as parent and keep it; pass it as the
 // platform::FillMemoryDialogView to FillMemoryPresenter, then call Bind(&presenter). The fields'
-// focus reaches txtStAdd_GotFocus, txtEndAdd_GotFocus and txtFillData_GotFocus; Fill (also Enter)
-// reaches btnFill_Click, Cancel (also Escape and the close box) btnCancel_Click. Bind(nullptr) cuts
+// focus reaches OnStartFieldFocused, OnEndFieldFocused and OnDataFieldFocused; Fill (also Enter)
+// reaches OnFillClicked, Cancel (also Escape and the close box) OnCancelClicked. Bind(nullptr) cuts
 // the dialog loose.
 
 #include "platform/FillMemoryDialogView.h"

@@ -16,24 +16,24 @@ FindDialog::FindDialog(QWidget* parent)
       close_(new QPushButton(QStringLiteral("Close"), this)),
       replaceButton_(new QPushButton(QStringLiteral("&Replace"), this)),
       replaceAll_(new QPushButton(QStringLiteral("Replace &all"), this)) {
-    setObjectName(QStringLiteral("dlgFind"));
+    setObjectName(QStringLiteral("findDialog"));
     setWindowTitle(QStringLiteral("Find"));
     setFont(DialogFont());
     setFixedSize(TwipsToPixels(this, 5535), TwipsToPixels(this, 1935));
 
     PlaceInTwips(new QLabel(QStringLiteral("Find what :"), this), 120, 180, 1335, 255);
-    find_->setObjectName(QStringLiteral("txtFind"));
+    find_->setObjectName(QStringLiteral("findField"));
     PlaceInTwips(find_, 1440, 120, 2535, 345);
-    findButton_->setObjectName(QStringLiteral("btnFind"));
+    findButton_->setObjectName(QStringLiteral("findNextButton"));
     PlaceInTwips(findButton_, 4200, 120, 1215, 375);
     PlaceInTwips(new QLabel(QStringLiteral("Replace with :"), this), 120, 600, 1335, 255);
-    replace_->setObjectName(QStringLiteral("txtReplace"));
+    replace_->setObjectName(QStringLiteral("replaceField"));
     PlaceInTwips(replace_, 1440, 540, 2535, 345);
-    close_->setObjectName(QStringLiteral("btnCancel"));
+    close_->setObjectName(QStringLiteral("cancelButton"));
     PlaceInTwips(close_, 4200, 540, 1215, 375);
-    replaceButton_->setObjectName(QStringLiteral("btnReplace"));
+    replaceButton_->setObjectName(QStringLiteral("replaceButton"));
     PlaceInTwips(replaceButton_, 4200, 960, 1215, 375);
-    replaceAll_->setObjectName(QStringLiteral("btnReplaceAll"));
+    replaceAll_->setObjectName(QStringLiteral("replaceAllButton"));
     PlaceInTwips(replaceAll_, 4200, 1380, 1215, 375);
     findButton_->setDefault(true);
 
@@ -44,16 +44,16 @@ FindDialog::FindDialog(QWidget* parent)
     setTabOrder(replaceButton_, replaceAll_);
 
     connect(findButton_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->btnFind_Click();
+        if (presenter_) presenter_->OnFindNextClicked();
     });
     connect(close_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->btnCancel_Click();
+        if (presenter_) presenter_->OnCancelClicked();
     });
     connect(replaceButton_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->btnReplace_Click();
+        if (presenter_) presenter_->OnReplaceClicked();
     });
     connect(replaceAll_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->btnReplaceAll_Click();
+        if (presenter_) presenter_->OnReplaceAllClicked();
     });
 }
 
@@ -63,8 +63,8 @@ void FindDialog::Bind(FindDialogPresenter* presenter) {
         find_->onGotFocus = replace_->onGotFocus = nullptr;
         return;
     }
-    find_->onGotFocus = [presenter] { presenter->txtFind_GotFocus(); };
-    replace_->onGotFocus = [presenter] { presenter->txtReplace_GotFocus(); };
+    find_->onGotFocus = [presenter] { presenter->OnFindFieldFocused(); };
+    replace_->onGotFocus = [presenter] { presenter->OnReplaceFieldFocused(); };
 }
 
 std::string FindDialog::Caption() const { return windowTitle().toLatin1().toStdString(); }
@@ -86,14 +86,14 @@ void FindDialog::SetReplaceEnabled(bool enabled) {
 // Escape and the close box act as Close.
 void FindDialog::reject() {
     if (presenter_)
-        presenter_->btnCancel_Click();
+        presenter_->OnCancelClicked();
     else
         QDialog::reject();
 }
 
 void FindDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (presenter_) presenter_->Form_Activate();
+    if (presenter_) presenter_->OnShown();
 }
 
 }  // namespace vantric::qt

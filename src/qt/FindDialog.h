@@ -3,8 +3,8 @@
 //
 // Embedding: construct once with the main window as parent and keep it; pass it as the
 // platform::FindDialogView to FindDialogPresenter, then call Bind(&presenter). Each showing reaches
-// Form_Activate; the fields' focus reaches txtFind_GotFocus / txtReplace_GotFocus; the buttons
-// btnFind_Click, btnReplace_Click, btnReplaceAll_Click and btnCancel_Click (also Escape and the
+// OnShown; the fields' focus reaches OnFindFieldFocused / OnReplaceFieldFocused; the buttons
+// OnFindNextClicked, OnReplaceClicked, OnReplaceAllClicked and OnCancelClicked (also Escape and the
 // close box). Bind(nullptr) cuts the dialog loose.
 
 #include <QDialog>

@@ -53,7 +53,7 @@ QFont PanelFont() {
 class ClientArea : public QWidget {
 public:
     explicit ClientArea(MainWindow* window) : QWidget(window), window_(window) {
-        setObjectName(QStringLiteral("ClientArea"));
+        setObjectName(QStringLiteral("clientArea"));
     }
 
 protected:
@@ -98,24 +98,24 @@ MainWindow::MainWindow(QWidget* parent)
       client_(new ClientArea(this)),
       editor_(new SourceEditor(client_)),
       status_(new QtStatusBar(client_)) {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(QStringLiteral("mainWindow"));
     setCentralWidget(client_);
     BuildMenus();
     toolbar_ = BuildToolbar(ToolbarKind::Main, "ToolBar");
     toolbar2_ = BuildToolbar(ToolbarKind::Memory, "Toolbar2");
 
     auto* registers = new QGroupBox(QStringLiteral("CPU Registers"), client_);
-    registers->setObjectName(QStringLiteral("frmRegs"));
+    registers->setObjectName(QStringLiteral("registerPanel"));
     registers->setFont(PanelFont());
     auto* caption = new QLabel(QStringLiteral("System RAM"), client_);
-    caption->setObjectName(QStringLiteral("lblMemDump"));
+    caption->setObjectName(QStringLiteral("memoryCaption"));
     caption->setFont(PanelFont());
     caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* grid = new QFrame(client_);
-    grid->setObjectName(QStringLiteral("grdMem"));
+    grid->setObjectName(QStringLiteral("memoryGrid"));
     grid->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* entry = new QLineEdit(client_);
-    entry->setObjectName(QStringLiteral("txtEntry"));
+    entry->setObjectName(QStringLiteral("entryBox"));
     entry->hide();
 
     controls_ = {{MainWindowControl::Editor, editor_},         {MainWindowControl::RegisterPanel, registers},
@@ -149,9 +149,8 @@ void MainWindow::BuildMenus() {
                 continue;
             }
             QAction* action = menu->addAction(QString::fromLatin1(entry.Caption.data(), entry.Caption.size()));
-            // Named after its handler: "mnuNew" for mnuNew_Click.
-            const QString handler = QString::fromLatin1(entry.Handler.data(), entry.Handler.size());
-            action->setObjectName(handler.left(handler.indexOf(QLatin1Char('_'))));
+            // Named after its command: "stepAction" for Step.
+            action->setObjectName(QString::fromLatin1(entry.Name.data(), entry.Name.size()) + QStringLiteral("Action"));
             if (!entry.Shortcut.empty())
                 action->setShortcut(QKeySequence(QString::fromLatin1(entry.Shortcut.data(), entry.Shortcut.size())));
             if (entry.Id == CommandId::Delete) action->installEventFilter(this);
@@ -186,9 +185,9 @@ QToolBar* MainWindow::BuildToolbar(ToolbarKind kind, const char* name) {
         connect(action, &QAction::triggered, this, [this, kind, key] {
             if (!commands_) return;
             if (kind == ToolbarKind::Main)
-                commands_->ToolBar_ButtonClick(key);
+                commands_->OnMainToolbarButton(key);
             else
-                commands_->Toolbar2_ButtonClick(key);
+                commands_->OnMemoryToolbarButton(key);
         });
     }
     return bar;
@@ -264,7 +263,7 @@ void MainWindow::SetControlBounds(MainWindowControl control, const platform::Rec
 void MainWindow::ClientResized() {
     status_->setGeometry(0, client_->height() - status_->sizeHint().height(), client_->width(),
                          status_->sizeHint().height());
-    if (presenter_) presenter_->Form_Resize();
+    if (presenter_) presenter_->OnResized();
 }
 
 void MainWindow::LoadSecondaryWindows() {
@@ -290,7 +289,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!presenter_ || presenter_->Form_QueryUnload())
+    if (!presenter_ || presenter_->OnCloseRequested())
         event->accept();
     else
         event->ignore();
@@ -300,9 +299,9 @@ void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !presenter_) return;
     if (isActiveWindow())
-        presenter_->Form_GotFocus();
+        presenter_->OnActivated();
     else
-        presenter_->Form_LostFocus();
+        presenter_->OnDeactivated();
 }
 
 }  // namespace vantric::qt

@@ -22,7 +22,7 @@ namespace vantric::qt {
 
 class ClientArea;
 
-// The main window "frmMain": the menu bar, and below it a client area that holds the two toolbars,
+// The main window "mainWindow": the menu bar, and below it a client area that holds the two toolbars,
 // the source editor, the register panel, the "System RAM" caption, the memory grid, the direct entry
 // box and, along the bottom edge, the status bar. Controls start at their design places (in twips,
 // scaled for the screen); the presenter moves them from there. Menu entries, toolbar buttons and

@@ -12,9 +12,9 @@ MemoryBlockDialog::MemoryBlockDialog(QWidget* parent, int thirdMaxLength, const 
       action_(new QPushButton(actionCaption, this)),
       cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
     setFont(DialogFont());
-    start_->setObjectName(QStringLiteral("txtStAdd"));
-    end_->setObjectName(QStringLiteral("txtEndAdd"));
-    cancel_->setObjectName(QStringLiteral("btnCancel"));
+    start_->setObjectName(QStringLiteral("startField"));
+    end_->setObjectName(QStringLiteral("endField"));
+    cancel_->setObjectName(QStringLiteral("cancelButton"));
     action_->setDefault(true);
 
     setTabOrder(start_, end_);

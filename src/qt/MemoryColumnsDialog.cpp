@@ -43,14 +43,14 @@ MemoryColumnsDialog::MemoryColumnsDialog(QWidget* parent)
       remove_(new QPushButton(QStringLiteral("&Remove"), this)),
       ok_(new QPushButton(QStringLiteral("&OK"), this)),
       cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
-    setObjectName(QStringLiteral("dlgMemCols"));
+    setObjectName(QStringLiteral("memoryColumnsDialog"));
     setWindowTitle(QStringLiteral("Memory dump columns"));
     setFont(DialogFont());
     setFixedSize(TwipsToPixels(this, 3945), TwipsToPixels(this, 3675));
 
     auto* rowsLabel = new QLabel(QStringLiteral("Rows in each column :"), this);
     PlaceInTwips(rowsLabel, 240, 240, 1815, 255);
-    rows_->setObjectName(QStringLiteral("txtMemRows"));
+    rows_->setObjectName(QStringLiteral("rowsField"));
     rows_->SetMaxLength(3);
     PlaceInTwips(rows_, 2280, 120, 1455, 405);
     for (int top : {705, 720}) {
@@ -61,18 +61,18 @@ MemoryColumnsDialog::MemoryColumnsDialog(QWidget* parent)
     }
     auto* listLabel = new QLabel(QStringLiteral("Column addresses (hex)"), this);
     PlaceInTwips(listLabel, 240, 960, 2055, 255);
-    list_->setObjectName(QStringLiteral("lstCols"));
+    list_->setObjectName(QStringLiteral("columnList"));
     PlaceInTwips(list_, 240, 1320, 1455, 1620);
-    add_->setObjectName(QStringLiteral("btnAddCol"));
+    add_->setObjectName(QStringLiteral("addColumnButton"));
     PlaceInTwips(add_, 1920, 1320, 975, 375);
-    address_->setObjectName(QStringLiteral("txtAddCol"));
+    address_->setObjectName(QStringLiteral("addressField"));
     address_->SetMaxLength(4);
     PlaceInTwips(address_, 2880, 1320, 855, 405);
-    remove_->setObjectName(QStringLiteral("btnDelCol"));
+    remove_->setObjectName(QStringLiteral("deleteColumnButton"));
     PlaceInTwips(remove_, 1920, 1800, 975, 375);
-    ok_->setObjectName(QStringLiteral("btnOk"));
+    ok_->setObjectName(QStringLiteral("okButton"));
     PlaceInTwips(ok_, 240, 3120, 1815, 375);
-    cancel_->setObjectName(QStringLiteral("btnCancel"));
+    cancel_->setObjectName(QStringLiteral("cancelButton"));
     PlaceInTwips(cancel_, 2160, 3120, 1575, 375);
     ok_->setDefault(true);
 
@@ -84,16 +84,16 @@ MemoryColumnsDialog::MemoryColumnsDialog(QWidget* parent)
     setTabOrder(ok_, cancel_);
 
     connect(add_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->btnAddCol_Click();
+        if (presenter_) presenter_->OnAddColumnClicked();
     });
     connect(remove_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->btnDelCol_Click();
+        if (presenter_) presenter_->OnDeleteColumnClicked();
     });
     connect(ok_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->btnOk_Click();
+        if (presenter_) presenter_->OnOkClicked();
     });
     connect(cancel_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->btnCancel_Click();
+        if (presenter_) presenter_->OnCancelClicked();
     });
 }
 
@@ -103,10 +103,10 @@ void MemoryColumnsDialog::Bind(MemoryColumnsDialogPresenter* presenter) {
         rows_->onGotFocus = rows_->onLostFocus = address_->onGotFocus = address_->onLostFocus = nullptr;
         return;
     }
-    rows_->onGotFocus = [presenter] { presenter->txtMemRows_GotFocus(); };
-    rows_->onLostFocus = [presenter] { presenter->txtMemRows_LostFocus(); };
-    address_->onGotFocus = [presenter] { presenter->txtAddCol_GotFocus(); };
-    address_->onLostFocus = [presenter] { presenter->txtAddCol_LostFocus(); };
+    rows_->onGotFocus = [presenter] { presenter->OnRowsFieldFocused(); };
+    rows_->onLostFocus = [presenter] { presenter->OnRowsFieldLeft(); };
+    address_->onGotFocus = [presenter] { presenter->OnAddressFieldFocused(); };
+    address_->onLostFocus = [presenter] { presenter->OnAddressFieldLeft(); };
 }
 
 void MemoryColumnsDialog::SetAddIsDefault(bool addIsDefault) {
@@ -117,14 +117,14 @@ void MemoryColumnsDialog::SetAddIsDefault(bool addIsDefault) {
 // Escape and the close box act as Cancel.
 void MemoryColumnsDialog::reject() {
     if (presenter_)
-        presenter_->btnCancel_Click();
+        presenter_->OnCancelClicked();
     else
         QDialog::reject();
 }
 
 void MemoryColumnsDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (presenter_) presenter_->Form_Activate();
+    if (presenter_) presenter_->OnShown();
 }
 
 }  // namespace vantric::qt

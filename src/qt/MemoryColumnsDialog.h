@@ -3,9 +3,9 @@
 //
 // Embedding: construct once at start-up with the main window as parent (Qt centres it over the
 // main window) and keep it; pass it as the platform::MemoryColumnsDialogView to
-// MemoryColumnsDialogPresenter, then call Bind(&presenter). Each showing reaches Form_Activate; the
-// boxes' focus changes reach txtMemRows_GotFocus / _LostFocus and txtAddCol_GotFocus / _LostFocus;
-// the buttons btnAddCol_Click, btnDelCol_Click, btnOk_Click and btnCancel_Click (also Escape and
+// MemoryColumnsDialogPresenter, then call Bind(&presenter). Each showing reaches OnShown; the
+// boxes' focus changes reach OnRowsFieldFocused / _LostFocus and OnAddressFieldFocused / _LostFocus;
+// the buttons OnAddColumnClicked, OnDeleteColumnClicked, OnOkClicked and OnCancelClicked (also Escape and
 // the close box). The "Memory columns" command calls the presenter's ShowDialog. Bind(nullptr) cuts
 // the dialog loose.
 

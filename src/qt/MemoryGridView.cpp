@@ -11,7 +11,7 @@
 namespace vantric::qt {
 
 MemoryGridView::MemoryGridView(QWidget* parent) : QTableView(parent), model_(new MemoryGridModel(this)) {
-    setObjectName(QStringLiteral("grdMem"));
+    setObjectName(QStringLiteral("memoryGrid"));
     setFont(MainWindowFont());
     QFont bold = font();
     bold.setBold(true);
@@ -35,10 +35,10 @@ MemoryGridView::MemoryGridView(QWidget* parent) : QTableView(parent), model_(new
                 TwipsToPixels(this, 3255));
 
     connect(this, &QAbstractItemView::clicked, this, [this] {
-        if (presenter_) presenter_->grdMem_Click();
+        if (presenter_) presenter_->OnGridClicked();
     });
     auto scrolled = [this] {
-        if (presenter_) presenter_->grdMem_Scroll();
+        if (presenter_) presenter_->OnGridScrolled();
     };
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
@@ -111,7 +111,7 @@ int MemoryGridView::TextWidth(const std::string& text) const {
 // The view scrolls the new current cell into sight first, so the entry box lands on its place.
 void MemoryGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
-    if (presenter_ && current != previous) presenter_->grdMem_RowColChange();
+    if (presenter_ && current != previous) presenter_->OnCurrentCellChanged();
 }
 
 }  // namespace vantric::qt

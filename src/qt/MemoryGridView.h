@@ -1,12 +1,12 @@
 #pragma once
-// The memory grid "grdMem": a table view over MemoryGridModel with one heading row and no row
+// The memory grid "memoryGrid": a table view over MemoryGridModel with one heading row and no row
 // headings, read-only; cells are changed only through the platform::MemoryGrid operations.
 //
 // Embedding: construct with the main window's client widget as parent (the same parent as the
 // DirectEntryBox) and place it at its design rectangle. Pass it as the platform::MemoryGrid to
 // MemoryWriter, MemoryGridPresenter and DirectEntryPresenter, then call Bind(&entryPresenter): a
-// click on a cell reaches grdMem_Click, every change of the current cell (mouse, arrow keys or
-// program) grdMem_RowColChange, and every scroll grdMem_Scroll. Bind(nullptr) cuts it loose.
+// click on a cell reaches OnGridClicked, every change of the current cell (mouse, arrow keys or
+// program) OnCurrentCellChanged, and every scroll OnGridScrolled. Bind(nullptr) cuts it loose.
 //
 // Hiding the grid (SetVisible(false)) freezes its drawing and gathers cell changes until it is
 // shown again; the widget stays on screen and keeps the focus, and IsVisible answers false.

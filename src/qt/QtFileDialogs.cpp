@@ -41,7 +41,7 @@ std::string QtFileDialogs::ShowSave(const platform::FileDialogSettings& settings
 
 std::string QtFileDialogs::Show(const platform::FileDialogSettings& settings, bool save) {
     QFileDialog dialog(owner_, QString::fromLatin1(settings.Title.data(), static_cast<qsizetype>(settings.Title.size())));
-    dialog.setObjectName(save ? QStringLiteral("dlgSave") : QStringLiteral("dlgOpen"));
+    dialog.setObjectName(save ? QStringLiteral("saveDialog") : QStringLiteral("openDialog"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // The open dialog takes a name that does not exist as well; what happens then is the caller's.
     dialog.setFileMode(QFileDialog::AnyFile);

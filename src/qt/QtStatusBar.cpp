@@ -13,12 +13,12 @@ constexpr quint32 kX11Mod2Mask = 0x10;
 
 QtStatusBar::QtStatusBar(QWidget* parent) : QStatusBar(parent) {
     static const char* const kInitialTexts[] = {"Ready", "T states : N/A", "INS", "CAPS", "NUM"};
-    setObjectName(QStringLiteral("staMessage"));
+    setObjectName(QStringLiteral("messagePanel"));
     setSizeGripEnabled(true);
     for (int i = 0; i < 5; ++i) {
         auto* label = new QLabel(QString::fromLatin1(kInitialTexts[i]), this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setObjectName(QStringLiteral("staPanel%1").arg(i + 1));
+        label->setObjectName(QStringLiteral("statusPanel%1").arg(i + 1));
         if (i >= 2) label->setAlignment(Qt::AlignCenter);
         panels_[static_cast<std::size_t>(i)] = label;
         addPermanentWidget(label, i == 0 ? 1 : 0);

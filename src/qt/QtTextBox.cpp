@@ -5,20 +5,19 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "platform/KeyCodes.h"
 
 namespace vantric::qt {
 
 namespace {
 constexpr int kUnlimited = 32767;
 
-int PlatformKeyCode(int qtKey) {
+platform::Key PlatformKey(int qtKey) {
     switch (qtKey) {
-        case Qt::Key_Up: return platform::kKeyUp;
-        case Qt::Key_Down: return platform::kKeyDown;
+        case Qt::Key_Up: return platform::Key::Up;
+        case Qt::Key_Down: return platform::Key::Down;
         case Qt::Key_Return:
-        case Qt::Key_Enter: return platform::kKeyReturn;
-        default: return 0;
+        case Qt::Key_Enter: return platform::Key::Return;
+        default: return platform::Key::Other;
     }
 }
 }  // namespace
@@ -85,19 +84,8 @@ void QtTextBox::focusOutEvent(QFocusEvent* event) {
 }
 
 void QtTextBox::keyPressEvent(QKeyEvent* event) {
-    int keyCode = PlatformKeyCode(event->key());
-    if (keyCode != 0 && onKeyDown) {
-        onKeyDown(keyCode);
-        if (keyCode == platform::kKeyCancelled) return event->accept();
-    }
-    const QString typed = event->text();
-    int keyAscii = PlatformKeyCode(event->key()) == platform::kKeyReturn
-                       ? platform::kKeyReturn
-                       : (typed.isEmpty() ? 0 : typed.at(0).toLatin1());
-    if (keyAscii != 0 && onKeyPress) {
-        onKeyPress(keyAscii);
-        if (keyAscii == platform::kKeyCancelled) return event->accept();
-    }
+    const platform::Key key = PlatformKey(event->key());
+    if (key != platform::Key::Other && onKey && onKey(key)) return event->accept();
     QLineEdit::keyPressEvent(event);
 }
 

@@ -5,13 +5,14 @@
 // made; once that press is over, the focus handler runs again, unless the press dragged out a
 // selection of its own.
 //
-// Wiring: set the hooks to the presenter's handlers (onChange to a *_Change handler, onGotFocus /
-// onLostFocus to *_GotFocus / *_LostFocus, onKeyDown / onKeyPress to *_KeyDown / *_KeyPress, which
-// set the code to platform::kKeyCancelled to swallow the key). Unset hooks do nothing.
+// Wiring: set the hooks to the presenter's handlers: onChange for every change of the text,
+// onGotFocus / onLostFocus for the focus, onKey for Up, Down and Enter (true swallows the key).
+// Unset hooks do nothing.
 
 #include <QLineEdit>
 #include <functional>
 
+#include "platform/Keys.h"
 #include "platform/TextBox.h"
 
 namespace vantric::qt {
@@ -36,8 +37,7 @@ public:
     std::function<void()> onChange;
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
-    std::function<void(int& keyCode)> onKeyDown;     // Up, Down and Enter, as platform key codes
-    std::function<void(int& keyAscii)> onKeyPress;  // every key that types a character, Enter as 13
+    std::function<bool(platform::Key key)> onKey;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

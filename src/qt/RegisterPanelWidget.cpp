@@ -10,20 +10,27 @@ namespace vantric::qt {
 
 namespace {
 
+using Field = platform::RegisterField;
+
 struct BoxPlace {
-    int index;
+    Field field;
+    const char* name;  // of the widget
     int left, top, width, height;
     Qt::Alignment alignment;
 };
 
-// In tab order; box 7 (the place of M) last, as it never takes the focus.
+// In tab order.
 constexpr BoxPlace kBoxes[] = {
-    {8, 480, 600, 435, 405, Qt::AlignRight},   {0, 900, 600, 435, 405, Qt::AlignLeft},
-    {1, 480, 1080, 435, 405, Qt::AlignRight},  {2, 900, 1080, 435, 405, Qt::AlignLeft},
-    {3, 480, 1560, 435, 405, Qt::AlignRight},  {4, 900, 1560, 435, 405, Qt::AlignLeft},
-    {5, 480, 2040, 435, 405, Qt::AlignRight},  {6, 900, 2040, 435, 405, Qt::AlignLeft},
-    {9, 2280, 2040, 735, 405, Qt::AlignLeft},  {10, 3480, 2040, 735, 405, Qt::AlignLeft},
-    {7, 2640, 1440, 855, 315, Qt::AlignHCenter},
+    {Field::A, "registerA", 480, 600, 435, 405, Qt::AlignRight},
+    {Field::Flags, "flagsByte", 900, 600, 435, 405, Qt::AlignLeft},
+    {Field::B, "registerB", 480, 1080, 435, 405, Qt::AlignRight},
+    {Field::C, "registerC", 900, 1080, 435, 405, Qt::AlignLeft},
+    {Field::D, "registerD", 480, 1560, 435, 405, Qt::AlignRight},
+    {Field::E, "registerE", 900, 1560, 435, 405, Qt::AlignLeft},
+    {Field::H, "registerH", 480, 2040, 435, 405, Qt::AlignRight},
+    {Field::L, "registerL", 900, 2040, 435, 405, Qt::AlignLeft},
+    {Field::StackPointer, "stackPointer", 2280, 2040, 735, 405, Qt::AlignLeft},
+    {Field::ProgramCounter, "programCounter", 3480, 2040, 735, 405, Qt::AlignLeft},
 };
 
 struct NamePlace {
@@ -62,7 +69,7 @@ void FlagCell::mouseReleaseEvent(QMouseEvent* event) {
 
 RegisterPanelWidget::RegisterPanelWidget(QWidget* parent)
     : QGroupBox(QStringLiteral("CPU Registers"), parent) {
-    setObjectName(QStringLiteral("frmRegs"));
+    setObjectName(QStringLiteral("registerPanel"));
     setFont(CaptionFont());
     const QFont nameFont = DialogFont();
     PlaceInTwips(this, 0, 0, 4455, 2775);  // the size; the main window places it
@@ -70,19 +77,14 @@ RegisterPanelWidget::RegisterPanelWidget(QWidget* parent)
     QtTextBox* previous = nullptr;
     for (const BoxPlace& p : kBoxes) {
         auto* box = new QtTextBox(this);
-        box->setObjectName(QStringLiteral("txtReg%1").arg(p.index));
+        box->setObjectName(QString::fromLatin1(p.name));
         box->setFont(MainWindowFont());
         box->setAlignment(p.alignment | Qt::AlignVCenter);
-        box->SetMaxLength(p.index >= 9 ? 4 : 2);
+        box->SetMaxLength(p.field == Field::StackPointer || p.field == Field::ProgramCounter ? 4 : 2);
         PlaceInTwips(box, p.left, p.top, p.width, p.height);
-        boxes_[static_cast<std::size_t>(p.index)] = box;
-        if (p.index == 7) {
-            box->setVisible(false);
-            box->setEnabled(false);
-        } else {
-            if (previous) setTabOrder(previous, box);
-            previous = box;
-        }
+        boxes_[static_cast<std::size_t>(p.field)] = box;
+        if (previous) setTabOrder(previous, box);
+        previous = box;
     }
     for (const NamePlace& n : kRegisterNames) {
         auto* label = new QLabel(QString::fromLatin1(n.name), this);
@@ -92,7 +94,7 @@ RegisterPanelWidget::RegisterPanelWidget(QWidget* parent)
     }
 
     auto* flagsLabel = new QLabel(QStringLiteral("Flags"), this);
-    flagsLabel->setObjectName(QStringLiteral("lblFlags"));
+    flagsLabel->setObjectName(QStringLiteral("flagsCaption"));
     flagsLabel->setFont(ArialFont(8.25, true));
     PlaceInTwips(flagsLabel, 1380, 690, 480, kNameHeight);
     auto* arrow = new QLabel(QString(QChar(0x21E8)), this);  // a white right arrow pointing at the cells
@@ -108,7 +110,7 @@ RegisterPanelWidget::RegisterPanelWidget(QWidget* parent)
         name->setAlignment(Qt::AlignCenter);
         PlaceInTwips(name, left - 60, kFlagNameTop, kFlagSize + 120, kNameHeight);
         auto* cell = new qt::FlagCell(this);
-        cell->setObjectName(QStringLiteral("lblFlag%1").arg(bit));
+        cell->setObjectName(QStringLiteral("flagBit%1").arg(bit));
         cell->setFont(nameFont);
         PlaceInTwips(cell, left, kFlagTop, kFlagSize, kFlagSize);
         cells_[static_cast<std::size_t>(bit)] = cell;
@@ -124,21 +126,22 @@ RegisterPanelWidget::RegisterPanelWidget(QWidget* parent)
 }
 
 void RegisterPanelWidget::Bind(RegisterPanelPresenter* presenter) {
-    for (int i = 0; i < static_cast<int>(boxes_.size()); ++i) {
-        QtTextBox* box = Box(i);
+    for (int i = 0; i < platform::kRegisterFieldCount; ++i) {
+        const auto field = static_cast<platform::RegisterField>(i);
+        QtTextBox* box = Box(field);
         if (!presenter) {
             box->onChange = box->onGotFocus = box->onLostFocus = nullptr;
-            box->onKeyPress = nullptr;
+            box->onKey = nullptr;
             continue;
         }
-        box->onChange = [presenter, i] { presenter->txtReg_Change(i); };
-        box->onGotFocus = [presenter, i] { presenter->txtReg_GotFocus(i); };
-        box->onLostFocus = [presenter, i] { presenter->txtReg_LostFocus(i); };
-        box->onKeyPress = [presenter, i](int& keyAscii) { presenter->txtReg_KeyPress(i, keyAscii); };
+        box->onChange = [presenter, field] { presenter->OnFieldChanged(field); };
+        box->onGotFocus = [presenter, field] { presenter->OnFieldFocused(field); };
+        box->onLostFocus = [presenter, field] { presenter->OnFieldLeft(field); };
+        box->onKey = [presenter, field](platform::Key key) { return presenter->OnFieldKey(field, key); };
     }
     for (int bit = 0; bit < 8; ++bit) {
         if (presenter)
-            Cell(bit)->onClick = [presenter, bit] { presenter->lblFlag_Click(bit); };
+            Cell(bit)->onClick = [presenter, bit] { presenter->OnFlagCellClicked(bit); };
         else
             Cell(bit)->onClick = nullptr;
     }

@@ -1,13 +1,12 @@
 #pragma once
-// The register panel "CPU Registers" (frmRegs): register boxes, their names, the flag byte's
-// cells and their names, laid out in twips scaled to the screen.
+// The register panel "CPU Registers": register boxes, their names, the flag byte's cells and their
+// names, laid out in twips scaled to the screen.
 //
 // Embedding: construct with the main window's client widget as parent and place it at its design
 // rectangle (the widget sizes itself). Build RegisterPanelPresenter over it (it is the
-// platform::RegisterPanelView), then call Bind(&presenter): each box's change, focus and key-press
-// and each flag cell's click then reach txtReg_Change / txtReg_GotFocus / txtReg_LostFocus /
-// txtReg_KeyPress / lblFlag_Click with the control's index. Bind(nullptr) cuts the panel loose
-// before the presenter goes.
+// platform::RegisterPanelView), then call Bind(&presenter): each box's change, focus and keys and
+// each flag cell's click then reach the presenter with the box's field or the cell's bit.
+// Bind(nullptr) cuts the panel loose before the presenter goes.
 
 #include <QGroupBox>
 #include <QLabel>
@@ -43,13 +42,13 @@ public:
 
     void Bind(RegisterPanelPresenter* presenter);
 
-    platform::TextBox& RegisterBox(int index) override { return *Box(index); }
+    platform::TextBox& Field(platform::RegisterField field) override { return *Box(field); }
     platform::Label& FlagCell(int bit) override { return *Cell(bit); }
-    QtTextBox* Box(int index) const { return boxes_.at(static_cast<std::size_t>(index)); }
+    QtTextBox* Box(platform::RegisterField field) const { return boxes_.at(static_cast<std::size_t>(field)); }
     qt::FlagCell* Cell(int bit) const { return cells_.at(static_cast<std::size_t>(bit)); }
 
 private:
-    std::array<QtTextBox*, 11> boxes_{};
+    std::array<QtTextBox*, platform::kRegisterFieldCount> boxes_{};
     std::array<qt::FlagCell*, 8> cells_{};
 };
 

@@ -19,45 +19,45 @@ QString Latin1(const std::string& text) { return QString::fromLatin1(text.data()
 RunWindow::RunWindow(QWidget* mainWindow)
     : QDialog(mainWindow),
       mainWindow_(mainWindow),
-      lblCompilerMessages_(new QLabel(QStringLiteral("Compiler messages :"), this)),
-      lstProgress_(new QListWidget(this)),
-      btnStop_(new QPushButton(QStringLiteral("Stop"), this)),
-      chkMonitorMem_(new QCheckBox(QStringLiteral("Monitor &memory"), this)),
-      chkMonitorReg_(new QCheckBox(QStringLiteral("Monitor &registers"), this)) {
-    setObjectName(QStringLiteral("frmRun"));
+      messagesCaption_(new QLabel(QStringLiteral("Compiler messages :"), this)),
+      progressList_(new QListWidget(this)),
+      stopButton_(new QPushButton(QStringLiteral("Stop"), this)),
+      monitorMemoryBox_(new QCheckBox(QStringLiteral("Monitor &memory"), this)),
+      monitorRegistersBox_(new QCheckBox(QStringLiteral("Monitor &registers"), this)) {
+    setObjectName(QStringLiteral("runWindow"));
     setWindowTitle(QStringLiteral("Simulation"));
     setWindowModality(Qt::ApplicationModal);
-    lblCompilerMessages_->setObjectName(QStringLiteral("lblCompilerMessages"));
-    lstProgress_->setObjectName(QStringLiteral("lstProgress"));
-    btnStop_->setObjectName(QStringLiteral("btnStop"));
-    chkMonitorMem_->setObjectName(QStringLiteral("chkMonitorMem"));
-    chkMonitorReg_->setObjectName(QStringLiteral("chkMonitorReg"));
-    lstProgress_->setSelectionMode(QAbstractItemView::NoSelection);
-    lstProgress_->setFocusPolicy(Qt::NoFocus);
-    btnStop_->setDefault(true);
-    btnStop_->setMinimumWidth(btnStop_->fontMetrics().horizontalAdvance(QStringLiteral("Pause")) * 2);
+    messagesCaption_->setObjectName(QStringLiteral("messagesCaption"));
+    progressList_->setObjectName(QStringLiteral("progressList"));
+    stopButton_->setObjectName(QStringLiteral("stopButton"));
+    monitorMemoryBox_->setObjectName(QStringLiteral("monitorMemoryBox"));
+    monitorRegistersBox_->setObjectName(QStringLiteral("monitorRegistersBox"));
+    progressList_->setSelectionMode(QAbstractItemView::NoSelection);
+    progressList_->setFocusPolicy(Qt::NoFocus);
+    stopButton_->setDefault(true);
+    stopButton_->setMinimumWidth(stopButton_->fontMetrics().horizontalAdvance(QStringLiteral("Pause")) * 2);
 
     auto* boxes = new QVBoxLayout;
-    boxes->addWidget(chkMonitorMem_);
-    boxes->addWidget(chkMonitorReg_);
+    boxes->addWidget(monitorMemoryBox_);
+    boxes->addWidget(monitorRegistersBox_);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(boxes);
     bottom->addStretch();
-    bottom->addWidget(btnStop_, 0, Qt::AlignBottom);
+    bottom->addWidget(stopButton_, 0, Qt::AlignBottom);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblCompilerMessages_);
-    layout->addWidget(lstProgress_, 1);
+    layout->addWidget(messagesCaption_);
+    layout->addWidget(progressList_, 1);
     layout->addLayout(bottom);
     resize(420, 300);
 
-    connect(btnStop_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->btnStop_Click();
+    connect(stopButton_, &QPushButton::clicked, this, [this] {
+        if (presenter_) presenter_->OnStopButtonClicked();
     });
-    connect(chkMonitorMem_, &QCheckBox::clicked, this, [this](bool checked) {
-        if (presenter_) presenter_->chkMonitorMem_Click(checked);
+    connect(monitorMemoryBox_, &QCheckBox::clicked, this, [this](bool checked) {
+        if (presenter_) presenter_->OnMonitorMemoryToggled(checked);
     });
-    connect(chkMonitorReg_, &QCheckBox::clicked, this, [this](bool checked) {
-        if (presenter_) presenter_->chkMonitorReg_Click(checked);
+    connect(monitorRegistersBox_, &QCheckBox::clicked, this, [this](bool checked) {
+        if (presenter_) presenter_->OnMonitorRegistersToggled(checked);
     });
 }
 
@@ -74,7 +74,7 @@ void RunWindow::ShowModal() {
     raise();
     activateWindow();
     // The cycle runs here, once per showing, with the window on screen; its yields paint it.
-    if (presenter_) presenter_->Form_Activate();
+    if (presenter_) presenter_->OnShown();
     if (isVisible()) {
         QEventLoop loop;
         modalLoop_ = &loop;
@@ -116,20 +116,20 @@ void RunWindow::hideEvent(QHideEvent* event) {
 void RunWindow::closeEvent(QCloseEvent* event) {
     // The presenter hides the window itself when the cycle is over; during it, closing means Stop.
     event->ignore();
-    if (presenter_) presenter_->Form_Unload();
+    if (presenter_) presenter_->OnCloseRequested();
 }
 
 void RunWindow::reject() {
-    if (presenter_) presenter_->Form_Unload();
+    if (presenter_) presenter_->OnCloseRequested();
 }
 
-void RunWindow::SetStopButtonCaption(const std::string& caption) { btnStop_->setText(Latin1(caption)); }
+void RunWindow::SetStopButtonCaption(const std::string& caption) { stopButton_->setText(Latin1(caption)); }
 
-std::string RunWindow::StopButtonCaption() const { return btnStop_->text().toLatin1().toStdString(); }
+std::string RunWindow::StopButtonCaption() const { return stopButton_->text().toLatin1().toStdString(); }
 
 void RunWindow::AddItem(const std::string& text) {
-    lstProgress_->addItem(Latin1(text));
-    lstProgress_->scrollToBottom();
+    progressList_->addItem(Latin1(text));
+    progressList_->scrollToBottom();
 }
 
 }  // namespace vantric::qt

@@ -29,13 +29,13 @@ public:
     platform::ListBox& ProgressList() override { return *this; }
     void SetStopButtonCaption(const std::string& caption) override;
     std::string StopButtonCaption() const override;
-    void SetMonitorMemoryChecked(bool checked) override { chkMonitorMem_->setChecked(checked); }
-    void SetMonitorRegistersChecked(bool checked) override { chkMonitorReg_->setChecked(checked); }
+    void SetMonitorMemoryChecked(bool checked) override { monitorMemoryBox_->setChecked(checked); }
+    void SetMonitorRegistersChecked(bool checked) override { monitorRegistersBox_->setChecked(checked); }
 
-    QListWidget& List() { return *lstProgress_; }
-    QPushButton& StopButton() { return *btnStop_; }
-    QCheckBox& MonitorMemoryBox() { return *chkMonitorMem_; }
-    QCheckBox& MonitorRegistersBox() { return *chkMonitorReg_; }
+    QListWidget& List() { return *progressList_; }
+    QPushButton& StopButton() { return *stopButton_; }
+    QCheckBox& MonitorMemoryBox() { return *monitorMemoryBox_; }
+    QCheckBox& MonitorRegistersBox() { return *monitorRegistersBox_; }
 
 public slots:
     // Escape acts as the close box.
@@ -46,18 +46,18 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void Clear() override { lstProgress_->clear(); }
+    void Clear() override { progressList_->clear(); }
     void AddItem(const std::string& text) override;
     void CentreOverMainWindow();
     void WaitUntilOnScreen();
 
     QWidget* mainWindow_;
     RunWindowPresenter* presenter_ = nullptr;
-    QLabel* lblCompilerMessages_;
-    QListWidget* lstProgress_;
-    QPushButton* btnStop_;
-    QCheckBox* chkMonitorMem_;
-    QCheckBox* chkMonitorReg_;
+    QLabel* messagesCaption_;
+    QListWidget* progressList_;
+    QPushButton* stopButton_;
+    QCheckBox* monitorMemoryBox_;
+    QCheckBox* monitorRegistersBox_;
     QEventLoop* modalLoop_ = nullptr;
 };
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "editing/EditorText.h"
-#include "platform/KeyCodes.h"
+#include "platform/Keys.h"
 
 namespace vantric::qt {
 
@@ -12,21 +12,27 @@ namespace {
 std::u16string_view View(const QString& text) {
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
-// The platform key code of a key event: letters as their upper-case character, Tab (also Shift+Tab)
-// as Tab; 0 for keys the logic does not look at.
-int KeyCodeOf(const QKeyEvent& event) {
-    const int key = event.key();
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return platform::kKeyTab;
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;  // Qt's letter keys are their ASCII codes
-    return 0;
+// The key of a key event as the logic knows it: Tab (also Shift+Tab) and the letters of the clipboard
+// keys; Other for the rest.
+platform::Key KeyOf(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: return platform::Key::Tab;
+        case Qt::Key_X: return platform::Key::X;
+        case Qt::Key_C: return platform::Key::C;
+        case Qt::Key_V: return platform::Key::V;
+        default: return platform::Key::Other;
+    }
 }
 
-bool IsClipboardKey(int code) { return code == platform::kKeyX || code == platform::kKeyC || code == platform::kKeyV; }
+bool IsClipboardKey(platform::Key key) {
+    return key == platform::Key::X || key == platform::Key::C || key == platform::Key::V;
+}
 
 }  // namespace
 
 SourceEditor::SourceEditor(QWidget* parent) : QPlainTextEdit(parent) {
-    setObjectName(QStringLiteral("txtCode"));
+    setObjectName(QStringLiteral("codeEditor"));
     QFont font(QStringLiteral("Liberation Mono"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
@@ -129,14 +135,14 @@ bool SourceEditor::event(QEvent* event) {
 }
 
 void SourceEditor::keyPressEvent(QKeyEvent* event) {
-    const int code = KeyCodeOf(*event);
+    const platform::Key key = KeyOf(*event);
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-    if (keyDown_ && code != 0 && keyDown_(code, ctrl)) {
+    if (keyDown_ && key != platform::Key::Other && keyDown_(key, ctrl)) {
         event->accept();
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
-    if (ctrl && IsClipboardKey(code) && clipboardKeyDone_) clipboardKeyDone_(code);
+    if (ctrl && IsClipboardKey(key) && clipboardKeyDone_) clipboardKeyDone_(key);
 }
 
 void SourceEditor::focusInEvent(QFocusEvent* event) {

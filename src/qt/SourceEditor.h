@@ -3,10 +3,11 @@
 #include <functional>
 
 #include "platform/Editor.h"
+#include "platform/Keys.h"
 
 namespace vantric::qt {
 
-// The source editor "txtCode": plain text in a monospace font. Text and positions cross to the logic
+// The source editor "codeEditor": plain text in a monospace font. Text and positions cross to the logic
 // through editor_text (CR LF breaks, Latin-1), so the logic never sees the widget's own form.
 class SourceEditor : public QPlainTextEdit, public platform::Editor {
     Q_OBJECT
@@ -16,11 +17,11 @@ public:
     // Every change of the text, typed or set by the program.
     void OnTextChanged(std::function<void()> handler) { textChanged_ = std::move(handler); }
     void OnFocusIn(std::function<void()> handler) { focusIn_ = std::move(handler); }
-    // Each key going down, as a platform key code with the Ctrl state; true swallows the key.
-    void OnKeyDown(std::function<bool(int keyCode, bool ctrl)> handler) { keyDown_ = std::move(handler); }
-    // After the editor has performed a Ctrl+X, Ctrl+C or Ctrl+V itself: the keystroke, as a key code,
-    // goes on to the command its shortcut names (the editor keeps Qt's shortcut from firing).
-    void OnClipboardKeyDone(std::function<void(int keyCode)> handler) { clipboardKeyDone_ = std::move(handler); }
+    // Each key the logic knows going down, with the Ctrl state; true swallows the key.
+    void OnKeyDown(std::function<bool(platform::Key key, bool ctrl)> handler) { keyDown_ = std::move(handler); }
+    // After the editor has performed a Ctrl+X, Ctrl+C or Ctrl+V itself: the keystroke goes on to the
+    // command its shortcut names (the editor keeps Qt's shortcut from firing).
+    void OnClipboardKeyDone(std::function<void(platform::Key key)> handler) { clipboardKeyDone_ = std::move(handler); }
 
     std::string Text() const override;
     void SetText(const std::string& text) override;
@@ -45,8 +46,8 @@ private:
 
     std::function<void()> textChanged_;
     std::function<void()> focusIn_;
-    std::function<bool(int, bool)> keyDown_;
-    std::function<void(int)> clipboardKeyDone_;
+    std::function<bool(platform::Key, bool)> keyDown_;
+    std::function<void(platform::Key)> clipboardKeyDone_;
 };
 
 }  // namespace vantric::qt

@@ -22,14 +22,14 @@ QString Latin1(const std::string& text) { return QString::fromLatin1(text.data()
 
 SplashWindow::SplashWindow()
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(QStringLiteral("splashWindow"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     // The main window alone decides when the program ends.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(TwipsToPixels(this, 6750), TwipsToPixels(this, 3600));
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state == Qt::ApplicationInactive && isVisible() && presenter_) presenter_->Form_LostFocus();
+        if (state == Qt::ApplicationInactive && isVisible() && presenter_) presenter_->OnFocusLost();
     });
 }
 
@@ -91,12 +91,12 @@ void SplashWindow::paintEvent(QPaintEvent*) {
 
 void SplashWindow::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (presenter_) presenter_->Form_Click();
+    if (presenter_) presenter_->OnClicked();
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    if (presenter_) presenter_->Form_KeyDown();
+    if (presenter_) presenter_->OnKeyPressed();
 }
 
 void SplashWindow::showEvent(QShowEvent* event) {
@@ -115,7 +115,7 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
         case QEvent::ShortcutOverride: {  // a key that a shortcut takes never arrives as a key press
             const auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget && widget->window() != this && presenter_) presenter_->Form_LostFocus();
+            if (widget && widget->window() != this && presenter_) presenter_->OnFocusLost();
             break;
         }
         default:

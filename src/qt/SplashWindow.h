@@ -3,8 +3,8 @@
 // and platform note on an ivory ground), shown without taking the activation.
 //
 // Embedding: construct once, without a parent, and pass it as the platform::SplashWindow to the
-// start-up; Bind(&presenter) forwards a mouse press to Form_Click, a key to Form_KeyDown and the loss
-// of the focus to Form_LostFocus. Bind(nullptr) cuts it loose.
+// start-up; Bind(&presenter) forwards a mouse press to OnClicked, a key to OnKeyPressed and the loss
+// of the focus to OnFocusLost. Bind(nullptr) cuts it loose.
 //
 // The focus counts as lost when the user turns elsewhere: a mouse press or a key press in another
 // window of the program, or another program becoming active. The activation moving between the

@@ -16,8 +16,9 @@ public:
 };
 }  // namespace
 
-ViewsHarness::ViewsHarness(AppState& app, platform::MessageBox& messages, QWidget* parent)
-    : QMainWindow(parent), app_(app), pump_(std::make_unique<ProcessEventsPump>()) {
+ViewsHarness::ViewsHarness(Machine& machine, AssemblyTables& program, MemoryDumpSettings& dump,
+                           platform::MessageBox& messages, QWidget* parent)
+    : QMainWindow(parent), dump_(dump), pump_(std::make_unique<ProcessEventsPump>()) {
     setWindowTitle(QStringLiteral("Vantric views"));
     auto* client = new QWidget(this);
     client->setFont(MainWindowFont());
@@ -26,13 +27,13 @@ ViewsHarness::ViewsHarness(AppState& app, platform::MessageBox& messages, QWidge
     setStatusBar(status_);
 
     editor_ = new QPlainTextEdit(client);
-    editor_->setObjectName(QStringLiteral("txtCode"));
+    editor_->setObjectName(QStringLiteral("codeEditor"));
     PlaceInTwips(editor_, 120, 600, 5775, 6600);
     editor_->installEventFilter(this);
     registers_ = new RegisterPanelWidget(client);
     registers_->move(TwipsToPixels(this, 6000), TwipsToPixels(this, 720));
     auto* caption = new QLabel(QStringLiteral("System RAM"), client);
-    caption->setObjectName(QStringLiteral("lblMemDump"));
+    caption->setObjectName(QStringLiteral("memoryCaption"));
     caption->setFont(CaptionFont());
     PlaceInTwips(caption, 6000, 3600, 1455, 375);
     grid_ = new MemoryGridView(client);
@@ -41,15 +42,15 @@ ViewsHarness::ViewsHarness(AppState& app, platform::MessageBox& messages, QWidge
     client->setMinimumSize(TwipsToPixels(this, 12000), TwipsToPixels(this, 7320));
     columnsDialog_ = new MemoryColumnsDialog(this);
 
-    writer_ = std::make_unique<MemoryWriter>(app.Processor, app.MemoryDump, *grid_);
-    registerPresenter_ = std::make_unique<RegisterPanelPresenter>(app.Processor, *registers_, *status_,
+    writer_ = std::make_unique<MemoryWriter>(machine.State(), dump, *grid_);
+    registerPresenter_ = std::make_unique<RegisterPanelPresenter>(machine, *registers_, *status_,
                                                                   [this] { editor_->setFocus(); });
-    gridPresenter_ = std::make_unique<MemoryGridPresenter>(app.Machine, app.MemoryDump, *grid_);
-    entryPresenter_ = std::make_unique<DirectEntryPresenter>(app, *writer_, *grid_, *entry_, *this,
+    gridPresenter_ = std::make_unique<MemoryGridPresenter>(machine, dump, *grid_);
+    entryPresenter_ = std::make_unique<DirectEntryPresenter>(machine.State(), program, dump, *writer_, *grid_, *entry_, *this,
                                                              [this] { return windowHasFocus; });
-    columns_ = std::make_unique<MemoryColumnsDialogPresenter>(app.MemoryDump, *columnsDialog_, messages, *pump_,
+    columns_ = std::make_unique<MemoryColumnsDialogPresenter>(dump, *columnsDialog_, messages, *pump_,
                                                               *gridPresenter_);
-    views_ = std::make_unique<MachineViewsPresenter>(*registerPresenter_, *gridPresenter_, app.MemoryDump);
+    views_ = std::make_unique<MachineViewsPresenter>(*registerPresenter_, *gridPresenter_, dump);
 
     registers_->Bind(registerPresenter_.get());
     grid_->Bind(entryPresenter_.get());

@@ -16,7 +16,9 @@
 #include "qt/MemoryGridView.h"
 #include "qt/QtStatusBar.h"
 #include "qt/RegisterPanelWidget.h"
-#include "shell/AppState.h"
+#include "core/AssemblyTables.h"
+#include "core/Machine.h"
+#include "core/MemoryDumpSettings.h"
 #include "views/DirectEntryPresenter.h"
 #include "views/MachineViewsPresenter.h"
 #include "views/MemoryColumnsDialogPresenter.h"
@@ -28,7 +30,8 @@ namespace vantric::qt {
 class ViewsHarness : public QMainWindow, public platform::Window {
     Q_OBJECT
 public:
-    ViewsHarness(AppState& app, platform::MessageBox& messages, QWidget* parent = nullptr);
+    ViewsHarness(Machine& machine, AssemblyTables& program, MemoryDumpSettings& dump, platform::MessageBox& messages,
+                 QWidget* parent = nullptr);
     ~ViewsHarness() override;
 
     bool IsVisible() const override { return isVisible(); }
@@ -54,7 +57,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    AppState& app_;
+    MemoryDumpSettings& dump_;
     QPlainTextEdit* editor_;
     RegisterPanelWidget* registers_;
     MemoryGridView* grid_;

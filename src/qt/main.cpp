@@ -6,7 +6,6 @@
 #include "qt/DesktopApp.h"
 #include "qt/QtPlatform.h"
 #include "qt/ToolbarIcons.h"
-#include "shell/AppState.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -18,9 +17,8 @@ int main(int argc, char** argv) {
     const QStringList given = QCoreApplication::arguments();
     for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(QFile::encodeName(given[i]).toStdString());
 
-    auto app = std::make_unique<vantric::AppState>();
     vantric::qt::QtProgramHost host;
-    vantric::qt::DesktopApp desktop(*app, host, vantric::JoinCommandLine(arguments));
+    vantric::qt::DesktopApp desktop(host, vantric::JoinCommandLine(arguments));
     if (!desktop.Start()) return EXIT_FAILURE;
     return QApplication::exec();
 }

@@ -10,7 +10,7 @@ namespace vantric {
 AboutBoxPresenter::AboutBoxPresenter(platform::AboutBoxView& view, SystemInfoLauncher& systemInfo)
     : view_(view), systemInfo_(systemInfo) {}
 
-void AboutBoxPresenter::Form_Load() {
+void AboutBoxPresenter::FillIn() {
     view_.SetCaption(std::string("About ") + platform::kApplicationTitle);
     view_.SetTitle(platform::kApplicationTitle);
     view_.SetVersion(VersionText(CurrentVersion()));

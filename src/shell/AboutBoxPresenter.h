@@ -11,13 +11,13 @@ public:
     AboutBoxPresenter(platform::AboutBoxView& view, SystemInfoLauncher& systemInfo);
 
     // Caption "About Vantric", the title, the version text and the (empty) notice.
-    void Form_Load();
+    void FillIn();
 
     // Help > About: the box, modally.
-    void mnuHelpAbout_Click() { view_.ShowModal(); }
+    void ShowAbout() { view_.ShowModal(); }
     // OK, Enter and Esc.
-    void cmdOK_Click() { view_.Hide(); }
-    void cmdSysInfo_Click() { systemInfo_.StartSysInfo(); }
+    void OnOkClicked() { view_.Hide(); }
+    void OnSystemInfoClicked() { systemInfo_.StartSysInfo(); }
 
 private:
     platform::AboutBoxView& view_;

@@ -11,48 +11,48 @@ using enum CommandId;
 constexpr MenuEntry kSeparator{None, "-", "", ""};
 
 constexpr std::array kFileMenu{
-    MenuEntry{New, "&New", "", "mnuNew_Click"},
+    MenuEntry{New, "&New", "", "new"},
     kSeparator,
-    MenuEntry{Open, "&Open", "Ctrl+O", "mnuOpen_Click"},
-    MenuEntry{Save, "&Save", "Ctrl+S", "mnuSave_Click"},
-    MenuEntry{SaveAs, "Save &as", "", "mnuSaveAs_Click"},
+    MenuEntry{Open, "&Open", "Ctrl+O", "open"},
+    MenuEntry{Save, "&Save", "Ctrl+S", "save"},
+    MenuEntry{SaveAs, "Save &as", "", "saveAs"},
     kSeparator,
-    MenuEntry{PrintCode, "&Print program", "Ctrl+P", "mnuPrintCode_Click"},
-    MenuEntry{PrintOutput, "P&rint regs and mem", "", "mnuPrintOutput_Click"},
+    MenuEntry{PrintCode, "&Print program", "Ctrl+P", "printProgram"},
+    MenuEntry{PrintOutput, "P&rint regs and mem", "", "printRegistersAndMemory"},
     kSeparator,
-    MenuEntry{Exit, "E&xit", "Ctrl+Q", "mnuExit_Click"},
+    MenuEntry{Exit, "E&xit", "Ctrl+Q", "exit"},
 };
 
 constexpr std::array kEditMenu{
-    MenuEntry{Cut, "Cut", "Ctrl+X", "mnuCut_Click"},
-    MenuEntry{Copy, "Copy", "Ctrl+C", "mnuCopy_Click"},
-    MenuEntry{Paste, "Paste", "Ctrl+V", "mnuPaste_Click"},
-    MenuEntry{Delete, "Delete", "Del", "mnuDelete_Click"},
-    MenuEntry{SelectAll, "Select &all", "", "mnuSelAll_Click"},
+    MenuEntry{Cut, "Cut", "Ctrl+X", "cut"},
+    MenuEntry{Copy, "Copy", "Ctrl+C", "copy"},
+    MenuEntry{Paste, "Paste", "Ctrl+V", "paste"},
+    MenuEntry{Delete, "Delete", "Del", "delete"},
+    MenuEntry{SelectAll, "Select &all", "", "selectAll"},
     kSeparator,
-    MenuEntry{Find, "Find", "Ctrl+F", "mnuFind_Click"},
-    MenuEntry{Replace, "Replace", "Ctrl+R", "mnuReplace_Click"},
+    MenuEntry{Find, "Find", "Ctrl+F", "find"},
+    MenuEntry{Replace, "Replace", "Ctrl+R", "replace"},
 };
 
 constexpr std::array kCpuMenu{
-    MenuEntry{Compile, "&Compile program", "F4", "mnuCompile_Click"},
-    MenuEntry{Run, "&Run program", "F5", "mnuRun_Click"},
-    MenuEntry{Step, "Run &next line", "F8", "mnuStep_Click"},
-    MenuEntry{InsertBreakpoint, "Insert &break point", "", "mnuInsBrk_Click"},
-    MenuEntry{Halt, "Halt e&xecution", "F9", "mnuHalt_Click"},
+    MenuEntry{Compile, "&Compile program", "F4", "compile"},
+    MenuEntry{Run, "&Run program", "F5", "run"},
+    MenuEntry{Step, "Run &next line", "F8", "step"},
+    MenuEntry{InsertBreakpoint, "Insert &break point", "", "insertBreakpoint"},
+    MenuEntry{Halt, "Halt e&xecution", "F9", "halt"},
     kSeparator,
-    MenuEntry{MemoryColumns, "&Memory columns ...", "", "mnuMemCols_Click"},
-    MenuEntry{FillMemory, "&Fill memory block", "", "mnuMemFill_Click"},
-    MenuEntry{CopyMemory, "C&opy memory block", "", "mnuMemCopy_Click"},
+    MenuEntry{MemoryColumns, "&Memory columns ...", "", "memoryColumns"},
+    MenuEntry{FillMemory, "&Fill memory block", "", "fillMemory"},
+    MenuEntry{CopyMemory, "C&opy memory block", "", "copyMemory"},
     kSeparator,
-    MenuEntry{Refresh, "Re&fresh", "", "mnuRefresh_Click"},
-    MenuEntry{Reset, "Re&set CPU", "", "mnuReset_Click"},
+    MenuEntry{Refresh, "Re&fresh", "", "refresh"},
+    MenuEntry{Reset, "Re&set CPU", "", "reset"},
 };
 
 constexpr std::array kHelpMenu{
-    MenuEntry{Readme, "View &readme", "F1", "mnuReadme_Click"},
+    MenuEntry{Readme, "View &readme", "F1", "readme"},
     kSeparator,
-    MenuEntry{About, "&About", "", "mnuHelpAbout_Click"},
+    MenuEntry{About, "&About", "", "about"},
 };
 
 constexpr std::array kMenuBar{

@@ -19,12 +19,12 @@ inline constexpr int kCommandCount = static_cast<int>(CommandId::About) + 1;
 
 // One menu entry. The caption marks its access key with "&"; the caption "-" is a separator.
 // Shortcut texts are "Ctrl+" followed by a letter, a function key "F1" to "F12" or "Del".
-// Handler names the entry's click handler, which front ends also use to name the entry.
+// Name is the command's name, which front ends use to name the entry ("step" for Step).
 struct MenuEntry {
     CommandId Id;
     std::string_view Caption;
     std::string_view Shortcut;  // empty: none
-    std::string_view Handler;
+    std::string_view Name;
 };
 
 struct MenuDefinition {

@@ -18,19 +18,19 @@ void MainCommands::Execute(CommandId id) {
     if (handler) handler();
 }
 
-void MainCommands::ToolBar_ButtonClick(std::string_view key) {
+void MainCommands::OnMainToolbarButton(std::string_view key) {
     Execute(ToolbarCommand(MainToolbarButtons(), key));
     if (key != "exit") mainWindow_.FocusEditor();
 }
 
-void MainCommands::Toolbar2_ButtonClick(std::string_view key) { Execute(ToolbarCommand(MemoryToolbarButtons(), key)); }
+void MainCommands::OnMemoryToolbarButton(std::string_view key) { Execute(ToolbarCommand(MemoryToolbarButtons(), key)); }
 
 void ConnectExecutionCommands(MainCommands& commands, RunWindowPresenter& runWindow, StepController& step) {
     commands.Connect(CommandId::Compile, [&runWindow] { runWindow.BeginCompile(); });
     commands.Connect(CommandId::Run, [&runWindow] { runWindow.BeginRun(); });
-    commands.Connect(CommandId::Step, [&step] { step.mnuStep_Click(); });
-    commands.Connect(CommandId::Halt, [&step] { step.mnuHalt_Click(); });
-    commands.Connect(CommandId::Reset, [&step] { step.mnuReset_Click(); });
+    commands.Connect(CommandId::Step, [&step] { step.Step(); });
+    commands.Connect(CommandId::Halt, [&step] { step.Halt(); });
+    commands.Connect(CommandId::Reset, [&step] { step.Reset(); });
 }
 
 }  // namespace vantric

@@ -28,9 +28,9 @@ public:
 
     // Main toolbar: runs the button's command, then gives the editor the focus back, except for
     // "exit", which closes the main window instead. An unknown key runs nothing.
-    void ToolBar_ButtonClick(std::string_view key);
+    void OnMainToolbarButton(std::string_view key);
     // Memory toolbar: runs the button's command; the focus stays where it is.
-    void Toolbar2_ButtonClick(std::string_view key);
+    void OnMemoryToolbarButton(std::string_view key);
 
 private:
     platform::MainWindowView& mainWindow_;

@@ -6,7 +6,7 @@ std::string ReadmePath(const std::string& programDirectory) { return programDire
 
 bool StartDoc(platform::DesktopServices& desktop, const std::string& path) { return desktop.OpenDocument(path); }
 
-void mnuReadme_Click(const platform::ProgramHost& host, platform::DesktopServices& desktop) {
+void ShowReadme(const platform::ProgramHost& host, platform::DesktopServices& desktop) {
     const std::string path = ReadmePath(host.ProgramDirectory());
     // Some desktops answer a missing document with an error window of their own; ask only for one
     // that is there.

@@ -17,6 +17,6 @@ std::string ReadmePath(const std::string& programDirectory);
 bool StartDoc(platform::DesktopServices& desktop, const std::string& path);
 
 // Opens the readme. A missing readme, or one the desktop cannot open, is passed over in silence.
-void mnuReadme_Click(const platform::ProgramHost& host, platform::DesktopServices& desktop);
+void ShowReadme(const platform::ProgramHost& host, platform::DesktopServices& desktop);
 
 }  // namespace vantric

@@ -9,11 +9,11 @@ SplashPresenter::SplashPresenter(const MainWindowState& state, platform::SplashW
                                  platform::MainWindowView& mainWindow, std::string platformNote)
     : state_(state), splash_(splash), mainWindow_(mainWindow), platformNote_(std::move(platformNote)) {}
 
-void SplashPresenter::Form_Load() {
+void SplashPresenter::FillIn() {
     splash_.SetTexts(platform::kApplicationTitle, VersionText(CurrentVersion()), platformNote_);
 }
 
-void SplashPresenter::Form_LostFocus() {
+void SplashPresenter::OnFocusLost() {
     if (!state_.StartupInProgress) CloseSplash();
 }
 

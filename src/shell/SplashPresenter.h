@@ -16,13 +16,13 @@ public:
                     std::string platformNote);
 
     // Puts the title, the version and the platform note on the splash.
-    void Form_Load();
+    void FillIn();
 
     // A click anywhere on the splash and any key pressed in it close it, also during start-up.
-    void Form_Click() { CloseSplash(); }
-    void Form_KeyDown() { CloseSplash(); }
+    void OnClicked() { CloseSplash(); }
+    void OnKeyPressed() { CloseSplash(); }
     // Losing the focus closes it only once start-up is over.
-    void Form_LostFocus();
+    void OnFocusLost();
 
 private:
     // Hides the splash and, when the main window is on screen, gives the editor the focus.

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "core/HexText.h"
-#include "platform/KeyCodes.h"
+#include "platform/Keys.h"
 
 namespace vantric {
 
@@ -12,10 +12,13 @@ namespace {
 bool IsDataColumn(int column) { return column >= 0 && column % 2 == 1; }
 }  // namespace
 
-DirectEntryPresenter::DirectEntryPresenter(AppState& app, MemoryWriter& memory, platform::MemoryGrid& grid,
-                                           platform::FloatingTextBox& box, platform::Window& mainWindow,
-                                           std::function<bool()> windowHasFocus)
-    : app_(app),
+DirectEntryPresenter::DirectEntryPresenter(const ProcessorState& cpu, AssemblyTables& program,
+                                           const MemoryDumpSettings& dump, MemoryWriter& memory,
+                                           platform::MemoryGrid& grid, platform::FloatingTextBox& box,
+                                           platform::Window& mainWindow, std::function<bool()> windowHasFocus)
+    : cpu_(cpu),
+      program_(program),
+      dump_(dump),
       memory_(memory),
       grid_(grid),
       box_(box),
@@ -42,7 +45,7 @@ void DirectEntryPresenter::ShowEntryBox() {
     const platform::Rect cell = grid_.CurrentCellRect();
     box_.Move({grid.left + cell.left, grid.top + cell.top, cell.width, cell.height});
     // From memory, not from the cell: during a run that does not monitor memory the cell may be stale.
-    box_.SetText(HexText(app_.Processor.Memory[static_cast<std::size_t>(*address)], 2));
+    box_.SetText(HexText(cpu_.Memory[static_cast<std::size_t>(*address)], 2));
     box_.SetVisible(true);
     box_.SetSelStart(0);
     box_.SetSelLength(static_cast<int>(box_.Text().size()));
@@ -51,18 +54,18 @@ void DirectEntryPresenter::ShowEntryBox() {
 
 void DirectEntryPresenter::CommitEntry() {
     if (!grid_.IsVisible()) return;
-    app_.Assembly.RecompileNeeded = true;
+    program_.RecompileNeeded = true;
     if (entryColumn_ < 0) return;
     const auto value = static_cast<std::uint8_t>(ReadLeadingHex(box_.Text()) & 0xFF);
     const std::optional<std::int32_t> address = EntryAddress();
-    if (address && app_.Processor.Memory[static_cast<std::size_t>(*address)] != value)
+    if (address && cpu_.Memory[static_cast<std::size_t>(*address)] != value)
         memory_.WriteUserByte(*address, value);
     entryColumn_ = -1;
 }
 
 std::optional<std::int32_t> DirectEntryPresenter::EntryAddress() const {
     const int i = (entryColumn_ + 1) / 2;
-    const MemoryDumpSettings& dump = app_.MemoryDump;
+    const MemoryDumpSettings& dump = dump_;
     if (!IsDataColumn(entryColumn_) || i > dump.MemoryColumnCount || i >= static_cast<int>(dump.ColumnStart.size()))
         return std::nullopt;
     const std::int64_t address = std::int64_t{dump.ColumnStart[static_cast<std::size_t>(i)]} + entryRow_ - 1;
@@ -72,45 +75,41 @@ std::optional<std::int32_t> DirectEntryPresenter::EntryAddress() const {
 
 void DirectEntryPresenter::HideEntryBox() { box_.SetVisible(false); }
 
-void DirectEntryPresenter::grdMem_Click() { ShowEntryBox(); }
+void DirectEntryPresenter::OnGridClicked() { ShowEntryBox(); }
 
-void DirectEntryPresenter::grdMem_RowColChange() {
+void DirectEntryPresenter::OnCurrentCellChanged() {
     if (!mainWindow_.IsVisible()) return;
     CommitEntry();
     ShowEntryBox();
 }
 
-void DirectEntryPresenter::grdMem_Scroll() {
+void DirectEntryPresenter::OnGridScrolled() {
     if (grid_.IsVisible()) grid_.SetFocus();
 }
 
-void DirectEntryPresenter::txtEntry_GotFocus() {
+void DirectEntryPresenter::OnEntryFocused() {
     box_.SetSelStart(0);
     box_.SetSelLength(static_cast<int>(box_.Text().size()));
     entryKeepOpen_ = false;
 }
 
-void DirectEntryPresenter::txtEntry_LostFocus() {
+void DirectEntryPresenter::OnEntryLeft() {
     CommitEntry();
     if (entryKeepOpen_) return;
     box_.SetVisible(false);
     box_.SetText({});
 }
 
-void DirectEntryPresenter::txtEntry_KeyDown(int& keyCode) {
-    if (keyCode == platform::kKeyUp) {
+bool DirectEntryPresenter::OnEntryKey(platform::Key key) {
+    if (key == platform::Key::Up) {
         CommitAndMove(-1);
-        keyCode = platform::kKeyCancelled;
-    } else if (keyCode == platform::kKeyDown) {
-        CommitAndMove(1);
-        keyCode = platform::kKeyCancelled;
+        return true;
     }
-}
-
-void DirectEntryPresenter::txtEntry_KeyPress(int& keyAscii) {
-    if (keyAscii != platform::kKeyReturn) return;
-    CommitAndMove(1);
-    keyAscii = platform::kKeyCancelled;
+    if (key == platform::Key::Down || key == platform::Key::Return) {
+        CommitAndMove(1);
+        return true;
+    }
+    return false;
 }
 
 // The value becomes pending again in the grid's current column, goes into Memory, and the grid's

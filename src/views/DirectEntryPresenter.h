@@ -7,10 +7,13 @@
 #include <optional>
 
 #include "core/MemoryWriter.h"
+#include "platform/Keys.h"
 #include "platform/MemoryGrid.h"
 #include "platform/TextBox.h"
 #include "platform/Window.h"
-#include "shell/AppState.h"
+#include "core/AssemblyTables.h"
+#include "core/MemoryDumpSettings.h"
+#include "core/ProcessorState.h"
 
 namespace vantric {
 
@@ -18,9 +21,9 @@ class DirectEntryPresenter {
 public:
     // mainWindow answers whether the main window is visible; windowHasFocus whether the main window
     // itself (not one of its controls) holds the focus.
-    DirectEntryPresenter(AppState& app, MemoryWriter& memory, platform::MemoryGrid& grid,
-                         platform::FloatingTextBox& box, platform::Window& mainWindow,
-                         std::function<bool()> windowHasFocus);
+    DirectEntryPresenter(const ProcessorState& cpu, AssemblyTables& program, const MemoryDumpSettings& dump,
+                         MemoryWriter& memory, platform::MemoryGrid& grid, platform::FloatingTextBox& box,
+                         platform::Window& mainWindow, std::function<bool()> windowHasFocus);
 
     // Opens the box over the grid's current cell when that is a data cell of an address up to FFFF;
     // closes it otherwise.
@@ -30,15 +33,13 @@ public:
     // The editor took the focus.
     void HideEntryBox();
 
-    void grdMem_Click();
-    void grdMem_RowColChange();
-    void grdMem_Scroll();
-    void txtEntry_GotFocus();
-    void txtEntry_LostFocus();
-    // Up and Down commit and move the grid's current row (cancelled).
-    void txtEntry_KeyDown(int& keyCode);
-    // Enter (cancelled) acts as Down.
-    void txtEntry_KeyPress(int& keyAscii);
+    void OnGridClicked();
+    void OnCurrentCellChanged();
+    void OnGridScrolled();
+    void OnEntryFocused();
+    void OnEntryLeft();
+    // Up and Down commit and move the grid's current row; Enter acts as Down. True: the key is used.
+    bool OnEntryKey(platform::Key key);
 
     int EntryRow() const { return entryRow_; }
     int EntryColumn() const { return entryColumn_; }  // -1 while no value is pending
@@ -49,7 +50,9 @@ private:
     // The address of the cell at EntryRow in EntryColumn; none for a column or row that shows none.
     std::optional<std::int32_t> EntryAddress() const;
 
-    AppState& app_;
+    const ProcessorState& cpu_;
+    AssemblyTables& program_;
+    const MemoryDumpSettings& dump_;
     MemoryWriter& memory_;
     platform::MemoryGrid& grid_;
     platform::FloatingTextBox& box_;

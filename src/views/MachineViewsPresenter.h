@@ -19,7 +19,7 @@ public:
     void ShowMemoryByte(std::uint16_t address, std::uint8_t value) override { grid_.ShowMemoryByte(address, value); }
 
     // The Refresh command: the grid rebuilt from scratch, then the register panel.
-    void mnuRefresh_Click() {
+    void Refresh() {
         dump_.GridRebuildNeeded = true;
         grid_.RefreshMemoryGrid();
         registers_.RefreshRegisterPanel(false);

@@ -4,26 +4,10 @@ namespace vantric {
 
 using platform::MainWindowControl;
 
-MainWindowPresenter::MainWindowPresenter(AppState& app, MainWindowParts parts, std::string commandLine)
-    : app_(app),
-      parts_(parts),
+MainWindowPresenter::MainWindowPresenter(MainWindowParts parts, std::string commandLine)
+    : parts_(parts),
       commandLine_(std::move(commandLine)),
-      loader_(app.Instructions, parts.Status, parts.Splash, parts.Messages, parts.Host) {}
-
-void MainWindowPresenter::InitializeState() {
-    ProcessorState& cpu = app_.Processor;
-    app_.Assembly.BreakpointCount = 0;
-    app_.ProgramFile.ClipboardKeyHandled = false;
-    app_.ProgramFile.CurrentFileName.clear();
-    cpu.Running = false;
-    app_.MemoryDump.GridRebuildNeeded = true;
-    app_.Assembly.RecompileNeeded = true;
-    cpu.DefaultOrigin = 0x1000;
-    cpu.TStateCount = -1;
-    app_.MainWindow.StartupInProgress = true;
-    cpu.MonitorMemory = true;
-    cpu.MonitorRegisters = false;
-}
+      loader_(parts.Instructions, parts.Status, parts.Splash, parts.Messages, parts.Host) {}
 
 void MainWindowPresenter::ShowSplash() {
     platform::SplashWindow& splash = parts_.Splash;
@@ -32,22 +16,21 @@ void MainWindowPresenter::ShowSplash() {
                      (window.ScreenHeight() - splash.ClientHeight()) / 2);
 }
 
-bool MainWindowPresenter::Form_Load() {
+bool MainWindowPresenter::Start() {
     platform::MainWindowView& window = parts_.Window;
-    InitializeState();
-    app_.MainWindow.StartupInProgress = true;
+    state_.StartupInProgress = true;
     if (commandLine_.empty()) ShowSplash();
     window.SetVisible(false);
     parts_.Pump.ProcessEvents();
     window.LoadSecondaryWindows();
 
     if (loader_.LoadInstructionSet() == InstructionSetLoadOutcome::Ended) return false;
-    app_.Machine.LoadTimings(app_.Instructions);
+    parts_.Engine.LoadTimings(parts_.Instructions);
     parts_.Files.UpdateWindowCaption();
 
     parts_.Grid.SetCellText(0, 0, "Address");
     parts_.Grid.SetCellText(0, 1, "Contents");
-    MemoryDumpSettings& dump = app_.MemoryDump;
+    MemoryDumpSettings& dump = parts_.MemoryDump;
     dump.MemoryColumnCount = 3;
     dump.RowsPerColumn = 64;
     dump.ColumnStart = {0, 0x1000, 0x2000, 0x3000};
@@ -63,17 +46,17 @@ bool MainWindowPresenter::Form_Load() {
     registers.top = editor.top;
     window.SetControlBounds(MainWindowControl::Editor, editor);
     window.SetControlBounds(MainWindowControl::RegisterPanel, registers);
-    Form_Resize();
+    OnResized();
 
     window.SetVisible(true);
     parts_.Pump.ProcessEvents();
     if (parts_.Splash.IsVisible()) parts_.Splash.Focus();
-    app_.MainWindow.StartupInProgress = false;
+    state_.StartupInProgress = false;
     parts_.Files.OpenStartupFile(commandLine_);
     return true;
 }
 
-void MainWindowPresenter::Form_Resize() {
+void MainWindowPresenter::OnResized() {
     platform::MainWindowView& window = parts_.Window;
     const int height = window.ClientHeight();
     const int width = window.ClientWidth();
@@ -91,16 +74,16 @@ void MainWindowPresenter::Form_Resize() {
     if (!(grid == before)) window.SetControlBounds(MainWindowControl::MemoryGrid, grid);
 }
 
-bool MainWindowPresenter::Form_QueryUnload() {
+bool MainWindowPresenter::OnCloseRequested() {
     if (!parts_.Files.ConfirmSaveChanges()) return false;
     parts_.Window.Hide();
     parts_.Window.CloseAllWindows();
     return true;
 }
 
-void MainWindowPresenter::txtCode_Change() {
-    app_.ProgramFile.ProgramModified = true;
-    app_.Assembly.RecompileNeeded = true;
+void MainWindowPresenter::OnEditorTextChanged() {
+    parts_.Files.MarkModified();
+    parts_.Program.RecompileNeeded = true;
 }
 
 }  // namespace vantric

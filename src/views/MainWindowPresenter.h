@@ -5,7 +5,10 @@
 #include <string>
 
 #include "control/StepController.h"
+#include "core/AssemblyTables.h"
 #include "core/InstructionSetLoader.h"
+#include "core/Machine.h"
+#include "core/MemoryDumpSettings.h"
 #include "core/MachineViews.h"
 #include "editing/ProgramFiles.h"
 #include "platform/EventPump.h"
@@ -15,12 +18,16 @@
 #include "platform/ProgramHost.h"
 #include "platform/SplashWindow.h"
 #include "platform/StatusBar.h"
-#include "shell/AppState.h"
+#include "views/MainWindowState.h"
 
 namespace vantric {
 
-// What the main window's start-up talks to besides the state.
+// What the main window's start-up and its handlers talk to.
 struct MainWindowParts {
+    InstructionTable& Instructions;
+    Machine& Engine;
+    AssemblyTables& Program;
+    MemoryDumpSettings& MemoryDump;
     platform::MainWindowView& Window;
     platform::StatusBar& Status;
     platform::SplashWindow& Splash;
@@ -36,35 +43,35 @@ struct MainWindowParts {
 class MainWindowPresenter {
 public:
     // commandLine: the program's arguments joined by single spaces.
-    MainWindowPresenter(AppState& app, MainWindowParts parts, std::string commandLine);
+    MainWindowPresenter(MainWindowParts parts, std::string commandLine);
 
-    // Gives the process-wide state its start-up values.
-    void InitializeState();
+    // Whether start-up is still going on and whether the main window is the active window.
+    const MainWindowState& State() const { return state_; }
 
     // The start-up sequence, from the state's start-up values to the command-line file; false when
     // the program was ended because the instruction set could not be loaded.
-    bool Form_Load();
+    bool Start();
 
     // Stretches the editor and the grid down to the status bar and the grid to the right edge.
-    void Form_Resize();
+    void OnResized();
 
-    void Form_GotFocus() { app_.MainWindow.WindowHasFocus = true; }
-    void Form_LostFocus() { app_.MainWindow.WindowHasFocus = false; }
+    void OnActivated() { state_.WindowHasFocus = true; }
+    void OnDeactivated() { state_.WindowHasFocus = false; }
 
     // The close request: true when the window may close (nothing unsaved is lost), after which the
     // main window is hidden and every window of the program closed.
-    bool Form_QueryUnload();
+    bool OnCloseRequested();
 
     // Every change of the editor's text, typed or made by the program.
-    void txtCode_Change();
+    void OnEditorTextChanged();
 
 private:
     void ShowSplash();
 
-    AppState& app_;
     MainWindowParts parts_;
     std::string commandLine_;
     InstructionSetLoader loader_;
+    MainWindowState state_;
 };
 
 }  // namespace vantric

@@ -3,7 +3,7 @@
 namespace vantric {
 
 struct MainWindowState {
-    bool StartupInProgress = false;  // from the start of Form_Load until the main window is shown
+    bool StartupInProgress = false;  // from the start of Start until the main window is shown
     bool WindowHasFocus = false;     // the main window is the active window
 };
 

@@ -53,7 +53,7 @@ MemoryColumnsDialogPresenter::MemoryColumnsDialogPresenter(MemoryDumpSettings& d
 void MemoryColumnsDialogPresenter::ShowDialog() { dialog_.ShowModal(); }
 
 // Every showing starts from the settings in force, forgetting edits that ended with Cancel.
-void MemoryColumnsDialogPresenter::Form_Activate() {
+void MemoryColumnsDialogPresenter::OnShown() {
     dialog_.RowsBox().SetText(std::to_string(dump_.RowsPerColumn));
     dialog_.SetAddIsDefault(false);
     platform::SortedListBox& list = dialog_.ColumnList();
@@ -62,13 +62,13 @@ void MemoryColumnsDialogPresenter::Form_Activate() {
         list.AddItem(HexText(dump_.ColumnStart[static_cast<std::size_t>(i)], 4));
 }
 
-void MemoryColumnsDialogPresenter::txtMemRows_GotFocus() {
+void MemoryColumnsDialogPresenter::OnRowsFieldFocused() {
     platform::TextBox& box = dialog_.RowsBox();
     box.SetSelStart(0);
     box.SetSelLength(static_cast<int>(box.Text().size()));
 }
 
-void MemoryColumnsDialogPresenter::txtMemRows_LostFocus() {
+void MemoryColumnsDialogPresenter::OnRowsFieldLeft() {
     platform::TextBox& box = dialog_.RowsBox();
     const double rows = std::trunc(ReadDecimalNumber(box.Text()));
     if (rows > 0 && rows <= kMostRowsTyped)
@@ -77,21 +77,21 @@ void MemoryColumnsDialogPresenter::txtMemRows_LostFocus() {
         box.SetText(std::to_string(dump_.RowsPerColumn));
 }
 
-void MemoryColumnsDialogPresenter::txtAddCol_GotFocus() {
+void MemoryColumnsDialogPresenter::OnAddressFieldFocused() {
     dialog_.SetAddIsDefault(true);
     platform::TextBox& box = dialog_.AddressBox();
     box.SetSelStart(0);
     box.SetSelLength(static_cast<int>(box.Text().size()));
 }
 
-void MemoryColumnsDialogPresenter::txtAddCol_LostFocus() {
+void MemoryColumnsDialogPresenter::OnAddressFieldLeft() {
     dialog_.SetAddIsDefault(false);
     platform::TextBox& box = dialog_.AddressBox();
     if (!box.Text().empty()) box.SetText(ZeroPad(box.Text(), 4));
 }
 
-void MemoryColumnsDialogPresenter::btnAddCol_Click() {
-    txtAddCol_LostFocus();
+void MemoryColumnsDialogPresenter::OnAddColumnClicked() {
+    OnAddressFieldLeft();
     const std::string text = dialog_.AddressBox().Text();
     platform::SortedListBox& list = dialog_.ColumnList();
     if (!IsFourDigitHex(text)) {
@@ -107,10 +107,10 @@ void MemoryColumnsDialogPresenter::btnAddCol_Click() {
             list.AddItem(HexText(address, 4));
     }
     dialog_.AddressBox().SetFocus();
-    txtAddCol_GotFocus();
+    OnAddressFieldFocused();
 }
 
-void MemoryColumnsDialogPresenter::btnDelCol_Click() {
+void MemoryColumnsDialogPresenter::OnDeleteColumnClicked() {
     platform::SortedListBox& list = dialog_.ColumnList();
     const int selected = list.ListIndex();
     if (selected < 0 || selected >= list.ListCount()) {
@@ -121,7 +121,7 @@ void MemoryColumnsDialogPresenter::btnDelCol_Click() {
     if (list.ListCount() > 0 && list.ListIndex() < 0) list.SetListIndex(list.ListCount() - 1);
 }
 
-void MemoryColumnsDialogPresenter::btnOk_Click() {
+void MemoryColumnsDialogPresenter::OnOkClicked() {
     // Half rows go to the even neighbour. A count beyond the 16-bit range (an exponent typed
     // while Enter was pressed in the box) becomes the largest count the box itself keeps.
     const double rows = std::nearbyint(ReadDecimalNumber(dialog_.RowsBox().Text()));
@@ -141,6 +141,6 @@ void MemoryColumnsDialogPresenter::btnOk_Click() {
     grid_.RefreshMemoryGrid();
 }
 
-void MemoryColumnsDialogPresenter::btnCancel_Click() { dialog_.Hide(); }
+void MemoryColumnsDialogPresenter::OnCancelClicked() { dialog_.Hide(); }
 
 }  // namespace vantric

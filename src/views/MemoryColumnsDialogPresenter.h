@@ -19,15 +19,15 @@ public:
     // Shows the dialog modally (the "Memory columns" command).
     void ShowDialog();
 
-    void Form_Activate();
-    void txtMemRows_GotFocus();
-    void txtMemRows_LostFocus();
-    void txtAddCol_GotFocus();
-    void txtAddCol_LostFocus();
-    void btnAddCol_Click();
-    void btnDelCol_Click();
-    void btnOk_Click();
-    void btnCancel_Click();
+    void OnShown();
+    void OnRowsFieldFocused();
+    void OnRowsFieldLeft();
+    void OnAddressFieldFocused();
+    void OnAddressFieldLeft();
+    void OnAddColumnClicked();
+    void OnDeleteColumnClicked();
+    void OnOkClicked();
+    void OnCancelClicked();
 
 private:
     MemoryDumpSettings& dump_;

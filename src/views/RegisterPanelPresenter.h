@@ -4,7 +4,8 @@
 
 #include <functional>
 
-#include "core/ProcessorState.h"
+#include "core/Machine.h"
+#include "platform/Keys.h"
 #include "platform/RegisterPanelView.h"
 #include "platform/StatusBar.h"
 
@@ -12,14 +13,10 @@ namespace vantric {
 
 class RegisterPanelPresenter {
 public:
-    // Box indices: 0 the flag byte, i = 1 to 8 register cell i (register code i - 1), 9 SP, 10 PC.
-    static constexpr int kFlagsBox = 0;
-    static constexpr int kStackPointerBox = 9;
-    static constexpr int kProgramCounterBox = 10;
-    static constexpr int kBoxCount = 11;
+    using Field = platform::RegisterField;
 
     // focusEditor gives the source editor the input focus.
-    RegisterPanelPresenter(ProcessorState& cpu, platform::RegisterPanelView& panel, platform::StatusBar& status,
+    RegisterPanelPresenter(Machine& machine, platform::RegisterPanelView& panel, platform::StatusBar& status,
                            std::function<void()> focusEditor);
 
     // Brings every box and flag cell up to date; unless keepStatusText, also the T-state text of
@@ -27,14 +24,18 @@ public:
     void RefreshRegisterPanel(bool keepStatusText);
     void RefreshFlagBits();
 
-    void txtReg_Change(int index);
-    void txtReg_GotFocus(int index);
-    // Enter (cancelled) moves the focus to the editor; every other key is left to the box.
-    void txtReg_KeyPress(int index, int& keyAscii);
-    void txtReg_LostFocus(int index);
-    void lblFlag_Click(int bit);
+    // The box's text changed, typed or set: a text that spells a value is stored at once.
+    void OnFieldChanged(Field field);
+    // The box got the focus: its whole value is selected, so the next key replaces it.
+    void OnFieldFocused(Field field);
+    // The box lost the focus: it is rewritten in its normal form, which stores the value shown.
+    void OnFieldLeft(Field field);
+    // Enter moves the focus to the editor (true: the key is used); other keys are left to the box.
+    bool OnFieldKey(Field field, platform::Key key);
+    void OnFlagCellClicked(int bit);
 
 private:
+    Machine& machine_;
     ProcessorState& cpu_;
     platform::RegisterPanelView& panel_;
     platform::StatusBar& status_;

@@ -9,7 +9,7 @@
 
 #include "assembler/Compiler.h"
 #include "assembler/ShippedInstructionSet.h"
-#include "shell/AppState.h"
+#include "support/TestState.h"
 #include "support/Fakes.h"
 
 namespace vantric {
@@ -23,8 +23,9 @@ protected:
 
     bool Compile(const std::string& text) {
         editor.text = text;
-        return compiler.CompileProgram();
+        return compiler.CompileProgram(stopRequested);
     }
+    bool stopRequested = false;
 
     Bytes MemoryAt(int address, int count) const {
         Bytes bytes;
@@ -47,7 +48,7 @@ protected:
     }
     std::array<std::uint8_t, kMemorySize>& memory() const { return app_->Processor.Memory; }
 
-    std::unique_ptr<AppState> app_ = std::make_unique<AppState>();
+    std::unique_ptr<TestState> app_ = std::make_unique<TestState>();
     AssemblyTables& tables = app_->Assembly;
     fakes::FakeEditor editor;
     fakes::FakeStatusBar status;
@@ -284,7 +285,7 @@ TEST_F(CompileProgramTest, EventsRunAfterEveryHundredthLineAndStopEndsTheAssembl
     EXPECT_EQ(events.calls, 2);
 
     events.calls = 0;
-    events.onEvents = [&] { tables.StopRequested = true; };
+    events.onEvents = [&] { stopRequested = true; };
     tables.RecompileNeeded = false;
     EXPECT_FALSE(Compile(text));
     EXPECT_EQ(events.calls, 1);
@@ -296,9 +297,8 @@ TEST_F(CompileProgramTest, EventsRunAfterEveryHundredthLineAndStopEndsTheAssembl
 
     // A stop requested before the assembly is seen only at line 100; short sources finish.
     events.onEvents = nullptr;
-    tables.StopRequested = true;
+    stopRequested = true;
     EXPECT_TRUE(Compile("NOP\r\n"));
-    tables.StopRequested = false;
 }
 
 TEST_F(CompileProgramTest, AssemblingTwiceGivesTheSameResult) {

@@ -11,7 +11,7 @@
 #include "control/RunWindowPresenter.h"
 #include "control/StepController.h"
 #include "core/InstructionSetFile.h"
-#include "shell/AppState.h"
+#include "support/TestState.h"
 #include "support/FakeRunWindow.h"
 #include "support/Fakes.h"
 
@@ -27,13 +27,13 @@ inline std::string Source(std::initializer_list<const char*> lines) {
 class ControlFixture : public ::testing::Test {
 protected:
     ControlFixture() {
-        window.onActivate = [this] { run.Form_Activate(); };
+        window.onActivate = [this] { run.OnShown(); };
         app->Machine.SetObserver(&display);
     }
 
     // The state as start-up leaves it: the shipped instruction set loaded, the processor reset.
-    static std::unique_ptr<AppState> StartedApp() {
-        auto started = std::make_unique<AppState>();
+    static std::unique_ptr<TestState> StartedApp() {
+        auto started = std::make_unique<TestState>();
         const auto read = ReadInstructionSetFile(VANTRIC_DATA_DIR "/InstSet.Dat", started->Instructions);
         EXPECT_EQ(read.Status, InstructionSetReadStatus::Ok);
         started->Machine.LoadTimings(started->Instructions);
@@ -47,7 +47,7 @@ protected:
     }
     const std::vector<std::string>& Lines() const { return window.list.items; }
 
-    std::unique_ptr<AppState> app = StartedApp();
+    std::unique_ptr<TestState> app = StartedApp();
     fakes::FakeEditor editor;
     fakes::FakeStatusBar status;
     fakes::FakeMessageBox messages;
@@ -58,9 +58,9 @@ protected:
     fakes::FakeRunWindow window;
     MachineDisplay display{window.list, editor, views};
     Compiler compiler{app->Processor, app->Instructions, app->Assembly, editor, status, pump};
-    RunCycle cycle{*app, compiler, window.list, editor, status, messages, pump, clock, views};
-    RunWindowPresenter run{*app, cycle, window};
-    StepController step{*app, run, cycle, editor, status, messages, views};
+    RunCycle cycle{app->Machine, app->Assembly, compiler, window.list, editor, status, messages, pump, clock, views};
+    RunWindowPresenter run{cycle, window};
+    StepController step{app->Machine, app->Assembly, cycle, run, editor, status, messages, views};
 };
 
 }  // namespace vantric

@@ -19,7 +19,7 @@ TEST_F(RunWindowTest, FreshRunAssemblesRunsAndReports) {
     EXPECT_FALSE(window.hiddenByItself);
     EXPECT_EQ(app->Processor.Memory[0x2000], 0x08);
     EXPECT_EQ(app->Processor.TStateCount, 7 + 7 + 13 + 5);
-    EXPECT_FALSE(app->Processor.Running);
+    EXPECT_FALSE(app->Machine.Running());
     EXPECT_EQ(views.gridRefreshes, 1);
     EXPECT_FALSE(views.lastKeepStatusText);
     EXPECT_FALSE(app->Assembly.RecompileNeeded);
@@ -38,7 +38,7 @@ TEST_F(RunWindowTest, BreakpointPausesWithItsLineSelectedAndResumesPastIt) {
     EXPECT_TRUE(window.hiddenByItself);
     EXPECT_EQ(app->Processor.ProgramCounter, 0x1003);
     EXPECT_EQ(editor.SelText(), "INR A\r\n");
-    EXPECT_TRUE(run.EditorLocked());
+    EXPECT_TRUE(cycle.EditorLocked());
     EXPECT_TRUE(editor.readOnly);
     EXPECT_EQ(app->Processor.TStateCount, 7 + 4);
 
@@ -46,28 +46,28 @@ TEST_F(RunWindowTest, BreakpointPausesWithItsLineSelectedAndResumesPastIt) {
     EXPECT_EQ(Lines(), (Strings{"Resuming program from address 1003 ...", "Execution finished"}));
     EXPECT_EQ(app->Processor.Register(RegA), 4);
     EXPECT_EQ(app->Processor.TStateCount, 7 + 4 + 4 + 4 + 5);
-    EXPECT_FALSE(run.EditorLocked());
+    EXPECT_FALSE(cycle.EditorLocked());
 }
 
 TEST_F(RunWindowTest, PauseStopsALongLoopAtTheNextYield) {
     Load(Source({"LOOP: JMP LOOP"}));
     pump.onEvents = [this] {
-        if (app->Processor.Running) run.btnStop_Click();
+        if (app->Machine.Running()) run.OnStopButtonClicked();
     };
     run.BeginRun();
     EXPECT_EQ(Lines().back(), "Execution paused");
     EXPECT_EQ(status.Panel(1), "Execution paused");
     EXPECT_EQ(app->Processor.TStateCount, 100 * 10);
-    EXPECT_TRUE(app->Processor.Running);
+    EXPECT_TRUE(app->Machine.Running());
     EXPECT_FALSE(window.hiddenByItself);
     EXPECT_EQ(editor.SelText(), "LOOP: JMP LOOP\r\n");
-    EXPECT_TRUE(run.EditorLocked());
+    EXPECT_TRUE(cycle.EditorLocked());
 }
 
 TEST_F(RunWindowTest, StopRequestedBeforeAShortAssemblyPausesAfterTheFirstInstruction) {
     Load(kShortProgram);
     pump.onEvents = [this] {
-        if (window.buttonCaption == "Stop") run.btnStop_Click();
+        if (window.buttonCaption == "Stop") run.OnStopButtonClicked();
     };
     run.BeginRun();
     EXPECT_EQ(Lines(), (Strings{"Compiling code ...", "Compiled successfully", "Running program from address 1000 ...",
@@ -82,7 +82,7 @@ TEST_F(RunWindowTest, StopDuringALongAssemblyHaltsTheCompiler) {
     editor.SetSelStart(7);
     app->Assembly.RecompileNeeded = true;
     pump.onEvents = [this] {
-        if (pump.calls == 2) run.btnStop_Click();  // the compiler's yield after line 100
+        if (pump.calls == 2) run.OnStopButtonClicked();  // the compiler's yield after line 100
     };
     run.BeginRun();
     EXPECT_EQ(Lines(), (Strings{"Compiling code ...", "Compiler halted by user !"}));
@@ -101,7 +101,7 @@ TEST_F(RunWindowTest, CompileErrorSelectsTheLineAndRunsNothing) {
     EXPECT_EQ(status.Panel(1), "Compiler error : Invalid Mnemonic");
     EXPECT_EQ(editor.SelText(), "MOV A,Q\r\n");
     EXPECT_EQ(messages.beeps, 1);
-    EXPECT_FALSE(app->Processor.Running);
+    EXPECT_FALSE(app->Machine.Running());
     EXPECT_TRUE(app->Assembly.RecompileNeeded);
 }
 
@@ -111,7 +111,7 @@ TEST_F(RunWindowTest, CompileOnlyReportsItsTime) {
     run.BeginCompile();
     EXPECT_EQ(status.Panel(1), "Compile successful  (0.17 sec)");
     EXPECT_EQ(Lines(), (Strings{"Compiling code ...", "Compiled successfully"}));
-    EXPECT_FALSE(app->Processor.Running);
+    EXPECT_FALSE(app->Machine.Running());
 
     clock.times = {5.0, 7.0};
     run.BeginCompile();  // assembles again even though nothing changed
@@ -127,7 +127,7 @@ TEST_F(RunWindowTest, RuntimeErrorAndMissingCodeAreReported) {
     EXPECT_EQ(Lines().back(), "Runtime error : Missing HLT. Uncompiled address reached");
     EXPECT_EQ(status.Panel(1), "Runtime error : Missing HLT. Uncompiled address reached");
     EXPECT_EQ(messages.beeps, 1);
-    EXPECT_FALSE(app->Processor.Running);
+    EXPECT_FALSE(app->Machine.Running());
 
     app->Assembly.StartAddress = -1;  // as before the first assembly
     app->Processor.ProgramCounter = 0x1000;
@@ -152,8 +152,8 @@ TEST_F(RunWindowTest, MonitoringFollowsTheBoxesAtTheFrameRate) {
     // 1 + 255 * 4 + 1 instructions: a yield after every hundred.
     Load(Source({"MVI B,0FFH", "LOOP: STA 2000H", "INR A", "DCR B", "JNZ LOOP", "HLT"}));
     app->Machine.WatchOnly({{0x2000, 1}});
-    app->Processor.MonitorRegisters = true;
-    app->Processor.MonitorMemory = false;
+    cycle.SetMonitorRegisters(true);
+    cycle.SetMonitorMemory(false);
     clock.times = {0.0, 0.01, 0.02, 0.025, 0.04};  // the start, then the yields' readings
     run.BeginRun();
     EXPECT_TRUE(window.monitorRegistersChecked);
@@ -161,10 +161,10 @@ TEST_F(RunWindowTest, MonitoringFollowsTheBoxesAtTheFrameRate) {
     EXPECT_EQ(views.registerRefreshes, 2 + 1);  // at 0.02 and 0.04 s, then the end of the cycle
     EXPECT_TRUE(views.shownBytes.empty());
 
-    run.chkMonitorReg_Click(false);
-    run.chkMonitorMem_Click(true);
-    EXPECT_FALSE(app->Processor.MonitorRegisters);
-    EXPECT_TRUE(app->Processor.MonitorMemory);
+    run.OnMonitorRegistersToggled(false);
+    run.OnMonitorMemoryToggled(true);
+    EXPECT_FALSE(cycle.State().MonitorRegisters);
+    EXPECT_TRUE(cycle.State().MonitorMemory);
     views.registerRefreshes = 0;
     clock.times = {1.0, 1.0, 1.01};
     run.BeginRun();
@@ -174,25 +174,25 @@ TEST_F(RunWindowTest, MonitoringFollowsTheBoxesAtTheFrameRate) {
 }
 
 TEST_F(RunWindowTest, CloseButtonHidesOnlyWhenTheCycleIsOver) {
-    window.buttonCaption = "Pause";
     window.visible = true;
-    run.btnStop_Click();
-    EXPECT_TRUE(app->Assembly.StopRequested);
-    EXPECT_TRUE(window.visible);
-    app->Assembly.StopRequested = false;
     window.buttonCaption = "Close";
-    run.Form_Unload();
-    EXPECT_FALSE(app->Assembly.StopRequested);
+    run.OnCloseRequested();
+    EXPECT_FALSE(cycle.State().StopRequested);
     EXPECT_FALSE(window.visible);
+    window.visible = true;
+    window.buttonCaption = "Pause";
+    run.OnStopButtonClicked();
+    EXPECT_TRUE(cycle.State().StopRequested);
+    EXPECT_TRUE(window.visible);
 }
 
 TEST_F(RunWindowTest, AssemblingAPausedProgramAbandonsItAndUnlocksTheEditor) {
     Load(Source({"NOP", ";BREAK", "NOP", "HLT"}));
     run.BeginRun();
-    ASSERT_TRUE(run.EditorLocked());
+    ASSERT_TRUE(cycle.EditorLocked());
     run.BeginCompile();
-    EXPECT_FALSE(app->Processor.Running);
-    EXPECT_FALSE(run.EditorLocked());
+    EXPECT_FALSE(app->Machine.Running());
+    EXPECT_FALSE(cycle.EditorLocked());
     EXPECT_FALSE(editor.readOnly);
 }
 

@@ -72,7 +72,7 @@ public:
             run.BeginRun();
             outcomes += Outcome();
             Observe(digest);
-            if (!app->Processor.Running) break;
+            if (!app->Machine.Running()) break;
         }
         return outcomes;
     }
@@ -80,14 +80,14 @@ public:
     // Steps from the start, one instruction per call, as F8 does.
     std::string StepThrough(const std::string& source, Digest& digest) {
         Load(source);
-        step.mnuStep_Click();  // assembles
+        step.Step();  // assembles
         if (app->Assembly.RecompileNeeded) return "C";
         int steps = 0;
         do {
-            step.mnuStep_Click();
+            step.Step();
             ++steps;
             Observe(digest);
-        } while (app->Processor.Running && steps < kMaxSteps);
+        } while (app->Machine.Running() && steps < kMaxSteps);
         return "S" + std::to_string(steps);
     }
 
@@ -97,23 +97,22 @@ public:
         for (const int code : {RegA, RegB, RegC, RegD, RegE, RegH, RegL}) registers += HexText(cpu.Register(code), 2);
         registers += HexText(cpu.Flags, 2);
         return registers + " " + HexText(cpu.StackPointer, 4) + " " + HexText(cpu.ProgramCounter, 4) + " " +
-               std::to_string(cpu.TStateCount) + " " + std::to_string(cpu.CurrentLine) + " " +
+               std::to_string(cpu.TStateCount) + " " + std::to_string(app->Machine.CurrentLine()) + " " +
                Hex64(MemoryDigest(cpu));
     }
 
 private:
     char Outcome() const {
-        const ProcessorState& cpu = app->Processor;
+        const Machine& machine = app->Machine;
         if (app->Assembly.RecompileNeeded) return 'C';
-        if (!cpu.RuntimeError.empty()) return 'E';
-        if (cpu.Running && run.LastOutcome() == RunOutcome::Breakpoint) return 'B';
-        if (cpu.Running && run.LastOutcome() == RunOutcome::InstructionLimit) return 'L';
-        if (cpu.Running) return 'P';
+        if (!machine.RuntimeError().empty()) return 'E';
+        if (machine.Running() && run.LastOutcome() == RunOutcome::Breakpoint) return 'B';
+        if (machine.Running() && run.LastOutcome() == RunOutcome::InstructionLimit) return 'L';
+        if (machine.Running()) return 'P';
         return app->Assembly.StartAddress < 0 ? 'N' : 'F';
     }
 
     void Observe(Digest& digest) const {
-        const ProcessorState& cpu = app->Processor;
         for (const std::string& line : Lines()) digest.Add(line);
         for (const auto& shown : messages.shown) digest.Add(shown.text);
         digest.Add(status.Panel(1));
@@ -121,7 +120,7 @@ private:
         digest.Add(editor.selStart);
         digest.Add(editor.selLength);
         digest.Add(editor.readOnly ? 1 : 0);
-        digest.Add(cpu.Running ? 1 : 0);
+        digest.Add(app->Machine.Running() ? 1 : 0);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "core/LineMap.h"
 #include "core/Machine.h"
 
 #include <gtest/gtest.h>
@@ -76,11 +77,8 @@ struct MachineTest : ::testing::Test {
             const std::int32_t address = lines[static_cast<std::size_t>(n)];
             if (address >= 0) tables.RecordInstruction(n, address, 1);
         }
-        cpu.ProgramCounter = *std::find_if(lines.begin(), lines.end(), [](std::int32_t a) { return a >= 0; });
-        cpu.CurrentLine = 0;
+        machine.Start(*std::find_if(lines.begin(), lines.end(), [](std::int32_t a) { return a >= 0; }));
         cpu.TStateCount = 0;
-        cpu.Running = true;
-        cpu.RuntimeError.clear();
     }
     // Line tables of addresses alone (-1: no instruction), entry 0 included, as tables built by hand may be.
     void SetAddresses(const std::vector<std::int32_t>& addresses) {
@@ -98,12 +96,12 @@ struct MachineTest : ::testing::Test {
         machine.Run();
     }
     void ExpectHalted() {
-        EXPECT_FALSE(cpu.Running);
-        EXPECT_EQ(cpu.RuntimeError, "");
+        EXPECT_FALSE(machine.Running());
+        EXPECT_EQ(machine.RuntimeError(), "");
     }
     void ExpectUncompiledAt(std::int32_t address) {
-        EXPECT_FALSE(cpu.Running);
-        EXPECT_EQ(cpu.RuntimeError, "Missing HLT. Uncompiled address reached");
+        EXPECT_FALSE(machine.Running());
+        EXPECT_EQ(machine.RuntimeError(), "Missing HLT. Uncompiled address reached");
         EXPECT_EQ(cpu.ProgramCounter, address);
     }
 };
@@ -115,7 +113,7 @@ TEST_F(MachineTest, HaltEndsTheRunAndUncompiledAddressesStopIt) {
     EXPECT_EQ(cpu.ProgramCounter, 0x1008);
     EXPECT_EQ(cpu.Memory[0x2000], 0x08);
     EXPECT_EQ(cpu.TStateCount, 7 + 7 + 13 + 5);
-    EXPECT_EQ(cpu.CurrentLine, 4);   // the guess stops at the last line
+    EXPECT_EQ(machine.CurrentLine(), 4);   // the guess stops at the last line
     EXPECT_EQ(editor.selLength, 0);  // a run selects nothing
 
     Program({{0xC3, 0x04, 0x10}, {0x3E, 0x01}});  // JMP into the middle of MVI
@@ -150,7 +148,7 @@ TEST_F(MachineTest, ConditionalTransfersCountExtraTStatesOnlyWhenTaken) {
                 Execute();
                 EXPECT_EQ(cpu.ProgramCounter, met ? 0xC000 : isReturn ? 0x1001 : 0x1003);
                 EXPECT_EQ(cpu.TStateCount, met ? kind.taken : kind.notTaken);
-                EXPECT_EQ(cpu.CurrentLine, met ? 3 : 2);
+                EXPECT_EQ(machine.CurrentLine(), met ? 3 : 2);
                 const bool pushed = met && kind.base == 0xC4;
                 EXPECT_EQ(cpu.StackPointer, pushed ? 0x2FFE : met && isReturn ? 0x3002 : 0x3000);
                 EXPECT_EQ(cpu.Memory[0x2FFF], pushed ? 0x10 : 0xEE);  // high byte at SP - 1
@@ -171,7 +169,7 @@ struct LineTrackingTest : MachineTest {
 
 TEST_F(LineTrackingTest, FollowsJumpsBothWaysAndSkipsLinesWithoutCode) {
     std::vector<int> seen;
-    for (Execute(); cpu.Running; Execute()) seen.push_back(cpu.CurrentLine);
+    for (Execute(); machine.Running(); Execute()) seen.push_back(machine.CurrentLine());
     ExpectHalted();
     EXPECT_EQ(seen, visited);
     EXPECT_EQ(editor.selLength, 0);
@@ -186,10 +184,9 @@ TEST_F(LineTrackingTest, StepModeSelectsTheNextInstructionsLineEveryTime) {
 }
 
 TEST_F(LineTrackingTest, LocateOnlySelectsTheLineWithoutExecuting) {
-    cpu.ProgramCounter = 0x1006;
-    cpu.CurrentLine = 5;  // searched and selected even where the guess would hold
+    machine.Start(0x1006);
     machine.LocateLine();
-    EXPECT_EQ(cpu.CurrentLine, 5);
+    EXPECT_EQ(machine.CurrentLine(), 5);
     EXPECT_EQ(editor.selStart, StartOf(5));
     EXPECT_EQ(editor.selLength, 14);
     EXPECT_EQ(cpu.ProgramCounter, 0x1006);
@@ -197,57 +194,43 @@ TEST_F(LineTrackingTest, LocateOnlySelectsTheLineWithoutExecuting) {
 
     cpu.ProgramCounter = 0x1007;  // no line there: nothing happens, no error
     machine.LocateLine();
-    EXPECT_TRUE(cpu.Running);
-    EXPECT_EQ(cpu.CurrentLine, 5);
-    cpu.Running = false;  // nothing running: nothing located
+    EXPECT_TRUE(machine.Running());
+    EXPECT_EQ(machine.CurrentLine(), 5);
+    machine.Halt();  // nothing running: nothing located
     cpu.ProgramCounter = 0x1000;
     machine.LocateLine();
-    EXPECT_EQ(cpu.CurrentLine, 5);
+    EXPECT_EQ(machine.CurrentLine(), 0);
 }
 
-TEST_F(MachineTest, SearchTakesTheNearestEarlierLineThenTheFirstLaterOne) {
+TEST(LineMapTest, SearchTakesTheNearestEarlierLineThenTheFirstLaterOne) {
+    AssemblyTables tables;
     tables.LineCount = 6;  // several lines at 1005H, as overlapping origins can produce
-    SetAddresses({0x1005, 0x1000, 0x1005, 0x1001, 0x1005, 0x1002, 0x1005, -1});
-    cpu.Running = true;
-    // Generation 0 is a table built by hand, searched line by line; an assembled one (generation 1)
-    // is searched through the engine's address index, which must give the same answers.
-    for (const std::uint64_t generation : {0u, 1u}) {
-        tables.Generation = generation;
-        cpu.ProgramCounter = 0x1005;
-        for (const auto& [from, to] : {std::pair{4, 2}, {6, 4}, {2, 2}, {1, 2}, {0, 0}, {-3, 0}, {9, 6}}) {
-            cpu.CurrentLine = from;
-            machine.LocateLine();  // LineStart and LineLength are missing: selects nothing harmful
-            EXPECT_EQ(cpu.CurrentLine, to) << "from line " << from << ", generation " << generation;
-        }
-        cpu.ProgramCounter = 0x1002;  // the only line of its address, found from either side
-        for (const int from : {0, 1, 6}) {
-            cpu.CurrentLine = from;
-            machine.LocateLine();
-            EXPECT_EQ(cpu.CurrentLine, 5) << "from line " << from << ", generation " << generation;
-        }
-    }
-    tables.Generation = 0;
-    cpu.CurrentLine = 1;  // line 0 is never found by the backward search
-    cpu.ProgramCounter = 0x1000;
-    SetAddresses({0x1005, 0x1000, -1, -1, -1, -1, -1, -1});
-    Line({0xC3, 0x05, 0x10}, 0x1000);  // JMP 1005H
-    Execute();
-    ExpectUncompiledAt(0x1005);
+    for (const std::int32_t a : {0x1005, 0x1000, 0x1005, 0x1001, 0x1005, 0x1002, 0x1005, -1})
+        tables.Lines.push_back(a < 0 ? LineEntry{} : LineEntry{static_cast<std::uint16_t>(a), 1, 0});
+    LineMap map;
+    map.Build(tables, false);
+    for (const auto& [from, to] : {std::pair{4, 2}, {6, 4}, {2, 2}, {1, 2}, {0, 0}, {-3, 0}, {9, 6}})
+        EXPECT_EQ(map.Find(0x1005, from), to) << "from line " << from;
+    for (const int from : {0, 1, 6})  // the only line of its address, found from either side
+        EXPECT_EQ(map.Find(0x1002, from), 5) << "from line " << from;
+    EXPECT_EQ(map.Find(0x1000, 2), 1);
+    EXPECT_EQ(map.Find(0x1003, 2), -1);
+    // Line 0 is found only by the forward search from line 0; the guess takes its own line first.
+    EXPECT_EQ(map.Find(0x1005, 1), 2);
+    EXPECT_EQ(map.Track(0x1005, 4, true), 4);
+    EXPECT_EQ(map.Track(0x1005, 4, false), 2);
 }
 
 TEST_F(MachineTest, MissingOrShortLineTablesAreNeverReadPastTheirEnd) {
-    cpu.ProgramCounter = 0x1000;  // NOP with nothing assembled
-    cpu.Running = true;
+    machine.Start(0x1000);  // NOP with nothing assembled
     Execute();
     ExpectUncompiledAt(0x1001);
 
     tables.LineCount = 50;  // more lines claimed than the tables hold
     SetAddresses({-1, 0x1000, 0x1001});
-    cpu.ProgramCounter = 0x1000;
-    cpu.Running = true;
-    cpu.CurrentLine = 49;
+    machine.Start(0x1000);
     Execute();
-    EXPECT_EQ(cpu.CurrentLine, 2);
+    EXPECT_EQ(machine.CurrentLine(), 2);
     Execute();
     ExpectUncompiledAt(0x1002);
 }
@@ -272,7 +255,7 @@ TEST_F(MachineTest, UnsupportedInstructionsWarnOncePerOpcodeAndUndefinedOnesDoNo
     EXPECT_EQ(cpu.Flags, 0xD5);
     EXPECT_EQ(cpu.StackPointer, 0x3000);
 
-    cpu.WarnedOpcodes.fill(false);  // as each showing of the run window does
+    machine.ClearWarnings();  // as each showing of the run window does
     progress.items.clear();
     Start();
     Run();

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/KeyCodes.h"
+#include "platform/Keys.h"
 #include "support/FakeEditing.h"
 #include "support/Fakes.h"
 
@@ -16,7 +16,7 @@ using namespace platform;
 class EditorCommandsTest : public ::testing::Test {
 protected:
     EditorCommandsTest() {
-        editor.onChange = [this] { state.ProgramModified = true; };
+        editor.onChange = [this] { modified = true; };
     }
     void Select(const std::string& text, int start, int length) {
         editor.text = text;
@@ -24,87 +24,91 @@ protected:
         editor.selLength = length;
     }
 
-    ProgramFileState state;
+    bool modified = false;
     fakes::FakeEditor editor;
     fakes::FakeClipboard clipboard;
-    EditorCommands commands{state, editor, clipboard};
+    EditorCommands commands{editor, clipboard};
 };
 
 TEST_F(EditorCommandsTest, CommandsFromTheMenuOrToolbarActOnTheSelection) {
     Select("MVI A,1\r\nHLT", 0, 7);
-    commands.mnuCopy_Click();
-    commands.mnuSelAll_Click();
+    commands.Copy();
+    commands.SelectAll();
     EXPECT_EQ(clipboard.text, "MVI A,1");
     EXPECT_EQ(editor.selLength, 12);
-    EXPECT_FALSE(state.ProgramModified);
+    EXPECT_FALSE(modified);
 
     Select("MVI A,1\r\nHLT", 9, 3);
-    commands.mnuCut_Click();
+    commands.Cut();
     EXPECT_EQ(clipboard.text, "HLT");
     EXPECT_EQ(editor.text, "MVI A,1\r\n");
-    EXPECT_TRUE(state.ProgramModified);
+    EXPECT_TRUE(modified);
 
     Select("ABC", 1, 1);
     clipboard.text.clear();
-    commands.mnuPaste_Click();  // an empty clipboard deletes the selection
+    commands.Paste();  // an empty clipboard deletes the selection
     EXPECT_EQ(editor.text, "AC");
 
     const int changes = editor.textChanges;
-    commands.mnuDelete_Click();  // nothing selected: nothing changes
+    commands.Delete();  // nothing selected: nothing changes
     EXPECT_EQ(editor.textChanges, changes);
     Select("ABC", 0, 2);
-    commands.mnuDelete_Click();
+    commands.Delete();
     EXPECT_EQ(editor.text, "C");
 }
 
 TEST_F(EditorCommandsTest, ACtrlKeyInTheEditorActsOnceAndTheMarkIsOneShot) {
     Select("LOOP", 0, 4);
-    EXPECT_FALSE(commands.txtCode_KeyDown(kKeyX, true));  // the editor cuts "LOOP" itself
+    EXPECT_FALSE(commands.OnEditorKey(Key::X, true));  // the editor cuts "LOOP" itself
     editor.SetSelText("");
     clipboard.text = "LOOP";
-    commands.mnuCut_Click();  // reached by the same keystroke: only clears the mark
+    commands.Cut();  // reached by the same keystroke: only clears the mark
     EXPECT_EQ(clipboard.text, "LOOP");
-    EXPECT_FALSE(state.ClipboardKeyHandled);
+    Select("X", 0, 1);
+    commands.Cut();  // the next Cut cuts
+    EXPECT_EQ(clipboard.text, "X");
 
     Select("NOP", 0, 3);
-    commands.txtCode_KeyDown(kKeyC, true);
-    commands.mnuCopy_Click();
-    commands.mnuCopy_Click();  // a later toolbar Copy copies again
+    commands.OnEditorKey(Key::C, true);
+    commands.Copy();
+    commands.Copy();  // a later toolbar Copy copies again
     EXPECT_EQ(clipboard.text, "NOP");
 
-    commands.txtCode_KeyDown(kKeyV, true);
-    commands.mnuPaste_Click();
+    commands.OnEditorKey(Key::V, true);
+    commands.Paste();
     EXPECT_EQ(editor.text, "NOP");
-    commands.txtCode_KeyDown(kKeyV, false);  // a plain V is typing
-    EXPECT_FALSE(state.ClipboardKeyHandled);
+    commands.OnEditorKey(Key::V, false);  // a plain V is typing: the next Paste pastes
+    Select("", 0, 0);
+    commands.Paste();
+    EXPECT_EQ(editor.text, "NOP");
 }
 
 TEST_F(EditorCommandsTest, TabInsertsATabAndIsSwallowed) {
     Select("MVIA", 3, 0);
-    EXPECT_TRUE(commands.txtCode_KeyDown(kKeyTab, false));
-    EXPECT_TRUE(commands.txtCode_KeyDown(kKeyTab, true));
+    EXPECT_TRUE(commands.OnEditorKey(Key::Tab, false));
+    EXPECT_TRUE(commands.OnEditorKey(Key::Tab, true));
     EXPECT_EQ(editor.text, "MVI\t\tA");
-    EXPECT_FALSE(commands.txtCode_KeyDown(kKeyReturn, false));
+    EXPECT_FALSE(commands.OnEditorKey(Key::Return, false));
 }
 
 TEST_F(EditorCommandsTest, InsertBreakpointAtTheEndStartAndMiddleOfALine) {
     Select("HLT", 3, 0);
-    commands.mnuInsBrk_Click();
-    commands.mnuInsBrk_Click();
+    commands.InsertBreakpoint();
+    commands.InsertBreakpoint();
     EXPECT_EQ(editor.text, "HLT\r\n;BREAK\r\n\r\n;BREAK\r\n");
     EXPECT_EQ(editor.selStart, static_cast<int>(editor.text.size()));
-    EXPECT_TRUE(state.ProgramModified);
+    EXPECT_TRUE(modified);
 
     Select("NOP\r\nHLT", 5, 0);
-    commands.mnuInsBrk_Click();
+    commands.InsertBreakpoint();
     EXPECT_EQ(editor.text, "NOP\r\n\r\n;BREAK\r\nHLT");
 
     Select("MVI A,1", 3, 0);
-    commands.mnuInsBrk_Click();
+    commands.InsertBreakpoint();
     EXPECT_EQ(editor.text, "MVI\r\n;BREAK\r\n A,1");
 
     Select("NOP\r\nHLT", 0, 3);  // the selection stays, the breakpoint follows it
-    commands.mnuInsBrk_Click();
+    commands.InsertBreakpoint();
     EXPECT_EQ(editor.text, "NOP\r\n;BREAK\r\n\r\nHLT");
 }
 

@@ -12,15 +12,15 @@ namespace {
 
 class FindDialogPresenterTest : public ::testing::Test {
 protected:
-    FindDialogPresenterTest() { dialog.onActivate = [this] { find.Form_Activate(); }; }
+    FindDialogPresenterTest() { dialog.onActivate = [this] { find.OnShown(); }; }
     void Open(const std::string& text, int caret, bool replaceMode) {
         editor.text = text;
         editor.selStart = caret;
         editor.selLength = 0;
         if (replaceMode)
-            find.mnuReplace_Click();
+            find.ShowReplace();
         else
-            find.mnuFind_Click();
+            find.ShowFind();
     }
 
     fakes::FakeEditor editor;
@@ -36,22 +36,22 @@ TEST_F(FindDialogPresenterTest, FindsForwardIgnoringCaseAndNeverWraps) {
     EXPECT_FALSE(dialog.replaceEnabled);
 
     dialog.find.text = "MVI";
-    find.btnFind_Click();
+    find.OnFindNextClicked();
     EXPECT_EQ(editor.SelText(), "mvi");
-    find.btnFind_Click();
+    find.OnFindNextClicked();
     EXPECT_EQ(editor.selStart, 9);
     EXPECT_EQ(editor.SelText(), "MvI");
-    find.btnFind_Click();  // past the last match: a beep, the selection stays
+    find.OnFindNextClicked();  // past the last match: a beep, the selection stays
     EXPECT_EQ(messages.beeps, 1);
     EXPECT_EQ(editor.selStart, 9);
     EXPECT_EQ(dialog.findButtonFocused, 3);
 
     dialog.find.text.clear();
-    find.btnFind_Click();
+    find.OnFindNextClicked();
     EXPECT_EQ(messages.beeps, 2);
 
     dialog.replace.text = "kept";
-    find.txtReplace_GotFocus();
+    find.OnReplaceFieldFocused();
     EXPECT_EQ(dialog.replace.SelectedText(), "kept");
 }
 
@@ -60,18 +60,18 @@ TEST_F(FindDialogPresenterTest, TheFirstReplaceOnlyFindsAndReplacementsAreNotSea
     EXPECT_TRUE(dialog.replaceEnabled);
     dialog.find.text = "a";
     dialog.replace.text = "AA";
-    find.btnReplace_Click();
+    find.OnReplaceClicked();
     EXPECT_EQ(editor.text, "A A");
     EXPECT_EQ(editor.selLength, 1);
-    find.btnReplace_Click();
+    find.OnReplaceClicked();
     EXPECT_EQ(editor.text, "AA A");
     EXPECT_EQ(editor.selStart, 3);
 
     // Shown again: the texts stay, the match is forgotten, so Replace finds first.
-    dialog.user = [this] { find.btnReplace_Click(); };
+    dialog.user = [this] { find.OnReplaceClicked(); };
     editor.selStart = 0;
     editor.selLength = 0;
-    find.mnuReplace_Click();
+    find.ShowReplace();
     EXPECT_EQ(editor.text, "AA A");
     EXPECT_EQ(editor.selLength, 1);
 }
@@ -81,7 +81,7 @@ TEST_F(FindDialogPresenterTest, ReplaceAllCountsAndAlwaysReports) {
     dialog.find.text = "A";
     dialog.replace.text = "AA";
     dialog.visible = true;
-    find.btnReplaceAll_Click();
+    find.OnReplaceAllClicked();
     EXPECT_EQ(editor.text, "AA AA");
     EXPECT_FALSE(dialog.visible);
     EXPECT_EQ(pump.calls, 1);
@@ -90,7 +90,7 @@ TEST_F(FindDialogPresenterTest, ReplaceAllCountsAndAlwaysReports) {
     EXPECT_EQ(messages.shown[0].title, "Replace all");
 
     dialog.find.text = "XYZ";
-    find.btnReplaceAll_Click();
+    find.OnReplaceAllClicked();
     EXPECT_EQ(messages.beeps, 1);
     EXPECT_EQ(messages.shown.back().text, "0 replacements have been made.");
 
@@ -98,10 +98,10 @@ TEST_F(FindDialogPresenterTest, ReplaceAllCountsAndAlwaysReports) {
     Open("B1 B2 B3", 0, true);
     dialog.find.text = "b";
     dialog.replace.text = "";
-    find.btnFind_Click();
+    find.OnFindNextClicked();
     editor.selStart = 3;
     editor.selLength = 1;
-    find.btnReplaceAll_Click();
+    find.OnReplaceAllClicked();
     EXPECT_EQ(editor.text, "B1 2 3");
 }
 

@@ -33,13 +33,13 @@ struct PrintCommandsTest : ::testing::Test {
 
 TEST_F(PrintCommandsTest, SourceListingPrintsEachEditorLineBetweenHeadingAndFooter) {
     editor.text = "\tMVI A,3E\r\nLOOP: DCR A\nJNZ LOOP\r\n\r\nHLT";
-    EXPECT_EQ(Printed(&PrintCommands::mnuPrintCode_Click),
+    EXPECT_EQ(Printed(&PrintCommands::PrintProgram),
               (Lines{"**Source code listing for <Unnamed Program>**", "", "\tMVI A,3E", "LOOP: DCR A", "JNZ LOOP", "",
                      "HLT", "", "--- Vantric by Orsolo ---"}));
 
     file.CurrentFileName = "/home/ada/progs/add two.85";
     editor.text.clear();
-    EXPECT_EQ(Printed(&PrintCommands::mnuPrintCode_Click),
+    EXPECT_EQ(Printed(&PrintCommands::PrintProgram),
               (Lines{"**Source code listing for /home/ada/progs/add two.85**", "", "", "--- Vantric by Orsolo ---"}));
 }
 
@@ -52,7 +52,7 @@ TEST_F(PrintCommandsTest, ProgramOutputPrintsRegistersThenTheGridRows) {
     cpu.Memory[0x1000] = 0x3E;
     cpu.Memory[0x2001] = 0xA5;
     cpu.Memory[0x303F] = 0xFF;
-    const Lines lines = Printed(&PrintCommands::mnuPrintOutput_Click);
+    const Lines lines = Printed(&PrintCommands::PrintRegistersAndMemory);
     ASSERT_EQ(lines.size(), 11u + 64u + 2u);
     EXPECT_EQ(Lines(lines.begin(), lines.begin() + 13),
               (Lines{"**Program output for <Unnamed Program>**", "", "**Register contents**",
@@ -67,7 +67,7 @@ TEST_F(PrintCommandsTest, CellsPastFFFFAreBlank) {
     dump.MemoryColumnCount = 2;
     dump.ColumnStart = {0, 0xFFC0, 0xFFF0};
     cpu.Memory[0xFFFF] = 0x76;
-    const Lines lines = Printed(&PrintCommands::mnuPrintOutput_Click);
+    const Lines lines = Printed(&PrintCommands::PrintRegistersAndMemory);
     EXPECT_EQ(lines[0], "**Program output for C:\\progs\\top.85**");
     ASSERT_EQ(lines.size(), 11u + 64u + 2u);
     const auto row = [&](int r) { return lines[static_cast<std::size_t>(10 + r)]; };

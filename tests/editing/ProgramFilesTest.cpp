@@ -35,7 +35,7 @@ protected:
         dir = fs::temp_directory_path() / ("vantric-files-" + std::to_string(::getpid()) + "-" + name);
         fs::create_directories(dir);
         editor.onChange = [this] {
-            app->ProgramFile.ProgramModified = true;
+            files.MarkModified();
             app->Assembly.RecompileNeeded = true;
         };
     }
@@ -55,13 +55,13 @@ protected:
         return bytes.str();
     }
     void Type(const std::string& text) { editor.SetSelText(text); }
-    const ProgramFileState& State() const { return app->ProgramFile; }
+    const ProgramFileState& State() const { return files.State(); }
 
     fs::path dir;
     fakes::FakeWindow mainWindow;
     fakes::FakeFileDialogs dialogs;
     platform::LocalFileStore store;
-    ProgramFiles files{app->ProgramFile, {mainWindow, editor, messages, dialogs, store, step, views, status}};
+    ProgramFiles files{{mainWindow, editor, messages, dialogs, store, step, views, status}};
 };
 
 TEST_F(ProgramFilesTest, NewOnACleanProgramAsksNothingAndResetsTheMachine) {
@@ -383,7 +383,7 @@ TEST_P(SaveTargetTest, ReplacesOnlyAPlainFileItMayWriteAndKeepsWhatItReplaces) {
     struct stat before {};
     ASSERT_EQ(::lstat(path.c_str(), &before), 0);
     const std::size_t entries = Entries();
-    app->ProgramFile.CurrentFileName = path;
+    dialogs.answers = {path};  // the untitled program is saved under the target's name
     Type("NEW");
 
     const std::optional<Outcome> outcome = Save(target.saver);
@@ -438,7 +438,7 @@ TEST_F(ProgramFilesTest, TheStartupFile) {
     EXPECT_EQ(Contents(fresh), "NOP\r\n");
 
     // Something that exists but cannot be read is reported, and its name not taken.
-    app->ProgramFile.CurrentFileName.clear();
+    files.NewProgram();
     files.OpenStartupFile(dir.string());
     EXPECT_EQ(State().CurrentFileName, "");
     EXPECT_NE(messages.shown.back().text.find(dir.string()), std::string::npos);

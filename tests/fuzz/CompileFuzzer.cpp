@@ -15,7 +15,7 @@
 
 #include "assembler/Compiler.h"
 #include "core/InstructionSetFile.h"
-#include "shell/AppState.h"
+#include "support/TestState.h"
 #include "support/Fakes.h"
 
 using namespace vantric;
@@ -46,7 +46,7 @@ const InstructionTable& Table() {
 // One assembler with its state and fakes, kept across inputs (allocating 64 KB states per input
 // would dominate the run time) and reset before each use.
 struct Run {
-    std::unique_ptr<AppState> app = std::make_unique<AppState>();
+    std::unique_ptr<TestState> app = std::make_unique<TestState>();
     fakes::FakeEditor editor;
     fakes::FakeStatusBar status;
     fakes::FakeEventPump events;
@@ -56,7 +56,7 @@ struct Run {
     Run() { app->Instructions = Table(); }
     void Reset(const std::string& text) {
         app->Processor.Memory.fill(kFill);
-        app->Assembly.StopRequested = false;
+        stopRequested = false;
         editor.text = text;
         editor.selStart = editor.selLength = editor.textChanges = 0;
         status.panels.clear();
@@ -64,7 +64,8 @@ struct Run {
         events.calls = 0;
         events.onEvents = nullptr;
     }
-    bool Compile() { return ok = compiler.CompileProgram(); }
+    bool Compile() { return ok = compiler.CompileProgram(stopRequested); }
+    bool stopRequested = false;
 };
 
 void CheckInvariants(const std::string& input, Run& run) {
@@ -176,7 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A Stop at the first yield ends a long source without a message.
     if (first.app->Assembly.LineCount >= 100 && first.ok) {
         stopped.Reset(first.editor.text);
-        stopped.events.onEvents = [] { stopped.app->Assembly.StopRequested = true; };
+        stopped.events.onEvents = [] { stopped.stopRequested = true; };
         Check(!stopped.Compile(), "stop ignored");
         Check(stopped.events.calls == 1 && stopped.app->Assembly.CompileError.empty() &&
                   stopped.app->Assembly.RecompileNeeded,

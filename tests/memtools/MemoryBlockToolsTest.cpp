@@ -11,7 +11,7 @@
 #include "memtools/CopyMemoryPresenter.h"
 #include "memtools/FillMemoryPresenter.h"
 #include "memtools/MemoryBlock.h"
-#include "shell/AppState.h"
+#include "support/TestState.h"
 #include "support/FakeMemoryTools.h"
 #include "support/Fakes.h"
 
@@ -24,12 +24,12 @@ using Bytes = std::vector<int>;
 class MemoryBlockToolsTest : public ::testing::Test {
 protected:
     MemoryBlockToolsTest() {
-        fillDialog.fields[0].onGotFocus = [this] { fill.txtStAdd_GotFocus(); };
-        fillDialog.fields[1].onGotFocus = [this] { fill.txtEndAdd_GotFocus(); };
-        fillDialog.fields[2].onGotFocus = [this] { fill.txtFillData_GotFocus(); };
-        copyDialog.fields[0].onGotFocus = [this] { copy.txtStAdd_GotFocus(); };
-        copyDialog.fields[1].onGotFocus = [this] { copy.txtEndAdd_GotFocus(); };
-        copyDialog.fields[2].onGotFocus = [this] { copy.txtDest_GotFocus(); };
+        fillDialog.fields[0].onGotFocus = [this] { fill.OnStartFieldFocused(); };
+        fillDialog.fields[1].onGotFocus = [this] { fill.OnEndFieldFocused(); };
+        fillDialog.fields[2].onGotFocus = [this] { fill.OnDataFieldFocused(); };
+        copyDialog.fields[0].onGotFocus = [this] { copy.OnStartFieldFocused(); };
+        copyDialog.fields[1].onGotFocus = [this] { copy.OnEndFieldFocused(); };
+        copyDialog.fields[2].onGotFocus = [this] { copy.OnDestinationFieldFocused(); };
     }
 
     // Opens the dialog, tabs through the fields typing over their selected text, and presses the
@@ -60,8 +60,8 @@ protected:
         dialog.Show();
         return closed;
     }
-    bool Fill(const Typed& typed) { return Press(fillDialog, typed, [this] { fill.btnFill_Click(); }); }
-    bool Copy(const Typed& typed) { return Press(copyDialog, typed, [this] { copy.btnCopy_Click(); }); }
+    bool Fill(const Typed& typed) { return Press(fillDialog, typed, [this] { fill.OnFillClicked(); }); }
+    bool Copy(const Typed& typed) { return Press(copyDialog, typed, [this] { copy.OnCopyClicked(); }); }
 
     void Poke(int address, const Bytes& bytes) {
         for (int b : bytes) memory()[static_cast<std::size_t>(address++)] = static_cast<std::uint8_t>(b);
@@ -71,7 +71,7 @@ protected:
     }
     MemoryImage& memory() { return app->Processor.Memory; }
 
-    std::unique_ptr<AppState> app = std::make_unique<AppState>();
+    std::unique_ptr<TestState> app = std::make_unique<TestState>();
     fakes::FakeMessageBox messages;
     fakes::FakeMachineViews views;
     fakes::FakeFillMemoryDialog fillDialog;

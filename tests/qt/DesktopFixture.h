@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "qt/DesktopApp.h"
-#include "shell/AppState.h"
 #include "support/Fakes.h"
 
 namespace vantric::testing {
@@ -25,7 +24,7 @@ inline std::string CrLf(std::initializer_list<const char*> lines) {
 }
 
 struct Desktop {
-    explicit Desktop(const std::string& commandLine = "") : program(*app, host, commandLine) {
+    explicit Desktop(const std::string& commandLine = "") : program(host, commandLine) {
         started = program.Start();
         if (started) {
             program.Window().activateWindow();
@@ -52,7 +51,6 @@ struct Desktop {
         QTest::keyClick(&window(), static_cast<Qt::Key>(key), modifiers);
     }
 
-    std::unique_ptr<AppState> app = std::make_unique<AppState>();
     fakes::FakeProgramHost host{VANTRIC_DATA_DIR};
     qt::DesktopApp program;
     bool started = false;

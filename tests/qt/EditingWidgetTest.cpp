@@ -74,14 +74,14 @@ private slots:
             QVERIFY(d.started);
             QCOMPARE(d.editor().Text(), std::string("\tMVI A,1\r\n\tHLT\r\n"));
             QCOMPARE(d.window().windowTitle(), QStringLiteral("Vantric - [") + path + QStringLiteral("]"));
-            QVERIFY(!d.app->ProgramFile.ProgramModified);
+            QVERIFY(!d.program.Files().State().ProgramModified);
         }
 
         Desktop d(name);
         d.editor().setFocus();
         d.editor().moveCursor(QTextCursor::End);
         QTest::keyClicks(&d.editor(), "NOP");
-        QVERIFY(d.app->ProgramFile.ProgramModified);
+        QVERIFY(d.program.Files().State().ProgramModified);
 
         // Cancel keeps everything; Yes saves, then the new program starts.
         QString asked;
@@ -120,7 +120,6 @@ private slots:
         d.editor().SetSelLength(7);
         QTest::keyClick(&d.editor(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboard->text(), QStringLiteral("MVI A,1"));
-        QVERIFY(!d.app->ProgramFile.ClipboardKeyHandled);
 
         d.editor().SetSelStart(9);
         d.editor().SetSelLength(3);
@@ -163,7 +162,7 @@ private slots:
         // Del in a register box edits the box; the editor's selection stays.
         d.editor().SetSelStart(0);
         d.editor().SetSelLength(3);
-        qt::QtTextBox* box = d.program.Registers().Box(0);
+        qt::QtTextBox* box = d.program.Registers().Box(platform::RegisterField::Flags);
         box->setFocus();
         box->setCursorPosition(0);
         const QString before = box->text();
@@ -178,13 +177,12 @@ private slots:
         // A locked editor performs no Ctrl+V, Ctrl+X or Del, and no menu command does it instead.
         QGuiApplication::clipboard()->setText(QStringLiteral("NOP"));
         d.program.Cycle().SetEditorLocked(true);
-        d.app->Assembly.RecompileNeeded = false;
+        d.program.Program().RecompileNeeded = false;
         d.editor().setFocus();
         for (const QKeyCombination key : {Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_X, QKeyCombination(Qt::Key_Delete)})
             QTest::keyClick(&d.editor(), key.key(), key.keyboardModifiers());
         QCOMPARE(d.editor().Text(), std::string("MVI\t\tA"));
-        QVERIFY(!d.app->Assembly.RecompileNeeded);
-        QVERIFY(!d.app->ProgramFile.ClipboardKeyHandled);
+        QVERIFY(!d.program.Program().RecompileNeeded);
         d.program.Cycle().SetEditorLocked(false);
 
         d.editor().setFocus();
@@ -237,7 +235,7 @@ private slots:
         QCOMPARE(report, QStringLiteral("2 replacements have been made."));
         QCOMPARE(d.editor().Text(), std::string("MOV a,1\r\nMOV B,2\r\nHLT\r\n"));
         QVERIFY(!dialog.isVisible());
-        QVERIFY(d.app->ProgramFile.ProgramModified);
+        QVERIFY(d.program.Files().State().ProgramModified);
     }
 };
 

@@ -4,14 +4,14 @@
 #include <memory>
 
 #include "qt/ViewsHarness.h"
-#include "shell/AppState.h"
+#include "support/TestState.h"
 #include "support/Fakes.h"
 
 namespace vantric {
 
-inline std::unique_ptr<qt::ViewsHarness> ShowHarness(AppState& app, fakes::FakeMessageBox& messages) {
+inline std::unique_ptr<qt::ViewsHarness> ShowHarness(TestState& app, fakes::FakeMessageBox& messages) {
     app.Processor.ApplyResetValues();
-    auto harness = std::make_unique<qt::ViewsHarness>(app, messages);
+    auto harness = std::make_unique<qt::ViewsHarness>(app.Machine, app.Assembly, app.MemoryDump, messages);
     harness->Start();
     harness->show();
     harness->activateWindow();

@@ -23,8 +23,8 @@ private slots:
         QCOMPARE(d.panel(3), QStringLiteral("INS"));
         QCOMPARE(d.panel(4), QStringLiteral("CAPS"));
         QCOMPARE(d.panel(5), QStringLiteral("NUM"));
-        QCOMPARE(d.app->Processor.StackPointer, 0xFFF0);
-        QCOMPARE(d.app->Processor.ProgramCounter, 0x1000);
+        QCOMPARE(d.program.Engine().State().StackPointer, 0xFFF0);
+        QCOMPARE(d.program.Engine().State().ProgramCounter, 0x1000);
 
         const QRect editor = d.window().Control(MainWindowControl::Editor).geometry();
         const QRect registers = d.window().Control(MainWindowControl::RegisterPanel).geometry();
@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(memory.CellText(1, 2), std::string("2000"));
         QCOMPARE(memory.CellText(64, 4), std::string("303F"));
         QCOMPARE(memory.CellText(64, 5), std::string("00"));
-        QCOMPARE(d.program.Registers().Box(9)->text(), QStringLiteral("FFF0"));
+        QCOMPARE(d.program.Registers().Box(platform::RegisterField::StackPointer)->text(), QStringLiteral("FFF0"));
         QVERIFY(!d.window().Control(MainWindowControl::EntryBox).isVisible());
     }
 
@@ -141,7 +141,7 @@ private slots:
         QVERIFY(shown);
         QVERIFY(!d.program.ColumnsDialog().isVisible());
 
-        d.app->Processor.Memory[0x2001] = 0xAB;
+        d.program.Engine().State().Memory[0x2001] = 0xAB;
         d.window().MenuAction(CommandId::Refresh)->trigger();
         QCOMPARE(d.program.Grid().CellText(2, 3), std::string("AB"));
     }
@@ -155,21 +155,21 @@ private slots:
         QCOMPARE(cpu.size(), 12);
         QCOMPARE(cpu[0]->text(), QStringLiteral("&Compile program"));
         QVERIFY(cpu[5]->isSeparator());
-        QCOMPARE(cpu[0]->objectName(), QStringLiteral("mnuCompile"));
+        QCOMPARE(cpu[0]->objectName(), QStringLiteral("compileAction"));
         for (QAction* menu : menus)
             for (QAction* entry : menu->menu()->actions()) QVERIFY(entry->isEnabled());
     }
 
     void editsMarkTheProgramChangedAndFocusIsTracked() {
         Desktop d;
-        d.app->Assembly.RecompileNeeded = false;
-        QVERIFY(!d.app->ProgramFile.ProgramModified);
+        d.program.Program().RecompileNeeded = false;
+        QVERIFY(!d.program.Files().State().ProgramModified);
         d.editor().setFocus();
         QTest::keyClicks(&d.editor(), QStringLiteral("NOP"));
         QCOMPARE(d.editor().Text(), std::string("NOP"));
-        QVERIFY(d.app->ProgramFile.ProgramModified);
-        QVERIFY(d.app->Assembly.RecompileNeeded);
-        QVERIFY(d.app->MainWindow.WindowHasFocus);
+        QVERIFY(d.program.Files().State().ProgramModified);
+        QVERIFY(d.program.Program().RecompileNeeded);
+        QVERIFY(d.program.Presenter().State().WindowHasFocus);
     }
 
     void exitClosesTheMainWindow() {

@@ -53,8 +53,8 @@ private slots:
         Desktop d;
         QVERIFY(d.active);
         qt::FillMemoryDialog& dialog = d.program.FillDialog();
-        const auto& memory = d.app->Processor.Memory;
-        d.app->Assembly.RecompileNeeded = false;
+        const auto& memory = d.program.Engine().State().Memory;
+        d.program.Program().RecompileNeeded = false;
 
         QVERIFY(WhileOpen(dialog, Menu(d, CommandId::FillMemory), [&] {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Fill Memory"));
@@ -70,7 +70,7 @@ private slots:
         QVERIFY(dialog.isHidden());
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(&memory[0x1FFF]), 6), QByteArray("\0\x5A\x5A\x5A\x5A\0", 6));
         QCOMPARE(d.program.Grid().CellText(4, 3), std::string("5A"));  // column 2 starts at 2000
-        QVERIFY(d.app->Assembly.RecompileNeeded);
+        QVERIFY(d.program.Program().RecompileNeeded);
 
         // The toolbar opens it with the fields as they were; Cancel leaves memory alone.
         QVERIFY(WhileOpen(dialog, Toolbar(d, "fill"), [&] {
@@ -89,7 +89,7 @@ private slots:
         Desktop d;
         QVERIFY(d.active);
         qt::CopyMemoryDialog& dialog = d.program.CopyDialog();
-        auto& memory = d.app->Processor.Memory;
+        auto& memory = d.program.Engine().State().Memory;
         for (int i = 0; i < 4; ++i) memory[0x2000 + i] = static_cast<std::uint8_t>(0xC1 + i);
 
         QVERIFY(WhileOpen(dialog, Toolbar(d, "copy"), [&] {

@@ -11,7 +11,7 @@ using namespace vantric;
 class MemoryColumnsDialogTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AppState> app;
+    std::unique_ptr<TestState> app;
     fakes::FakeMessageBox messages;
     std::unique_ptr<qt::ViewsHarness> harness;
 
@@ -42,7 +42,7 @@ class MemoryColumnsDialogTest : public QObject {
 
 private slots:
     void init() {
-        app = std::make_unique<AppState>();
+        app = std::make_unique<TestState>();
         harness = ShowHarness(*app, messages);
         QVERIFY(QTest::qWaitForWindowActive(harness.get()));
     }

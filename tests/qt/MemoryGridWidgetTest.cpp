@@ -12,7 +12,7 @@ using namespace vantric;
 class MemoryGridWidgetTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AppState> app;
+    std::unique_ptr<TestState> app;
     fakes::FakeMessageBox messages;
     std::unique_ptr<qt::ViewsHarness> harness;
 
@@ -31,7 +31,7 @@ class MemoryGridWidgetTest : public QObject {
 
 private slots:
     void init() {
-        app = std::make_unique<AppState>();
+        app = std::make_unique<TestState>();
         harness = ShowHarness(*app, messages);
         QVERIFY(QTest::qWaitForWindowActive(harness.get()));
     }
@@ -48,7 +48,7 @@ private slots:
 
         app->MemoryDump.ColumnStart = {0, 0x1000, 0x2000, 0xFFF0};
         Grid()->verticalScrollBar()->setValue(20);
-        harness->Views().mnuRefresh_Click();
+        harness->Views().Refresh();
         QCOMPARE(Grid()->verticalScrollBar()->value(), 0);
         QCOMPARE(Text(17, 4), QString());
         QCOMPARE(Cell(17, 5).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(240, 240, 240));

@@ -43,12 +43,17 @@ private slots:
         QVERIFY2(fonts.contains(QStringLiteral("LiberationMono-Bold ")) && fonts.contains(QStringLiteral("LiberationMono ")),
                  qPrintable(fonts));
 
-        d.app->ProgramFile.CurrentFileName = "/tmp/pr\xC3\xB8g.85";  // a UTF-8 name, as the caption shows it
-        d.app->Processor.Register(RegD) = 0xD1;
-        d.app->Processor.Memory[0x303F] = 0x76;
+        // A program file with a UTF-8 name, as the caption shows it.
+        const QString named = dir_.filePath(QStringLiteral("pr\u00F8g.85"));
+        QFile file(named);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("HLT\r\n") == 5);
+        file.close();
+        d.program.Files().OpenStartupFile(QFile::encodeName(named).toStdString());
+        d.program.Engine().State().Register(RegD) = 0xD1;
+        d.program.Engine().State().Memory[0x303F] = 0x76;
         d.window().MenuAction(CommandId::PrintOutput)->trigger();
         text = PdfText(pdf_);
-        QVERIFY2(text.contains(QStringLiteral("Program output for /tmp/pr\u00F8g.85\n\nRegister contents\n")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Program output for ") + named + QStringLiteral("\n\nRegister contents\n")), qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("Source code listing")));
         QVERIFY(text.contains(QStringLiteral(" D: D1 00 :E\n H: 00 00 :L\nSP: FFF0\nPC: 1000\n\nRAM contents\n"
                                              "1000:00 2000:00 3000:00\n")));

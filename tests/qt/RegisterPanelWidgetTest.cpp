@@ -9,59 +9,58 @@ using namespace vantric;
 class RegisterPanelWidgetTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AppState> app;
+    std::unique_ptr<TestState> app;
     fakes::FakeMessageBox messages;
     std::unique_ptr<qt::ViewsHarness> harness;
 
-    qt::QtTextBox* Box(int index) const { return harness->Registers()->Box(index); }
+    qt::QtTextBox* Box(platform::RegisterField field) const { return harness->Registers()->Box(field); }
 
 private slots:
     void init() {
-        app = std::make_unique<AppState>();
+        app = std::make_unique<TestState>();
         harness = ShowHarness(*app, messages);
         QVERIFY(QTest::qWaitForWindowActive(harness.get()));
     }
     void cleanup() { harness.reset(); }
 
     void showsTheStateAndTabsThroughTheBoxesInPairs() {
-        QCOMPARE(Box(9)->text(), QStringLiteral("FFF0"));
-        QCOMPARE(Box(10)->text(), QStringLiteral("1000"));
+        QCOMPARE(Box(platform::RegisterField::StackPointer)->text(), QStringLiteral("FFF0"));
+        QCOMPARE(Box(platform::RegisterField::ProgramCounter)->text(), QStringLiteral("1000"));
         QCOMPARE(harness->Status()->PanelText(2), QStringLiteral("Program not running"));
-        QVERIFY(Box(7)->isHidden());
-        QVERIFY(Box(8)->alignment() & Qt::AlignRight);
-        QVERIFY(Box(0)->alignment() & Qt::AlignLeft);
-        QCOMPARE(Box(8)->y(), Box(0)->y());
-        QVERIFY(Box(8)->x() < Box(0)->x());
+        QVERIFY(Box(platform::RegisterField::A)->alignment() & Qt::AlignRight);
+        QVERIFY(Box(platform::RegisterField::Flags)->alignment() & Qt::AlignLeft);
+        QCOMPARE(Box(platform::RegisterField::A)->y(), Box(platform::RegisterField::Flags)->y());
+        QVERIFY(Box(platform::RegisterField::A)->x() < Box(platform::RegisterField::Flags)->x());
 
-        Box(8)->setFocus();
-        for (int next : {0, 1, 2, 3, 4, 5, 6, 9, 10}) {
+        Box(platform::RegisterField::A)->setFocus();
+        for (int next = 1; next < platform::kRegisterFieldCount; ++next) {  // the fields are in tab order
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), Box(next));
+            QCOMPARE(QApplication::focusWidget(), Box(static_cast<platform::RegisterField>(next)));
         }
-        QCOMPARE(Box(10)->selectedText(), QStringLiteral("1000"));  // the whole value, ready to be replaced
+        QCOMPARE(Box(platform::RegisterField::ProgramCounter)->selectedText(), QStringLiteral("1000"));  // the whole value, ready to be replaced
     }
 
     void typingStoresAtOnceAndLeavingNormalises() {
-        Box(1)->setFocus();
-        QTest::keyClicks(Box(1), "1");
+        Box(platform::RegisterField::B)->setFocus();
+        QTest::keyClicks(Box(platform::RegisterField::B), "1");
         QCOMPARE(app->Processor.Register(RegB), 1);
-        QTest::keyClicks(Box(1), "2");
+        QTest::keyClicks(Box(platform::RegisterField::B), "2");
         QCOMPARE(app->Processor.Register(RegB), 0x12);
-        QTest::keyClicks(Box(1), "3");  // two digits at most
-        QCOMPARE(Box(1)->text(), QStringLiteral("12"));
+        QTest::keyClicks(Box(platform::RegisterField::B), "3");  // two digits at most
+        QCOMPARE(Box(platform::RegisterField::B)->text(), QStringLiteral("12"));
 
-        QTest::keyClick(Box(1), Qt::Key_Tab);
-        QTest::keyClicks(Box(2), "5g");
+        QTest::keyClick(Box(platform::RegisterField::B), Qt::Key_Tab);
+        QTest::keyClicks(Box(platform::RegisterField::C), "5g");
         QCOMPARE(app->Processor.Register(RegC), 5);  // "5g" is not stored, "5" was
-        QTest::keyClick(Box(2), Qt::Key_Return);
+        QTest::keyClick(Box(platform::RegisterField::C), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), harness->Editor());
-        QCOMPARE(Box(2)->text(), QStringLiteral("05"));
+        QCOMPARE(Box(platform::RegisterField::C)->text(), QStringLiteral("05"));
         QVERIFY(harness->Editor()->toPlainText().isEmpty());
 
-        QTest::mouseClick(Box(9), Qt::LeftButton);  // selects the whole value, as the keyboard does
-        QTest::keyClicks(Box(9), "abc");
+        QTest::mouseClick(Box(platform::RegisterField::StackPointer), Qt::LeftButton);  // selects the whole value, as the keyboard does
+        QTest::keyClicks(Box(platform::RegisterField::StackPointer), "abc");
         harness->Editor()->setFocus();
-        QCOMPARE(Box(9)->text(), QStringLiteral("0ABC"));
+        QCOMPARE(Box(platform::RegisterField::StackPointer)->text(), QStringLiteral("0ABC"));
         QCOMPARE(app->Processor.StackPointer, 0x0ABC);
     }
 
@@ -70,12 +69,12 @@ private slots:
         QTest::mouseClick(cy, Qt::LeftButton);
         QCOMPARE(cy->text(), QStringLiteral("1"));
         QCOMPARE(app->Processor.Flags, 0x01);
-        QCOMPARE(Box(0)->text(), QStringLiteral("01"));
+        QCOMPARE(Box(platform::RegisterField::Flags)->text(), QStringLiteral("01"));
         QTest::mouseClick(cy, Qt::LeftButton);
         QCOMPARE(app->Processor.Flags, 0);
 
-        Box(0)->setFocus();
-        QTest::keyClicks(Box(0), "fe");
+        Box(platform::RegisterField::Flags)->setFocus();
+        QTest::keyClicks(Box(platform::RegisterField::Flags), "fe");
         QCOMPARE(app->Processor.Flags, 0xFE);
         QString cells;
         for (int bit = 7; bit >= 0; --bit) cells += harness->Registers()->Cell(bit)->text();

@@ -46,10 +46,10 @@ private slots:
                  QStringList({"Running program from address 1000 ...", "Execution finished"}));
         QCOMPARE(d.panel(1), QStringLiteral("Execution finished"));
         QCOMPARE(d.panel(2), QStringLiteral("T states : 19"));
-        QCOMPARE(d.program.Registers().Box(8)->text(), QStringLiteral("08"));
-        QCOMPARE(d.app->Processor.Register(RegA), 8);
-        QCOMPARE(d.app->Processor.TStateCount, 7 + 7 + 5);
-        QVERIFY(d.app->Processor.Running == false);
+        QCOMPARE(d.program.Registers().Box(platform::RegisterField::A)->text(), QStringLiteral("08"));
+        QCOMPARE(d.program.Engine().State().Register(RegA), 8);
+        QCOMPARE(d.program.Engine().State().TStateCount, 7 + 7 + 5);
+        QVERIFY(!d.program.Engine().Running());
     }
 
     void breakpointClosesTheWindowWithItsLineSelectedAndRunResumes() {
@@ -66,13 +66,13 @@ private slots:
         QCOMPARE(d.editor().textCursor().selectedText(), QStringLiteral("ADD B") + QChar(0x2029));
         QVERIFY(d.editor().isReadOnly());
         QVERIFY(closer.closedRunLines.isEmpty());  // nobody pressed Close
-        const qint64 pausedAt = d.app->Processor.TStateCount;
+        const qint64 pausedAt = d.program.Engine().State().TStateCount;
 
         d.press(Qt::Key_F5);
         QCOMPARE(closer.closedRunLines,
                  QStringList({"Resuming program from address 1004 ...", "Execution finished"}));
-        QCOMPARE(d.app->Processor.Register(RegA), 3);
-        QCOMPARE(d.app->Processor.TStateCount, pausedAt + 4 + 5);
+        QCOMPARE(d.program.Engine().State().Register(RegA), 3);
+        QCOMPARE(d.program.Engine().State().TStateCount, pausedAt + 4 + 5);
         QVERIFY(!d.editor().isReadOnly());
     }
 
@@ -90,10 +90,10 @@ private slots:
         d.press(Qt::Key_F5);
         QCOMPARE(closer.closedRunLines.last(), QStringLiteral("Execution paused"));
         QCOMPARE(d.panel(1), QStringLiteral("Execution paused"));
-        QVERIFY(d.app->Processor.Running);
+        QVERIFY(d.program.Engine().Running());
         const std::string line = d.selection();
         QVERIFY2(line.size() > 2 && LongLoop().find(line) != std::string::npos, line.c_str());
-        QVERIFY(d.app->Processor.TStateCount > 10000);
+        QVERIFY(d.program.Engine().State().TStateCount > 10000);
         QVERIFY(d.editor().isReadOnly());
     }
 
@@ -106,8 +106,8 @@ private slots:
             if (run.StopButton().text() != QStringLiteral("Pause") || closed) return;
             QTest::mouseClick(&run.MonitorRegistersBox(), Qt::LeftButton);
             QTest::mouseClick(&run.MonitorMemoryBox(), Qt::LeftButton);
-            QVERIFY(d.app->Processor.MonitorRegisters);
-            QVERIFY(!d.app->Processor.MonitorMemory);
+            QVERIFY(d.program.Cycle().State().MonitorRegisters);
+            QVERIFY(!d.program.Cycle().State().MonitorMemory);
             closed = true;
             run.close();
         };
@@ -144,13 +144,13 @@ private slots:
         QCOMPARE(d.panel(2), QStringLiteral("T states : 7"));
         d.press(Qt::Key_F8);
         QCOMPARE(d.selection(), std::string("ADD B\r\n"));
-        QCOMPARE(d.app->Processor.Register(RegB), 2);
+        QCOMPARE(d.program.Engine().State().Register(RegB), 2);
 
         d.press(Qt::Key_F9);
         QCOMPARE(d.panel(1), QStringLiteral("Program halted"));
         QCOMPARE(d.editor().SelLength(), 0);
         QVERIFY(!d.editor().isReadOnly());
-        QVERIFY(!d.app->Processor.Running);
+        QVERIFY(!d.program.Engine().Running());
 
         // Stepping again starts over, and runs to the end.
         for (int i = 0; i < 4; ++i) d.press(Qt::Key_F8);
@@ -159,11 +159,11 @@ private slots:
         QCOMPARE(d.panel(1), QStringLiteral("Finished running in step mode"));
 
         d.window().MenuAction(CommandId::Reset)->trigger();
-        QCOMPARE(d.app->Processor.Register(RegA), 0);
+        QCOMPARE(d.program.Engine().State().Register(RegA), 0);
         QCOMPARE(d.program.Grid().CellText(1, 1), std::string("00"));
-        QCOMPARE(d.app->Processor.ProgramCounter, 0x1000);
-        QCOMPARE(d.app->Processor.Memory[0x1000], 0);
-        QVERIFY(d.app->Assembly.RecompileNeeded);
+        QCOMPARE(d.program.Engine().State().ProgramCounter, 0x1000);
+        QCOMPARE(d.program.Engine().State().Memory[0x1000], 0);
+        QVERIFY(d.program.Program().RecompileNeeded);
     }
 
     void runWindowIsCentredOverTheMainWindow() {

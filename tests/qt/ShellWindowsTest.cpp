@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "qt/DesktopApp.h"
-#include "shell/AppState.h"
 #include "support/FakeShell.h"
 #include "support/Fakes.h"
 
@@ -18,11 +17,10 @@ using namespace vantric;
 namespace {
 
 struct ShellDesktop {
-    ShellDesktop() : program(*app, host, "", true, &desktop), started(program.Start()) {}
+    ShellDesktop() : program(host, "", true, &desktop), started(program.Start()) {}
     qt::SplashWindow& splash() { return program.Splash(); }
     bool editorHasFocus() { return program.Window().focusWidget() == &program.Window().Editor(); }
 
-    std::unique_ptr<AppState> app = std::make_unique<AppState>();
     fakes::FakeProgramHost host{VANTRIC_DATA_DIR};
     fakes::FakeDesktopServices desktop;
     qt::DesktopApp program;

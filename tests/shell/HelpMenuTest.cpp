@@ -69,10 +69,10 @@ TEST_F(SystemInfoTest, NoToolOrOneThatDoesNotStartIsReportedTheSameWay) {
 TEST(ReadmeTest, OpensTheReadmeBesideTheProgramAndIsSilentWhenItIsMissing) {
     fakes::FakeDesktopServices desktop;
     fakes::FakeProgramHost host("/opt/vantric");
-    mnuReadme_Click(host, desktop);
+    ShowReadme(host, desktop);
     EXPECT_TRUE(desktop.opened.empty());
     desktop.files = {"/opt/vantric/readme.rtf"};
-    mnuReadme_Click(host, desktop);
+    ShowReadme(host, desktop);
     EXPECT_EQ(desktop.opened, std::vector<std::string>{"/opt/vantric/readme.rtf"});
 }
 

@@ -14,11 +14,11 @@ namespace {
 class SplashPresenterTest : public StartupFixture {
 protected:
     void Start() {
-        MainWindowPresenter startup(*app, Parts(), "");
-        ASSERT_TRUE(startup.Form_Load());
+        ASSERT_TRUE(startup.Start());
     }
 
-    SplashPresenter presenter{app->MainWindow, splash, mainWindow, "Plan 9 from Bell Labs"};
+    MainWindowPresenter startup{Parts(), ""};
+    SplashPresenter presenter{startup.State(), splash, mainWindow, "Plan 9 from Bell Labs"};
 };
 
 TEST_F(SplashPresenterTest, LosingTheFocusDuringStartUpLeavesItOpenAndAfterwardsClosesIt) {
@@ -26,19 +26,19 @@ TEST_F(SplashPresenterTest, LosingTheFocusDuringStartUpLeavesItOpenAndAfterwards
     pump.onEvents = [&] {
         // Both yields of start-up: the user clicks on the main window meanwhile.
         ++yields;
-        presenter.Form_LostFocus();
+        presenter.OnFocusLost();
     };
     Start();
     EXPECT_EQ(yields, 2);
     EXPECT_TRUE(splash.visible);
     EXPECT_EQ(mainWindow.editorFocusCount, 0);
 
-    presenter.Form_LostFocus();
+    presenter.OnFocusLost();
     EXPECT_FALSE(splash.visible);
     EXPECT_EQ(mainWindow.editorFocusCount, 1);
     // A late event for the window that has gone moves nothing.
-    presenter.Form_KeyDown();
-    presenter.Form_LostFocus();
+    presenter.OnKeyPressed();
+    presenter.OnFocusLost();
     EXPECT_EQ(mainWindow.editorFocusCount, 1);
 }
 
@@ -47,7 +47,7 @@ TEST_F(SplashPresenterTest, AClickWhileLoadingClosesItWithoutFocusingTheHiddenMa
     pump.onEvents = [&] {
         if (clicked) return;
         clicked = true;
-        presenter.Form_Click();
+        presenter.OnClicked();
     };
     Start();
     EXPECT_FALSE(splash.visible);

@@ -88,19 +88,21 @@ public:
 class FakeRegisterPanel : public platform::RegisterPanelView {
 public:
     FakeRegisterPanel() {
-        for (int i = 0; i < 11; ++i) boxes[static_cast<std::size_t>(i)].maxLength = i >= 9 ? 4 : 2;
+        for (auto& box : boxes) box.maxLength = 2;
+        Box(platform::RegisterField::StackPointer).maxLength = 4;
+        Box(platform::RegisterField::ProgramCounter).maxLength = 4;
         for (auto& cell : cells) cell.caption = "0";
     }
-    platform::TextBox& RegisterBox(int index) override { return Box(index); }
+    platform::TextBox& Field(platform::RegisterField field) override { return Box(field); }
     platform::Label& FlagCell(int bit) override { return cells[static_cast<std::size_t>(bit)]; }
-    FakeTextBox& Box(int index) { return boxes[static_cast<std::size_t>(index)]; }
+    FakeTextBox& Box(platform::RegisterField field) { return boxes[static_cast<std::size_t>(field)]; }
     std::string Cells() const {  // bit 7 first, as the panel shows them
         std::string shown;
         for (int bit = 7; bit >= 0; --bit) shown += cells[static_cast<std::size_t>(bit)].caption;
         return shown;
     }
 
-    std::array<FakeTextBox, 11> boxes;
+    std::array<FakeTextBox, platform::kRegisterFieldCount> boxes;
     std::array<FakeLabel, 8> cells;
 };
 

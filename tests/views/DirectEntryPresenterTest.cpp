@@ -15,10 +15,9 @@ protected:
 
 TEST_F(DirectEntryTest, EnterWritesTheByteAndMovesToTheNextRow) {
     app->MemoryDump.ColumnStart = {0, 0x1000, 0x1000, 0x3000};  // two columns show 1000H
-    views.mnuRefresh_Click();
-    // Paused in a run that does not monitor memory: what the user types shows all the same.
-    app->Processor.Running = true;
-    app->Processor.MonitorMemory = false;
+    views.Refresh();
+    // Paused in a run: what the user types shows all the same.
+    app->Machine.Start(0x1000);
     ClickCell(1, 1);
     EXPECT_TRUE(box.visible);
     EXPECT_TRUE(box.HasFocus());
@@ -27,7 +26,7 @@ TEST_F(DirectEntryTest, EnterWritesTheByteAndMovesToTheNextRow) {
     EXPECT_EQ(entry.EntryColumn(), 1);
 
     box.Type("3E");
-    PressEntryKey(platform::kKeyReturn);
+    PressEntryKey(platform::Key::Return);
     EXPECT_EQ(Memory(0x1000), 0x3E);
     EXPECT_EQ(grid.Cell(1, 1), "3E");
     EXPECT_EQ(grid.Cell(1, 3), "3E");
@@ -39,10 +38,10 @@ TEST_F(DirectEntryTest, EnterWritesTheByteAndMovesToTheNextRow) {
 
     box.Type("g5");  // read up to the first non-digit: 00, unchanged, so nothing is written
     grid.writes = 0;
-    PressEntryKey(platform::kKeyDown);
+    PressEntryKey(platform::Key::Down);
     EXPECT_EQ(grid.writes, 0);
     box.Type("5G");
-    PressEntryKey(platform::kKeyUp);
+    PressEntryKey(platform::Key::Up);
     EXPECT_EQ(Memory(0x1002), 0x05);
     EXPECT_EQ(grid.currentRow, 2);
     EXPECT_EQ(grid.currentCol, 1);
@@ -55,7 +54,7 @@ TEST_F(DirectEntryTest, EnterWritesTheByteAndMovesToTheNextRow) {
 TEST_F(DirectEntryTest, AtTheFirstAndLastRowTheValueIsWrittenAndTheBoxStays) {
     ClickCell(1, 3);
     box.Type("11");
-    PressEntryKey(platform::kKeyUp);
+    PressEntryKey(platform::Key::Up);
     EXPECT_EQ(Memory(0x2000), 0x11);
     EXPECT_EQ(grid.currentRow, 1);
     EXPECT_TRUE(box.visible);
@@ -65,17 +64,17 @@ TEST_F(DirectEntryTest, AtTheFirstAndLastRowTheValueIsWrittenAndTheBoxStays) {
 
     box.SetText("");
     box.Type("12");  // the next key makes the value pending again
-    PressEntryKey(platform::kKeyUp);
+    PressEntryKey(platform::Key::Up);
     EXPECT_EQ(Memory(0x2000), 0x12);
 
     grid.SetCurrentCell(64, 5);
     box.Type("FF");
-    PressEntryKey(platform::kKeyReturn);
+    PressEntryKey(platform::Key::Return);
     EXPECT_EQ(Memory(0x303F), 0xFF);
     EXPECT_EQ(grid.currentRow, 64);
     EXPECT_TRUE(box.visible);
 
-    panel.Box(8).SetFocus();  // losing the focus with the box kept open leaves it shown
+    panel.Box(platform::RegisterField::A).SetFocus();  // losing the focus with the box kept open leaves it shown
     EXPECT_TRUE(box.visible);
     focus.MoveTo(&editor);  // the editor hides it
     EXPECT_FALSE(box.visible);
@@ -111,10 +110,10 @@ TEST_F(DirectEntryTest, LeavingTheBoxCommitsThePendingValue) {
 
 TEST_F(DirectEntryTest, NoBoxPastFFFFAndNoneWhileTheGridIsRebuilt) {
     app->MemoryDump.ColumnStart = {0, 0x1000, 0x2000, 0xFFF0};
-    views.mnuRefresh_Click();
+    views.Refresh();
     ClickCell(16, 5);
     EXPECT_TRUE(box.visible);
-    PressEntryKey(platform::kKeyDown);  // row 17 shows no address
+    PressEntryKey(platform::Key::Down);  // row 17 shows no address
     EXPECT_EQ(grid.currentRow, 17);
     EXPECT_FALSE(box.visible);
     box.SetText("77");
@@ -124,7 +123,7 @@ TEST_F(DirectEntryTest, NoBoxPastFFFFAndNoneWhileTheGridIsRebuilt) {
 
     ClickCell(2, 1);
     box.Type("44");
-    views.mnuRefresh_Click();  // the current cell goes back to row 1, column 0, with the grid hidden
+    views.Refresh();  // the current cell goes back to row 1, column 0, with the grid hidden
     EXPECT_TRUE(Closed());
     EXPECT_EQ(Memory(0x1001), 0);
 

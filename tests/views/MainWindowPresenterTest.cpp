@@ -17,8 +17,8 @@ protected:
     }
 
     MainWindowPresenter& Start(const std::string& commandLine = "", bool expectLoaded = true) {
-        presenter = std::make_unique<MainWindowPresenter>(*app, Parts(), commandLine);
-        EXPECT_EQ(presenter->Form_Load(), expectLoaded);
+        presenter = std::make_unique<MainWindowPresenter>(Parts(), commandLine);
+        EXPECT_EQ(presenter->Start(), expectLoaded);
         return *presenter;
     }
 
@@ -54,16 +54,16 @@ TEST_F(MainWindowPresenterTest, StartsInOrderWithTheSplashAndLeavesTheMachineRes
     EXPECT_GE(views.gridRefreshes, 2);
     EXPECT_FALSE(views.lastKeepStatusText);
     EXPECT_TRUE(app->Assembly.RecompileNeeded);
-    EXPECT_FALSE(app->MainWindow.StartupInProgress);
-    EXPECT_FALSE(app->ProgramFile.ProgramModified);
+    EXPECT_FALSE(presenter->State().StartupInProgress);
+    EXPECT_FALSE(files.State().ProgramModified);
 }
 
 TEST_F(MainWindowPresenterTest, KeepsTheSplashOpenWhileStartingUp) {
     bool duringStartup = false;
-    pump.onEvents = [&] { duringStartup = app->MainWindow.StartupInProgress; };
+    pump.onEvents = [&] { duringStartup = presenter->State().StartupInProgress; };
     Start();
     EXPECT_TRUE(duringStartup);  // the second yield, after the main window is shown
-    EXPECT_FALSE(app->MainWindow.StartupInProgress);
+    EXPECT_FALSE(presenter->State().StartupInProgress);
 }
 
 TEST_F(MainWindowPresenterTest, TakesTheTStatesOfTheTableItLoads) {
@@ -72,15 +72,15 @@ TEST_F(MainWindowPresenterTest, TakesTheTStatesOfTheTableItLoads) {
     app->Machine.LoadTimings(app->Instructions);
     Start();
     Load(Source({"MVI A,01H", "HLT"}));
-    step.mnuStep_Click();  // assembles
-    step.mnuStep_Click();
+    step.Step();  // assembles
+    step.Step();
     EXPECT_EQ(app->Processor.TStateCount, 7);
 }
 
 TEST_F(MainWindowPresenterTest, NamesTheCommandLineFileInTheCaptionWithoutASplash) {
     Start("\"/home/user/my programs/add.85\"");
     EXPECT_EQ(mainWindow.caption, "Vantric - [/home/user/my programs/add.85]");
-    EXPECT_EQ(app->ProgramFile.CurrentFileName, "/home/user/my programs/add.85");
+    EXPECT_EQ(files.State().CurrentFileName, "/home/user/my programs/add.85");
     EXPECT_FALSE(splash.visible);
     EXPECT_EQ(std::count(log.begin(), log.end(), "splash shown"), 0);
 }
@@ -106,7 +106,7 @@ TEST_F(MainWindowPresenterTest, ResizingStretchesOnlyTheGridSidewaysAndSkipsRule
     const auto before = mainWindow.bounds;
 
     mainWindow.clientWidth += 100;
-    p.Form_Resize();
+    p.OnResized();
     EXPECT_EQ(mainWindow.bounds[MainWindowControl::MemoryGrid].width,
               before.at(MainWindowControl::MemoryGrid).width + 100);
     EXPECT_EQ(mainWindow.bounds[MainWindowControl::Editor], before.at(MainWindowControl::Editor));
@@ -114,44 +114,44 @@ TEST_F(MainWindowPresenterTest, ResizingStretchesOnlyTheGridSidewaysAndSkipsRule
 
     // The grid's top plus the status bar reaches the client height: the grid keeps its height.
     mainWindow.clientHeight = 272 + 20;
-    p.Form_Resize();
+    p.OnResized();
     EXPECT_EQ(mainWindow.bounds[MainWindowControl::MemoryGrid].height, 435 - 272 - 20);
     EXPECT_EQ(mainWindow.bounds[MainWindowControl::Editor].height, 272 - 40);
 
     // Too small for either rule, even sideways.
     mainWindow.clientHeight = 30;
     mainWindow.clientWidth = 300;
-    p.Form_Resize();
+    p.OnResized();
     EXPECT_EQ(mainWindow.bounds[MainWindowControl::Editor].height, 272 - 40);
     EXPECT_EQ(mainWindow.bounds[MainWindowControl::MemoryGrid].width, 731 + 100 - 400 - 2);
 
     mainWindow.clientHeight = 600;
-    p.Form_Resize();
+    p.OnResized();
     EXPECT_EQ(mainWindow.bounds[MainWindowControl::Editor].height, 600 - 40 - 20);
     EXPECT_EQ(mainWindow.bounds[MainWindowControl::MemoryGrid].height, 600 - 272 - 20);
 }
 
 TEST_F(MainWindowPresenterTest, TracksFocusEditsAndTheCloseRequest) {
     MainWindowPresenter& p = Start();
-    p.Form_GotFocus();
-    EXPECT_TRUE(app->MainWindow.WindowHasFocus);
-    p.Form_LostFocus();
-    EXPECT_FALSE(app->MainWindow.WindowHasFocus);
+    p.OnActivated();
+    EXPECT_TRUE(presenter->State().WindowHasFocus);
+    p.OnDeactivated();
+    EXPECT_FALSE(presenter->State().WindowHasFocus);
 
     app->Assembly.RecompileNeeded = false;
-    p.txtCode_Change();
-    EXPECT_TRUE(app->ProgramFile.ProgramModified);
+    p.OnEditorTextChanged();
+    EXPECT_TRUE(files.State().ProgramModified);
     EXPECT_TRUE(app->Assembly.RecompileNeeded);
 
     log.clear();
     messages.answers = {platform::MessageAnswer::Cancel};
-    EXPECT_FALSE(p.Form_QueryUnload());
+    EXPECT_FALSE(p.OnCloseRequested());
     EXPECT_EQ(messages.shown.back().title, "Save changes ?");
     EXPECT_TRUE(log.empty());
     EXPECT_TRUE(mainWindow.visible);
 
     messages.answers = {platform::MessageAnswer::No};
-    EXPECT_TRUE(p.Form_QueryUnload());
+    EXPECT_TRUE(p.OnCloseRequested());
     EXPECT_EQ(log, (std::vector<std::string>{"main hidden", "all windows closed"}));
 }
 

@@ -8,11 +8,11 @@ protected:
     void SetUp() override {
         Start();
         dialog.rows.focus = &focus;
-        dialog.rows.onGotFocus = [this] { columns.txtMemRows_GotFocus(); };
-        dialog.rows.onLostFocus = [this] { columns.txtMemRows_LostFocus(); };
+        dialog.rows.onGotFocus = [this] { columns.OnRowsFieldFocused(); };
+        dialog.rows.onLostFocus = [this] { columns.OnRowsFieldLeft(); };
         dialog.address.focus = &focus;
-        dialog.address.onGotFocus = [this] { columns.txtAddCol_GotFocus(); };
-        dialog.address.onLostFocus = [this] { columns.txtAddCol_LostFocus(); };
+        dialog.address.onGotFocus = [this] { columns.OnAddressFieldFocused(); };
+        dialog.address.onLostFocus = [this] { columns.OnAddressFieldLeft(); };
     }
     // Opens the dialog and lets `user` work in it.
     void Open(std::function<void()> user) {
@@ -25,7 +25,7 @@ protected:
         dialog.address.SetFocus();
         dialog.address.Type(text);
         focus.MoveTo(nullptr);
-        columns.btnAddCol_Click();
+        columns.OnAddColumnClicked();
     }
     void EnterRows(const std::string& text) {
         focus.MoveTo(nullptr);
@@ -63,7 +63,7 @@ TEST_F(MemoryColumnsDialogTest, AddPadsChecksAndSortsTheNewAddress) {
         EXPECT_EQ(messages.beeps, 2);
         focus.MoveTo(nullptr);
         EXPECT_FALSE(dialog.addIsDefault);
-        columns.btnOk_Click();
+        columns.OnOkClicked();
     });
     EXPECT_EQ(app->MemoryDump.RowsPerColumn, 100);
     const std::vector<std::int32_t> starts{0, 0x12, 0x1000, 0x2000, 0x3000, 0xFF9B, 0xFFBF};
@@ -76,19 +76,19 @@ TEST_F(MemoryColumnsDialogTest, AddPadsChecksAndSortsTheNewAddress) {
 
 TEST_F(MemoryColumnsDialogTest, RemoveSelectsTheLastEntryAndBeepsWithNothingSelected) {
     Open([this] {
-        columns.btnDelCol_Click();
+        columns.OnDeleteColumnClicked();
         EXPECT_EQ(messages.beeps, 1);
         dialog.list.SetListIndex(0);
-        columns.btnDelCol_Click();
+        columns.OnDeleteColumnClicked();
         EXPECT_EQ(dialog.list.items, (Items{"2000", "3000"}));
         EXPECT_EQ(dialog.list.index, 1);
-        columns.btnDelCol_Click();
-        columns.btnDelCol_Click();
+        columns.OnDeleteColumnClicked();
+        columns.OnDeleteColumnClicked();
         EXPECT_TRUE(dialog.list.items.empty());
         EXPECT_EQ(dialog.list.index, -1);
-        columns.btnDelCol_Click();
+        columns.OnDeleteColumnClicked();
         EXPECT_EQ(messages.beeps, 2);
-        columns.btnOk_Click();
+        columns.OnOkClicked();
     });
     EXPECT_EQ(app->MemoryDump.MemoryColumnCount, 0);
     EXPECT_EQ(grid.cols, 0);
@@ -99,7 +99,7 @@ TEST_F(MemoryColumnsDialogTest, CancelForgetsTheEditsAndOkRefreshesAfterLettingE
     Open([this] {
         Add("0800");
         EnterRows("9");
-        columns.btnCancel_Click();
+        columns.OnCancelClicked();
         EXPECT_FALSE(dialog.visible);
     });
     EXPECT_EQ(app->MemoryDump.MemoryColumnCount, 3);
@@ -110,7 +110,7 @@ TEST_F(MemoryColumnsDialogTest, CancelForgetsTheEditsAndOkRefreshesAfterLettingE
         EXPECT_EQ(dialog.list.items, (Items{"1000", "2000", "3000"}));
         EXPECT_EQ(dialog.rows.text, "64");
         Add("0800");
-        columns.btnOk_Click();
+        columns.OnOkClicked();
         EXPECT_FALSE(dialog.visible);
     });
     EXPECT_EQ(pump.calls, 1);
@@ -141,7 +141,7 @@ TEST_F(MemoryColumnsDialogTest, RowCountIsCheckedOnLeavingTheBoxAndRoundedOnOk) 
                             Pressed{"5e3", 5000}, Pressed{"9e4", 1023}, Pressed{"9e9", 1023}, Pressed{"9d4", 1023}}) {
         Open([this, c] {
             EnterRows(c.typed);
-            columns.btnOk_Click();
+            columns.OnOkClicked();
         });
         EXPECT_EQ(app->MemoryDump.RowsPerColumn, c.rows) << c.typed;
         EXPECT_EQ(grid.rows, c.rows + 1) << c.typed;

@@ -51,10 +51,10 @@ TEST_F(MemoryGridTest, RefreshWithoutRebuildRewritesOnlyTheDataCells) {
     EXPECT_EQ(grid.topRow, 1);
     EXPECT_EQ(grid.leftCol, 0);
 
-    views.mnuRefresh_Click();  // rebuilds and redraws the register panel
+    views.Refresh();  // rebuilds and redraws the register panel
     EXPECT_EQ(grid.Cell(5, 0), "1004");
     EXPECT_EQ(grid.Style(5, 0), (fakes::FakeCellStyle{kAddressCellColour, true}));
-    EXPECT_EQ(panel.Box(9).text, "FFF0");
+    EXPECT_EQ(panel.Box(platform::RegisterField::StackPointer).text, "FFF0");
     EXPECT_EQ(status.Panel(2), "Program not running");
 }
 

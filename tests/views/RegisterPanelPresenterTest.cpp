@@ -17,10 +17,10 @@ TEST_F(RegisterPanelTest, RefreshShowsTheRegistersAndTheTStateText) {
     cpu.Flags = 0x95;
     cpu.StackPointer = 0xABCD;
     cpu.ProgramCounter = 0x0102;
-    cpu.Running = true;
+    app->Machine.Start(0x0102);
     registers.RefreshRegisterPanel(false);
-    EXPECT_EQ(panel.Box(8).text + panel.Box(0).text + panel.Box(6).text, "3E95FF");
-    EXPECT_EQ(panel.Box(9).text + panel.Box(10).text, "ABCD0102");
+    EXPECT_EQ(panel.Box(platform::RegisterField::A).text + panel.Box(platform::RegisterField::Flags).text + panel.Box(platform::RegisterField::L).text, "3E95FF");
+    EXPECT_EQ(panel.Box(platform::RegisterField::StackPointer).text + panel.Box(platform::RegisterField::ProgramCounter).text, "ABCD0102");
     EXPECT_EQ(panel.Cells(), "10010101");
     EXPECT_EQ(status.Panel(2), "T states : ??");
     cpu.TStateCount = 0;
@@ -34,10 +34,10 @@ TEST_F(RegisterPanelTest, RefreshShowsTheRegistersAndTheTStateText) {
 }
 
 TEST_F(RegisterPanelTest, ATextIsStoredOnlyWhileItSpellsItsValue) {
-    panel.Box(1).SetFocus();
-    panel.Box(1).Type("1");
+    panel.Box(platform::RegisterField::B).SetFocus();
+    panel.Box(platform::RegisterField::B).Type("1");
     EXPECT_EQ(B(), 1);
-    panel.Box(1).Type("2");
+    panel.Box(platform::RegisterField::B).Type("2");
     EXPECT_EQ(B(), 0x12);
 
     struct Case {
@@ -46,21 +46,23 @@ TEST_F(RegisterPanelTest, ATextIsStoredOnlyWhileItSpellsItsValue) {
     };
     for (const Case c : {Case{"5", 5}, Case{"05", 5}, Case{"ff", 255}, Case{"", 0}, Case{"G", -1},
                          Case{"5G", -1}, Case{" 5", -1}, Case{"5 ", -1}}) {
-        panel.Box(1).SetText("77");  // a different text first, so that the case raises a change
+        panel.Box(platform::RegisterField::B).SetText("77");  // a different text first, so that the case raises a change
         B() = 0x12;
-        panel.Box(1).SetText(c.text);
+        panel.Box(platform::RegisterField::B).SetText(c.text);
         EXPECT_EQ(B(), c.stored < 0 ? 0x12 : c.stored) << '"' << c.text << '"';
     }
 }
 
 TEST_F(RegisterPanelTest, LeavingABoxRewritesItsTextInNormalFormAndStoresIt) {
+    using F = platform::RegisterField;
     struct Case {
-        int box;
+        F box;
         const char* typed;
         const char* shown;
     };
-    for (const Case c : {Case{1, "5G", "05"}, Case{1, "G5", "00"}, Case{8, "", "00"}, Case{9, "abc", "0ABC"},
-                         Case{9, "ffff", "FFFF"}, Case{10, "1 2", "0012"}}) {
+    for (const Case c : {Case{F::B, "5G", "05"}, Case{F::B, "G5", "00"}, Case{F::A, "", "00"},
+                         Case{F::StackPointer, "abc", "0ABC"}, Case{F::StackPointer, "ffff", "FFFF"},
+                         Case{F::ProgramCounter, "1 2", "0012"}}) {
         panel.Box(c.box).SetFocus();
         panel.Box(c.box).SetText(c.typed);
         focus.MoveTo(&editor);
@@ -70,39 +72,35 @@ TEST_F(RegisterPanelTest, LeavingABoxRewritesItsTextInNormalFormAndStoresIt) {
     EXPECT_EQ(app->Processor.StackPointer, 0xFFFF);
     EXPECT_EQ(app->Processor.ProgramCounter, 0x12);
 
-    panel.Box(9).SetFocus();  // the whole value is selected, so typing replaces it
-    panel.Box(9).Type("2");
-    int key = 'A';
-    registers.txtReg_KeyPress(9, key);
-    EXPECT_EQ(key, 'A');
-    key = platform::kKeyReturn;
-    registers.txtReg_KeyPress(9, key);
-    EXPECT_EQ(key, platform::kKeyCancelled);
+    panel.Box(platform::RegisterField::StackPointer).SetFocus();  // the whole value is selected, so typing replaces it
+    panel.Box(platform::RegisterField::StackPointer).Type("2");
+    EXPECT_FALSE(registers.OnFieldKey(F::StackPointer, platform::Key::Up));
+    EXPECT_TRUE(registers.OnFieldKey(F::StackPointer, platform::Key::Return));
     EXPECT_EQ(focus.current, &editor);
-    EXPECT_EQ(panel.Box(9).text, "0002");
+    EXPECT_EQ(panel.Box(platform::RegisterField::StackPointer).text, "0002");
 }
 
 TEST_F(RegisterPanelTest, FlagBoxAndFlagCellsStayInStep) {
-    panel.Box(0).SetFocus();
-    panel.Box(0).Type("fe");
+    panel.Box(platform::RegisterField::Flags).SetFocus();
+    panel.Box(platform::RegisterField::Flags).Type("fe");
     EXPECT_EQ(app->Processor.Flags, 0xFE);
     EXPECT_EQ(panel.Cells(), "11111110");
 
     app->Processor.Flags = 0;
     registers.RefreshRegisterPanel(false);
-    registers.lblFlag_Click(0);
+    registers.OnFlagCellClicked(0);
     EXPECT_EQ(app->Processor.Flags, 0x01);
-    EXPECT_EQ(panel.Box(0).text, "01");
+    EXPECT_EQ(panel.Box(platform::RegisterField::Flags).text, "01");
     EXPECT_EQ(panel.Cells(), "00000001");
-    registers.lblFlag_Click(5);  // a bit without a flag toggles like the others
-    EXPECT_EQ(panel.Box(0).text, "21");
-    registers.lblFlag_Click(5);
-    registers.lblFlag_Click(0);
+    registers.OnFlagCellClicked(5);  // a bit without a flag toggles like the others
+    EXPECT_EQ(panel.Box(platform::RegisterField::Flags).text, "21");
+    registers.OnFlagCellClicked(5);
+    registers.OnFlagCellClicked(0);
     EXPECT_EQ(panel.Cells(), "00000000");
 
-    panel.Box(0).SetText("1G");  // an invalid text is replaced by the click
-    registers.lblFlag_Click(7);
-    EXPECT_EQ(panel.Box(0).text, "80");
+    panel.Box(platform::RegisterField::Flags).SetText("1G");  // an invalid text is replaced by the click
+    registers.OnFlagCellClicked(7);
+    EXPECT_EQ(panel.Box(platform::RegisterField::Flags).text, "80");
     EXPECT_EQ(panel.Cells(), "10000000");
 }
 

@@ -17,7 +17,8 @@ namespace vantric {
 class StartupFixture : public ControlFixture {
 protected:
     MainWindowParts Parts() {
-        return MainWindowParts{mainWindow, status, splash, messages, host, pump, grid, views, step, files};
+        return MainWindowParts{app->Instructions, app->Machine, app->Assembly, app->MemoryDump, mainWindow, status,
+                               splash, messages, host, pump, grid, views, step, files};
     }
 
     std::vector<std::string> log;
@@ -26,7 +27,7 @@ protected:
     fakes::FakeProgramHost host{VANTRIC_DATA_DIR};
     fakes::FakeFileDialogs dialogs;
     platform::LocalFileStore store;
-    ProgramFiles files{app->ProgramFile, {mainWindow, editor, messages, dialogs, store, step, views, status}};
+    ProgramFiles files{{mainWindow, editor, messages, dialogs, store, step, views, status}};
 };
 
 }  // namespace vantric

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "core/MemoryWriter.h"
-#include "platform/KeyCodes.h"
-#include "shell/AppState.h"
+#include "platform/Keys.h"
+#include "support/TestState.h"
 #include "support/FakeViews.h"
 #include "support/Fakes.h"
 #include "views/DirectEntryPresenter.h"
@@ -24,21 +24,22 @@ protected:
     ViewsFixture() {
         app->Processor.ApplyResetValues();
         mainWindow.visible = true;
-        for (int i = 0; i < RegisterPanelPresenter::kBoxCount; ++i) {
-            fakes::FakeTextBox& registerBox = panel.Box(i);
+        for (int i = 0; i < platform::kRegisterFieldCount; ++i) {
+            const auto field = static_cast<platform::RegisterField>(i);
+            fakes::FakeTextBox& registerBox = panel.Box(field);
             registerBox.focus = &focus;
-            registerBox.onChange = [this, i] { registers.txtReg_Change(i); };
-            registerBox.onGotFocus = [this, i] { registers.txtReg_GotFocus(i); };
-            registerBox.onLostFocus = [this, i] { registers.txtReg_LostFocus(i); };
+            registerBox.onChange = [this, field] { registers.OnFieldChanged(field); };
+            registerBox.onGotFocus = [this, field] { registers.OnFieldFocused(field); };
+            registerBox.onLostFocus = [this, field] { registers.OnFieldLeft(field); };
         }
         grid.focus = &focus;
-        grid.onCurrentCellChange = [this] { entry.grdMem_RowColChange(); };
-        grid.onScroll = [this] { entry.grdMem_Scroll(); };
+        grid.onCurrentCellChange = [this] { entry.OnCurrentCellChanged(); };
+        grid.onScroll = [this] { entry.OnGridScrolled(); };
         box.focus = &focus;
         box.visible = false;
-        box.onGotFocus = [this] { entry.txtEntry_GotFocus(); };
-        box.onLostFocus = [this] { entry.txtEntry_LostFocus(); };
-        dialog.onActivate = [this] { columns.Form_Activate(); };
+        box.onGotFocus = [this] { entry.OnEntryFocused(); };
+        box.onLostFocus = [this] { entry.OnEntryLeft(); };
+        dialog.onActivate = [this] { columns.OnShown(); };
         editor.onGotFocus = [this] { entry.HideEntryBox(); };
     }
 
@@ -50,18 +51,11 @@ protected:
     void ClickCell(int row, int column) {
         grid.SetFocus();
         grid.SetCurrentCell(row, column);
-        entry.grdMem_Click();
+        entry.OnGridClicked();
     }
-    void PressEntryKey(int keyCode) {
-        int code = keyCode;
-        if (keyCode == platform::kKeyReturn)
-            entry.txtEntry_KeyPress(code);
-        else
-            entry.txtEntry_KeyDown(code);
-        EXPECT_EQ(code, platform::kKeyCancelled);
-    }
+    void PressEntryKey(platform::Key key) { EXPECT_TRUE(entry.OnEntryKey(key)); }
 
-    std::unique_ptr<AppState> app = std::make_unique<AppState>();
+    std::unique_ptr<TestState> app = std::make_unique<TestState>();
     fakes::FakeFocus focus;
     fakes::FakeFocus::Holder editor;
     fakes::FakeRegisterPanel panel;
@@ -74,9 +68,10 @@ protected:
     fakes::FakeEventPump pump;
     fakes::FakeMemoryColumnsDialog dialog;
     MemoryWriter writer{app->Processor, app->MemoryDump, grid};
-    RegisterPanelPresenter registers{app->Processor, panel, status, [this] { focus.MoveTo(&editor); }};
+    RegisterPanelPresenter registers{app->Machine, panel, status, [this] { focus.MoveTo(&editor); }};
     MemoryGridPresenter gridPresenter{app->Machine, app->MemoryDump, grid};
-    DirectEntryPresenter entry{*app, writer, grid, box, mainWindow, [this] { return windowHasFocus; }};
+    DirectEntryPresenter entry{app->Processor, app->Assembly, app->MemoryDump, writer, grid, box, mainWindow,
+                               [this] { return windowHasFocus; }};
     MemoryColumnsDialogPresenter columns{app->MemoryDump, dialog, messages, pump, gridPresenter};
     MachineViewsPresenter views{registers, gridPresenter, app->MemoryDump};
 };

@@ -1,4 +1,4 @@
-#include "assembler/AssemblyTables.h"
+#include "core/AssemblyTables.h"
 
 #include <algorithm>
 

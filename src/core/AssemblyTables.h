@@ -39,7 +39,6 @@ struct AssemblyTables {
     std::uint64_t Generation = 0;
 
     bool RecompileNeeded = true;  // the source or memory may differ from the last successful assembly
-    bool StopRequested = false;   // set by the run window's Stop; polled while assembling and running
 
     // The line tables as the assembler defines them, for line n (entries outside the tables read
     // as empty): the instruction's address or -1; the position of the line's first character in the
