@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/MemoryWriter.h"
+#include "views/MemoryWriter.h"
 #include "qt/MemoryGridView.h"
 #include "core/AssemblyTables.h"
 #include "core/Machine.h"

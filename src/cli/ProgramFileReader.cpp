@@ -1,12 +1,12 @@
 #include "cli/ProgramFileReader.h"
 
 #include "editing/LineBreaks.h"
-#include "platform/LocalFileStore.h"
+#include "editing/LocalFileStore.h"
 
 namespace vantric::console {
 
 ProgramFileText ReadProgramFile(const std::string& path) {
-    platform::LocalFileStore files;
+    LocalFileStore files;
     platform::FileReadResult file = files.Read(path);
     ProgramFileText result;
     result.Ok = file.Ok;

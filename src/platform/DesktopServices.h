@@ -1,5 +1,4 @@
 #pragma once
-#include <optional>
 #include <string>
 
 namespace vantric::platform {
@@ -17,10 +16,6 @@ public:
     virtual bool FileExists(const std::string& path) const = 0;
     // A file that may be started as a program.
     virtual bool IsExecutableFile(const std::string& path) const = 0;
-    // A string value of a key under HKEY_LOCAL_MACHINE; nothing where the key or value is missing or
-    // the system has no registry.
-    virtual std::optional<std::string> ReadMachineRegistryString(const std::string& key,
-                                                                 const std::string& value) const = 0;
     // The program search path (PATH) as the environment holds it.
     virtual std::string ProgramSearchPath() const = 0;
 };

@@ -9,7 +9,7 @@
 #include "control/RunCycle.h"
 #include "control/RunWindowPresenter.h"
 #include "control/StepController.h"
-#include "core/MemoryWriter.h"
+#include "views/MemoryWriter.h"
 #include "editing/EditorCommands.h"
 #include "editing/FindDialogPresenter.h"
 #include "editing/ProgramFiles.h"
@@ -17,7 +17,7 @@
 #include "memtools/CopyMemoryPresenter.h"
 #include "memtools/FillMemoryPresenter.h"
 #include "platform/DesktopServices.h"
-#include "platform/LocalFileStore.h"
+#include "editing/LocalFileStore.h"
 #include "platform/ProgramHost.h"
 #include "qt/AboutBox.h"
 #include "qt/CopyMemoryDialog.h"
@@ -108,7 +108,7 @@ private:
     QtMessageBox messages_{&window_};
     QtFileDialogs fileDialogs_{&window_};
     QtClipboard clipboard_;
-    platform::LocalFileStore fileStore_;
+    LocalFileStore fileStore_;
     SplashWindow splash_;
     AboutBox aboutBox_{&window_};
     QtDesktopServices qtDesktop_;

@@ -11,9 +11,6 @@ public:
     bool StartProgram(const std::string& path) override;
     bool FileExists(const std::string& path) const override;
     bool IsExecutableFile(const std::string& path) const override;
-    // Reads the registry on Windows; elsewhere there is none.
-    std::optional<std::string> ReadMachineRegistryString(const std::string& key,
-                                                         const std::string& value) const override;
     std::string ProgramSearchPath() const override;
 };
 

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <memory>
 
-#include "core/MemoryWriter.h"
+#include "views/MemoryWriter.h"
 #include "platform/EventPump.h"
 #include "platform/MessageBox.h"
 #include "platform/Window.h"

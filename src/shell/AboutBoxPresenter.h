@@ -17,7 +17,7 @@ public:
     void ShowAbout() { view_.ShowModal(); }
     // OK, Enter and Esc.
     void OnOkClicked() { view_.Hide(); }
-    void OnSystemInfoClicked() { systemInfo_.StartSysInfo(); }
+    void OnSystemInfoClicked() { systemInfo_.StartSystemInfo(); }
 
 private:
     platform::AboutBoxView& view_;

@@ -13,25 +13,23 @@ namespace vantric {
 
 inline constexpr const char* kSystemInfoUnavailable = "System Information Is Unavailable At This Time";
 
-// Programs that show what the system is made of, most wanted first, looked for on the search path
-// where the registry names no tool.
+// Programs that show what the system is made of, most wanted first, looked for on the search path.
 std::span<const std::string_view> SystemInfoPrograms();
 
-// The absolute directories of a search path in their order. Empty and relative entries are dropped,
-// so that nothing is ever started from the current directory.
-std::vector<std::string> SearchPathDirectories(std::string_view searchPath, char separator);
+// The absolute directories of a search path ("/usr/bin:/bin") in their order. Empty and relative
+// entries are dropped, so that nothing is ever started from the current directory.
+std::vector<std::string> SearchPathDirectories(std::string_view searchPath);
 
 class SystemInfoLauncher {
 public:
     SystemInfoLauncher(platform::DesktopServices& desktop, platform::MessageBox& messages);
 
-    // The tool to start: the path the registry names, else the MSINFO32.EXE of the shared tools
-    // folder the registry names, else the first of SystemInfoPrograms() found on the search path
-    // (earlier directories winning for the same name). Empty when there is none.
+    // The tool to start: the first of SystemInfoPrograms() found on the search path (earlier
+    // directories winning for the same name). Empty when there is none.
     std::string FindSystemInfoTool() const;
 
     // Starts the tool; when there is none or it does not start, says so in a message box.
-    void StartSysInfo();
+    void StartSystemInfo();
 
 private:
     platform::DesktopServices& desktop_;

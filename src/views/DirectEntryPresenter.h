@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "core/MemoryWriter.h"
+#include "views/MemoryWriter.h"
 #include "platform/Keys.h"
 #include "platform/MemoryGrid.h"
 #include "platform/TextBox.h"

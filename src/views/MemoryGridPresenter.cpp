@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/HexText.h"
-#include "core/MemoryWriter.h"
+#include "views/MemoryWriter.h"
 
 namespace vantric {
 

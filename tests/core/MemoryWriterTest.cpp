@@ -1,4 +1,4 @@
-#include "core/MemoryWriter.h"
+#include "views/MemoryWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -18,7 +18,7 @@
 #include <sstream>
 
 #include "control/ControlFixture.h"
-#include "platform/LocalFileStore.h"
+#include "editing/LocalFileStore.h"
 #include "support/FakeEditing.h"
 
 namespace vantric {
@@ -60,7 +60,7 @@ protected:
     fs::path dir;
     fakes::FakeWindow mainWindow;
     fakes::FakeFileDialogs dialogs;
-    platform::LocalFileStore store;
+    LocalFileStore store;
     ProgramFiles files{{mainWindow, editor, messages, dialogs, store, step, views, status}};
 };
 

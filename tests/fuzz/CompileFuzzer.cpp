@@ -15,7 +15,8 @@
 
 #include "assembler/Compiler.h"
 #include "core/InstructionSetFile.h"
-#include "support/TestState.h"
+#include "core/AssemblyTables.h"
+#include "core/ProcessorState.h"
 #include "support/Fakes.h"
 
 using namespace vantric;
@@ -46,7 +47,12 @@ const InstructionTable& Table() {
 // One assembler with its state and fakes, kept across inputs (allocating 64 KB states per input
 // would dominate the run time) and reset before each use.
 struct Run {
-    std::unique_ptr<TestState> app = std::make_unique<TestState>();
+    struct Target {
+        InstructionTable Instructions;
+        AssemblyTables Assembly;
+        ProcessorState Processor;
+    };
+    std::unique_ptr<Target> app = std::make_unique<Target>();
     fakes::FakeEditor editor;
     fakes::FakeStatusBar status;
     fakes::FakeEventPump events;

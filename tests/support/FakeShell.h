@@ -12,7 +12,7 @@
 
 namespace vantric::fakes {
 
-// A small file system and registry; documents opened and programs started are recorded, and the
+// A small file system; documents opened and programs started are recorded, and the
 // desktop answers as scripted.
 class FakeDesktopServices : public platform::DesktopServices {
 public:
@@ -26,16 +26,10 @@ public:
     }
     bool FileExists(const std::string& path) const override { return files.count(path) > 0 || programs.count(path) > 0; }
     bool IsExecutableFile(const std::string& path) const override { return programs.count(path) > 0; }
-    std::optional<std::string> ReadMachineRegistryString(const std::string& key, const std::string& value) const override {
-        const auto it = registry.find({key, value});
-        if (it == registry.end()) return std::nullopt;
-        return it->second;
-    }
     std::string ProgramSearchPath() const override { return searchPath; }
 
     std::set<std::string> files;     // plain files
     std::set<std::string> programs;  // executable files
-    std::map<std::pair<std::string, std::string>, std::string> registry;
     std::string searchPath;
     bool opens = true;
     bool starts = true;

@@ -7,7 +7,7 @@
 
 #include "control/ControlFixture.h"
 #include "editing/ProgramFiles.h"
-#include "platform/LocalFileStore.h"
+#include "editing/LocalFileStore.h"
 #include "support/FakeEditing.h"
 #include "support/FakeMainWindow.h"
 #include "views/MainWindowPresenter.h"
@@ -26,7 +26,7 @@ protected:
     fakes::FakeSplashWindow splash{log};
     fakes::FakeProgramHost host{VANTRIC_DATA_DIR};
     fakes::FakeFileDialogs dialogs;
-    platform::LocalFileStore store;
+    LocalFileStore store;
     ProgramFiles files{{mainWindow, editor, messages, dialogs, store, step, views, status}};
 };
 

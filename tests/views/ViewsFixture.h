@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "core/MemoryWriter.h"
+#include "views/MemoryWriter.h"
 #include "platform/Keys.h"
 #include "support/TestState.h"
 #include "support/FakeViews.h"

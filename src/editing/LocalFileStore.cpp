@@ -1,4 +1,4 @@
-#include "platform/LocalFileStore.h"
+#include "editing/LocalFileStore.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,7 +10,10 @@
 #include <cstring>
 #include <vector>
 
-namespace vantric::platform {
+namespace vantric {
+
+using platform::FileReadResult;
+using platform::FileWriteResult;
 
 namespace {
 
@@ -105,7 +108,7 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-FileReadResult LocalFileStore::Read(const std::string& path) {
+platform::FileReadResult LocalFileStore::Read(const std::string& path) {
     FileReadResult result;
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.Get() < 0) {
@@ -138,7 +141,7 @@ FileReadResult LocalFileStore::Read(const std::string& path) {
     return result;
 }
 
-FileWriteResult LocalFileStore::Replace(const std::string& path, const std::string& bytes) {
+platform::FileWriteResult LocalFileStore::Replace(const std::string& path, const std::string& bytes) {
     FileWriteResult result;
     const std::string target = FollowLinks(path);
     struct stat existing {};
@@ -184,4 +187,4 @@ FileWriteResult LocalFileStore::Replace(const std::string& path, const std::stri
     return result;
 }
 
-}  // namespace vantric::platform
+}  // namespace vantric
