@@ -59,15 +59,8 @@ AboutBox::AboutBox(QWidget* parent)
     sysInfo_->setAutoDefault(false);
     setTabOrder(ok_, sysInfo_);
 
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        if (presenter_)
-            presenter_->OnOkClicked();
-        else
-            hide();
-    });
-    connect(sysInfo_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->OnSystemInfoClicked();
-    });
+    connect(ok_, &QPushButton::clicked, this, [this] { reject(); });
+    connect(sysInfo_, &QPushButton::clicked, this, presenter_.To(&AboutBoxPresenter::OnSystemInfoClicked));
 }
 
 void AboutBox::SetCaption(const std::string& caption) { setWindowTitle(Latin1(caption)); }
@@ -75,9 +68,10 @@ void AboutBox::SetTitle(const std::string& title) { title_->setText(Latin1(title
 void AboutBox::SetVersion(const std::string& version) { version_->setText(Latin1(version)); }
 void AboutBox::SetNotice(const std::string& notice) { notice_->setText(Latin1(notice)); }
 
+// OK, Escape and the close box.
 void AboutBox::reject() {
-    if (presenter_)
-        presenter_->OnOkClicked();
+    if (presenter_.IsBound())
+        presenter_(&AboutBoxPresenter::OnOkClicked);
     else
         QDialog::reject();
 }

@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "platform/AboutBoxView.h"
+#include "qt/PresenterLink.h"
 
 namespace vantric {
 class AboutBoxPresenter;
@@ -24,7 +25,7 @@ class AboutBox : public QDialog, public platform::AboutBoxView {
 public:
     explicit AboutBox(QWidget* parent = nullptr);
 
-    void Bind(AboutBoxPresenter* presenter) { presenter_ = presenter; }
+    void Bind(AboutBoxPresenter* presenter) { presenter_.Bind(presenter); }
 
     // platform::Window
     bool IsVisible() const override { return isVisible(); }
@@ -51,7 +52,7 @@ private:
     QLabel* notice_;
     QPushButton* ok_;
     QPushButton* sysInfo_;
-    AboutBoxPresenter* presenter_ = nullptr;
+    PresenterLink<AboutBoxPresenter> presenter_;
 };
 
 }  // namespace vantric::qt

@@ -57,7 +57,7 @@ DesktopApp::DesktopApp(platform::ProgramHost& host, std::string commandLine, boo
     window_.AddSecondaryWindow(findDialog_);
     window_.AddSecondaryWindow(fillDialog_);
     window_.AddSecondaryWindow(copyDialog_);
-    runWindow_.SetPresenter(&runPresenter_);
+    runWindow_.Bind(&runPresenter_);
     registerPanel_->Bind(&registerPresenter_);
     grid_->Bind(&entryPresenter_);
     entryBox_->Bind(&entryPresenter_);
@@ -69,7 +69,7 @@ DesktopApp::DesktopApp(platform::ProgramHost& host, std::string commandLine, boo
     splashPresenter_.FillIn();
     aboutBox_.Bind(&aboutPresenter_);
     aboutPresenter_.FillIn();
-    window_.SetPresenter(&presenter_);
+    window_.Bind(&presenter_);
     window_.SetCommands(&commands_);
     window_.Editor().OnTextChanged([this] { presenter_.OnEditorTextChanged(); });
     window_.Editor().OnFocusIn([this] { entryPresenter_.HideEntryBox(); });
@@ -115,14 +115,14 @@ void DesktopApp::ConnectEditCommands() {
 DesktopApp::~DesktopApp() {
     // The windows outlive the presenters they forward to; cut them loose first.
     machine_->SetObserver(nullptr);
-    window_.SetPresenter(nullptr);
+    window_.Bind(nullptr);
     window_.SetCommands(nullptr);
     window_.Editor().OnTextChanged(nullptr);
     window_.Editor().OnFocusIn(nullptr);
     window_.Editor().OnKeyDown(nullptr);
     window_.Editor().OnClipboardKeyDone(nullptr);
     findDialog_->Bind(nullptr);
-    runWindow_.SetPresenter(nullptr);
+    runWindow_.Bind(nullptr);
     registerPanel_->Bind(nullptr);
     grid_->Bind(nullptr);
     entryBox_->Bind(nullptr);

@@ -14,16 +14,14 @@
 #include "editing/FindDialogPresenter.h"
 #include "editing/ProgramFiles.h"
 #include "editing/PrintCommands.h"
-#include "memtools/CopyMemoryPresenter.h"
-#include "memtools/FillMemoryPresenter.h"
+#include "memtools/MemoryBlockPresenter.h"
 #include "platform/DesktopServices.h"
 #include "editing/LocalFileStore.h"
 #include "platform/ProgramHost.h"
 #include "qt/AboutBox.h"
-#include "qt/CopyMemoryDialog.h"
 #include "qt/DirectEntryBox.h"
 #include "qt/FindDialog.h"
-#include "qt/FillMemoryDialog.h"
+#include "qt/MemoryBlockDialog.h"
 #include "qt/MainWindow.h"
 #include "qt/MemoryColumnsDialog.h"
 #include "qt/MemoryGridView.h"
@@ -122,8 +120,10 @@ private:
     MachineViewsPresenter views_;
     DirectEntryPresenter entryPresenter_;
     MemoryColumnsDialogPresenter columnsPresenter_;
-    FillMemoryPresenter fillPresenter_{machine_->State(), *program_, dialogFields_, *fillDialog_, messages_, views_};
-    CopyMemoryPresenter copyPresenter_{machine_->State(), *program_, dialogFields_, *copyDialog_, messages_, views_};
+    MemoryBlockPresenter fillPresenter_{BlockCommand::Fill, machine_->State(), *program_, dialogFields_,
+                                        *fillDialog_, messages_, views_};
+    MemoryBlockPresenter copyPresenter_{BlockCommand::Copy, machine_->State(), *program_, dialogFields_,
+                                        *copyDialog_, messages_, views_};
     MachineDisplay display_;
     Compiler compiler_;
     RunCycle cycle_;

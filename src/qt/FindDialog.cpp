@@ -43,28 +43,13 @@ FindDialog::FindDialog(QWidget* parent)
     setTabOrder(close_, replaceButton_);
     setTabOrder(replaceButton_, replaceAll_);
 
-    connect(findButton_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->OnFindNextClicked();
-    });
-    connect(close_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->OnCancelClicked();
-    });
-    connect(replaceButton_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->OnReplaceClicked();
-    });
-    connect(replaceAll_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->OnReplaceAllClicked();
-    });
-}
-
-void FindDialog::Bind(FindDialogPresenter* presenter) {
-    presenter_ = presenter;
-    if (!presenter) {
-        find_->onGotFocus = replace_->onGotFocus = nullptr;
-        return;
-    }
-    find_->onGotFocus = [presenter] { presenter->OnFindFieldFocused(); };
-    replace_->onGotFocus = [presenter] { presenter->OnReplaceFieldFocused(); };
+    using Presenter = FindDialogPresenter;
+    connect(findButton_, &QPushButton::clicked, this, presenter_.To(&Presenter::OnFindNextClicked));
+    connect(close_, &QPushButton::clicked, this, presenter_.To(&Presenter::OnCancelClicked));
+    connect(replaceButton_, &QPushButton::clicked, this, presenter_.To(&Presenter::OnReplaceClicked));
+    connect(replaceAll_, &QPushButton::clicked, this, presenter_.To(&Presenter::OnReplaceAllClicked));
+    find_->onGotFocus = presenter_.To(&Presenter::OnFindFieldFocused);
+    replace_->onGotFocus = presenter_.To(&Presenter::OnReplaceFieldFocused);
 }
 
 std::string FindDialog::Caption() const { return windowTitle().toLatin1().toStdString(); }
@@ -85,15 +70,15 @@ void FindDialog::SetReplaceEnabled(bool enabled) {
 
 // Escape and the close box act as Close.
 void FindDialog::reject() {
-    if (presenter_)
-        presenter_->OnCancelClicked();
+    if (presenter_.IsBound())
+        presenter_(&FindDialogPresenter::OnCancelClicked);
     else
         QDialog::reject();
 }
 
 void FindDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (presenter_) presenter_->OnShown();
+    presenter_(&FindDialogPresenter::OnShown);
 }
 
 }  // namespace vantric::qt

@@ -12,6 +12,7 @@
 
 #include "platform/FindDialogView.h"
 #include "qt/DialogTextField.h"
+#include "qt/PresenterLink.h"
 
 namespace vantric {
 class FindDialogPresenter;
@@ -24,7 +25,7 @@ class FindDialog : public QDialog, public platform::FindDialogView {
 public:
     explicit FindDialog(QWidget* parent = nullptr);
 
-    void Bind(FindDialogPresenter* presenter);
+    void Bind(FindDialogPresenter* presenter) { presenter_.Bind(presenter); }
 
     void ShowModal() override { exec(); }
     void Hide() override { hide(); }
@@ -55,7 +56,7 @@ private:
     QPushButton* close_;
     QPushButton* replaceButton_;
     QPushButton* replaceAll_;
-    FindDialogPresenter* presenter_ = nullptr;
+    PresenterLink<FindDialogPresenter> presenter_;
 };
 
 }  // namespace vantric::qt

@@ -263,7 +263,7 @@ void MainWindow::SetControlBounds(MainWindowControl control, const platform::Rec
 void MainWindow::ClientResized() {
     status_->setGeometry(0, client_->height() - status_->sizeHint().height(), client_->width(),
                          status_->sizeHint().height());
-    if (presenter_) presenter_->OnResized();
+    presenter_(&MainWindowPresenter::OnResized);
 }
 
 void MainWindow::LoadSecondaryWindows() {
@@ -289,19 +289,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!presenter_ || presenter_->OnCloseRequested())
-        event->accept();
-    else
-        event->ignore();
+    bool mayClose = true;
+    presenter_.Call([&](MainWindowPresenter& presenter) { mayClose = presenter.OnCloseRequested(); });
+    event->setAccepted(mayClose);
 }
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !presenter_) return;
-    if (isActiveWindow())
-        presenter_->OnActivated();
-    else
-        presenter_->OnDeactivated();
+    if (event->type() != QEvent::ActivationChange) return;
+    presenter_(isActiveWindow() ? &MainWindowPresenter::OnActivated : &MainWindowPresenter::OnDeactivated);
 }
 
 }  // namespace vantric::qt

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/MainWindowView.h"
+#include "qt/PresenterLink.h"
 #include "qt/QtStatusBar.h"
 #include "qt/SourceEditor.h"
 #include "qt/ToolbarIcons.h"
@@ -33,7 +34,7 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    void SetPresenter(MainWindowPresenter* presenter) { presenter_ = presenter; }
+    void Bind(MainWindowPresenter* presenter) { presenter_.Bind(presenter); }
     void SetCommands(MainCommands* commands) { commands_ = commands; }
     // A window loaded, hidden, with the main window's icon during start-up.
     void AddSecondaryWindow(QWidget* window) { secondary_.push_back(window); }
@@ -78,7 +79,7 @@ private:
     void PlaceAtDesign();
     friend class ClientArea;
 
-    MainWindowPresenter* presenter_ = nullptr;
+    PresenterLink<MainWindowPresenter> presenter_;
     MainCommands* commands_ = nullptr;
     ClientArea* client_;
     SourceEditor* editor_;

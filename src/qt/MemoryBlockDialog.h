@@ -1,47 +1,67 @@
 #pragma once
-// What the "Fill Memory" and "Copy memory block" dialogs share: three fields, the action button
-// (the default) and Cancel, in that focus order; Escape and the close box act as Cancel. Each dialog
-// lays the controls out, names them and binds its presenter's handlers.
+// A memory block dialog, "Fill Memory" or "Copy memory block": three fields, the action button (the
+// default) and Cancel, in that focus order; Escape and the close box act as Cancel. The two dialogs
+// differ only in their layout and names.
+//
+// Embedding: construct once at start-up with the main window as parent and keep it; pass it as the
+// platform::MemoryBlockDialogView to a MemoryBlockPresenter, then call Bind(&presenter): the fields'
+// focus, the action button (also Enter) and Cancel then reach the presenter. Bind(nullptr) cuts the
+// dialog loose.
 
 #include <QDialog>
 #include <QPushButton>
-#include <functional>
 
+#include "platform/MemoryBlockDialogView.h"
 #include "qt/DialogTextField.h"
+#include "qt/PresenterLink.h"
+
+namespace vantric {
+class MemoryBlockPresenter;
+}
 
 namespace vantric::qt {
 
-class MemoryBlockDialog : public QDialog {
+class MemoryBlockDialog : public QDialog, public platform::MemoryBlockDialogView {
     Q_OBJECT
 public:
-    QtTextBox* StartEdit() const { return start_; }
-    QtTextBox* EndEdit() const { return end_; }
+    void Bind(MemoryBlockPresenter* presenter) { presenter_.Bind(presenter); }
+
+    void ShowModal() override { exec(); }
+    void Hide() override { hide(); }
+    platform::TextBox& Field(platform::BlockField field) override { return *Edit(field); }
+
+    QtTextBox* Edit(platform::BlockField field) const;
+    QPushButton* ActionButton() const { return action_; }
     QPushButton* CancelButton() const { return cancel_; }
 
 public slots:
     void reject() override;
 
 protected:
-    struct Handlers {
-        std::function<void()> action;
-        std::function<void()> cancel;
-        std::function<void()> startGotFocus;
-        std::function<void()> endGotFocus;
-        std::function<void()> thirdGotFocus;
-    };
-
-    MemoryBlockDialog(QWidget* parent, int thirdMaxLength, const QString& actionCaption);
-    // Empty handlers cut the dialog loose.
-    void SetHandlers(Handlers handlers);
+    MemoryBlockDialog(QWidget* parent, int targetMaxLength, const QString& actionCaption);
 
     DialogTextField* start_;
     DialogTextField* end_;
-    DialogTextField* third_;
+    DialogTextField* target_;
     QPushButton* action_;
     QPushButton* cancel_;
 
 private:
-    Handlers handlers_;
+    PresenterLink<MemoryBlockPresenter> presenter_;
+};
+
+// "Fill Memory": the target is the fill value.
+class FillMemoryDialog : public MemoryBlockDialog {
+    Q_OBJECT
+public:
+    explicit FillMemoryDialog(QWidget* parent = nullptr);
+};
+
+// "Copy memory block": the target is the destination's start address.
+class CopyMemoryDialog : public MemoryBlockDialog {
+    Q_OBJECT
+public:
+    explicit CopyMemoryDialog(QWidget* parent = nullptr);
 };
 
 }  // namespace vantric::qt

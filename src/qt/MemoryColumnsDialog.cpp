@@ -83,30 +83,15 @@ MemoryColumnsDialog::MemoryColumnsDialog(QWidget* parent)
     setTabOrder(list_, ok_);
     setTabOrder(ok_, cancel_);
 
-    connect(add_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->OnAddColumnClicked();
-    });
-    connect(remove_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->OnDeleteColumnClicked();
-    });
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->OnOkClicked();
-    });
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->OnCancelClicked();
-    });
-}
-
-void MemoryColumnsDialog::Bind(MemoryColumnsDialogPresenter* presenter) {
-    presenter_ = presenter;
-    if (!presenter) {
-        rows_->onGotFocus = rows_->onLostFocus = address_->onGotFocus = address_->onLostFocus = nullptr;
-        return;
-    }
-    rows_->onGotFocus = [presenter] { presenter->OnRowsFieldFocused(); };
-    rows_->onLostFocus = [presenter] { presenter->OnRowsFieldLeft(); };
-    address_->onGotFocus = [presenter] { presenter->OnAddressFieldFocused(); };
-    address_->onLostFocus = [presenter] { presenter->OnAddressFieldLeft(); };
+    using Presenter = MemoryColumnsDialogPresenter;
+    connect(add_, &QPushButton::clicked, this, presenter_.To(&Presenter::OnAddColumnClicked));
+    connect(remove_, &QPushButton::clicked, this, presenter_.To(&Presenter::OnDeleteColumnClicked));
+    connect(ok_, &QPushButton::clicked, this, presenter_.To(&Presenter::OnOkClicked));
+    connect(cancel_, &QPushButton::clicked, this, presenter_.To(&Presenter::OnCancelClicked));
+    rows_->onGotFocus = presenter_.To(&Presenter::OnRowsFieldFocused);
+    rows_->onLostFocus = presenter_.To(&Presenter::OnRowsFieldLeft);
+    address_->onGotFocus = presenter_.To(&Presenter::OnAddressFieldFocused);
+    address_->onLostFocus = presenter_.To(&Presenter::OnAddressFieldLeft);
 }
 
 void MemoryColumnsDialog::SetAddIsDefault(bool addIsDefault) {
@@ -116,15 +101,15 @@ void MemoryColumnsDialog::SetAddIsDefault(bool addIsDefault) {
 
 // Escape and the close box act as Cancel.
 void MemoryColumnsDialog::reject() {
-    if (presenter_)
-        presenter_->OnCancelClicked();
+    if (presenter_.IsBound())
+        presenter_(&MemoryColumnsDialogPresenter::OnCancelClicked);
     else
         QDialog::reject();
 }
 
 void MemoryColumnsDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (presenter_) presenter_->OnShown();
+    presenter_(&MemoryColumnsDialogPresenter::OnShown);
 }
 
 }  // namespace vantric::qt

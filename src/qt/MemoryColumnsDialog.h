@@ -14,6 +14,7 @@
 #include <QPushButton>
 
 #include "platform/MemoryColumnsDialogView.h"
+#include "qt/PresenterLink.h"
 #include "qt/QtTextBox.h"
 
 namespace vantric {
@@ -41,7 +42,7 @@ class MemoryColumnsDialog : public QDialog, public platform::MemoryColumnsDialog
 public:
     explicit MemoryColumnsDialog(QWidget* parent = nullptr);
 
-    void Bind(MemoryColumnsDialogPresenter* presenter);
+    void Bind(MemoryColumnsDialogPresenter* presenter) { presenter_.Bind(presenter); }
 
     void ShowModal() override { exec(); }
     void Hide() override { hide(); }
@@ -72,7 +73,7 @@ private:
     QPushButton* remove_;
     QPushButton* ok_;
     QPushButton* cancel_;
-    MemoryColumnsDialogPresenter* presenter_ = nullptr;
+    PresenterLink<MemoryColumnsDialogPresenter> presenter_;
 };
 
 }  // namespace vantric::qt

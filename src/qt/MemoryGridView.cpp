@@ -34,12 +34,8 @@ MemoryGridView::MemoryGridView(QWidget* parent) : QTableView(parent), model_(new
     setGeometry(TwipsToPixels(this, 6000), TwipsToPixels(this, 4080), TwipsToPixels(this, 5895),
                 TwipsToPixels(this, 3255));
 
-    connect(this, &QAbstractItemView::clicked, this, [this] {
-        if (presenter_) presenter_->OnGridClicked();
-    });
-    auto scrolled = [this] {
-        if (presenter_) presenter_->OnGridScrolled();
-    };
+    connect(this, &QAbstractItemView::clicked, this, presenter_.To(&DirectEntryPresenter::OnGridClicked));
+    const auto scrolled = presenter_.To(&DirectEntryPresenter::OnGridScrolled);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
 }
@@ -111,7 +107,7 @@ int MemoryGridView::TextWidth(const std::string& text) const {
 // The view scrolls the new current cell into sight first, so the entry box lands on its place.
 void MemoryGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
-    if (presenter_ && current != previous) presenter_->OnCurrentCellChanged();
+    if (current != previous) presenter_(&DirectEntryPresenter::OnCurrentCellChanged);
 }
 
 }  // namespace vantric::qt

@@ -14,6 +14,7 @@
 #include <QTableView>
 
 #include "platform/MemoryGrid.h"
+#include "qt/PresenterLink.h"
 #include "qt/MemoryGridModel.h"
 
 namespace vantric {
@@ -27,7 +28,7 @@ class MemoryGridView : public QTableView, public platform::MemoryGrid {
 public:
     explicit MemoryGridView(QWidget* parent = nullptr);
 
-    void Bind(DirectEntryPresenter* presenter) { presenter_ = presenter; }
+    void Bind(DirectEntryPresenter* presenter) { presenter_.Bind(presenter); }
     MemoryGridModel& Model() { return *model_; }
 
     void SetCellText(int row, int column, const std::string& text) override { model_->SetCellText(row, column, text); }
@@ -60,7 +61,7 @@ protected:
 
 private:
     MemoryGridModel* model_;
-    DirectEntryPresenter* presenter_ = nullptr;
+    PresenterLink<DirectEntryPresenter> presenter_;
     bool frozen_ = false;
 };
 

@@ -50,15 +50,10 @@ RunWindow::RunWindow(QWidget* mainWindow)
     layout->addLayout(bottom);
     resize(420, 300);
 
-    connect(stopButton_, &QPushButton::clicked, this, [this] {
-        if (presenter_) presenter_->OnStopButtonClicked();
-    });
-    connect(monitorMemoryBox_, &QCheckBox::clicked, this, [this](bool checked) {
-        if (presenter_) presenter_->OnMonitorMemoryToggled(checked);
-    });
-    connect(monitorRegistersBox_, &QCheckBox::clicked, this, [this](bool checked) {
-        if (presenter_) presenter_->OnMonitorRegistersToggled(checked);
-    });
+    connect(stopButton_, &QPushButton::clicked, this, presenter_.To(&RunWindowPresenter::OnStopButtonClicked));
+    connect(monitorMemoryBox_, &QCheckBox::clicked, this, presenter_.To(&RunWindowPresenter::OnMonitorMemoryToggled));
+    connect(monitorRegistersBox_, &QCheckBox::clicked, this,
+            presenter_.To(&RunWindowPresenter::OnMonitorRegistersToggled));
 }
 
 void RunWindow::CentreOverMainWindow() {
@@ -74,7 +69,7 @@ void RunWindow::ShowModal() {
     raise();
     activateWindow();
     // The cycle runs here, once per showing, with the window on screen; its yields paint it.
-    if (presenter_) presenter_->OnShown();
+    presenter_(&RunWindowPresenter::OnShown);
     if (isVisible()) {
         QEventLoop loop;
         modalLoop_ = &loop;
@@ -116,11 +111,11 @@ void RunWindow::hideEvent(QHideEvent* event) {
 void RunWindow::closeEvent(QCloseEvent* event) {
     // The presenter hides the window itself when the cycle is over; during it, closing means Stop.
     event->ignore();
-    if (presenter_) presenter_->OnCloseRequested();
+    presenter_(&RunWindowPresenter::OnCloseRequested);
 }
 
 void RunWindow::reject() {
-    if (presenter_) presenter_->OnCloseRequested();
+    presenter_(&RunWindowPresenter::OnCloseRequested);
 }
 
 void RunWindow::SetStopButtonCaption(const std::string& caption) { stopButton_->setText(Latin1(caption)); }

@@ -8,6 +8,7 @@
 
 #include "platform/ListBox.h"
 #include "platform/RunWindowView.h"
+#include "qt/PresenterLink.h"
 
 namespace vantric {
 class RunWindowPresenter;
@@ -22,7 +23,7 @@ class RunWindow : public QDialog, public platform::RunWindowView, private platfo
 public:
     explicit RunWindow(QWidget* mainWindow);
 
-    void SetPresenter(RunWindowPresenter* presenter) { presenter_ = presenter; }
+    void Bind(RunWindowPresenter* presenter) { presenter_.Bind(presenter); }
 
     void ShowModal() override;
     void Hide() override;
@@ -52,7 +53,7 @@ private:
     void WaitUntilOnScreen();
 
     QWidget* mainWindow_;
-    RunWindowPresenter* presenter_ = nullptr;
+    PresenterLink<RunWindowPresenter> presenter_;
     QLabel* messagesCaption_;
     QListWidget* progressList_;
     QPushButton* stopButton_;

@@ -29,7 +29,7 @@ SplashWindow::SplashWindow()
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(TwipsToPixels(this, 6750), TwipsToPixels(this, 3600));
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state == Qt::ApplicationInactive && isVisible() && presenter_) presenter_->OnFocusLost();
+        if (state == Qt::ApplicationInactive && isVisible()) presenter_(&SplashPresenter::OnFocusLost);
     });
 }
 
@@ -91,12 +91,12 @@ void SplashWindow::paintEvent(QPaintEvent*) {
 
 void SplashWindow::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (presenter_) presenter_->OnClicked();
+    presenter_(&SplashPresenter::OnClicked);
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    if (presenter_) presenter_->OnKeyPressed();
+    presenter_(&SplashPresenter::OnKeyPressed);
 }
 
 void SplashWindow::showEvent(QShowEvent* event) {
@@ -115,7 +115,7 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
         case QEvent::ShortcutOverride: {  // a key that a shortcut takes never arrives as a key press
             const auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget && widget->window() != this && presenter_) presenter_->OnFocusLost();
+            if (widget && widget->window() != this) presenter_(&SplashPresenter::OnFocusLost);
             break;
         }
         default:

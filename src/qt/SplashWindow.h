@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include "platform/SplashWindow.h"
+#include "qt/PresenterLink.h"
 
 namespace vantric {
 class SplashPresenter;
@@ -27,7 +28,7 @@ class SplashWindow : public QWidget, public platform::SplashWindow {
 public:
     SplashWindow();
 
-    void Bind(SplashPresenter* presenter) { presenter_ = presenter; }
+    void Bind(SplashPresenter* presenter) { presenter_.Bind(presenter); }
 
     // platform::Window
     bool IsVisible() const override { return isVisible(); }
@@ -54,7 +55,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    SplashPresenter* presenter_ = nullptr;
+    PresenterLink<SplashPresenter> presenter_;
     QString title_;
     QString version_;
     QString platformNote_;

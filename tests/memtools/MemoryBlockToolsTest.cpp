@@ -8,8 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "memtools/CopyMemoryPresenter.h"
-#include "memtools/FillMemoryPresenter.h"
+#include "memtools/MemoryBlockPresenter.h"
 #include "memtools/MemoryBlock.h"
 #include "support/TestState.h"
 #include "support/FakeMemoryTools.h"
@@ -24,12 +23,11 @@ using Bytes = std::vector<int>;
 class MemoryBlockToolsTest : public ::testing::Test {
 protected:
     MemoryBlockToolsTest() {
-        fillDialog.fields[0].onGotFocus = [this] { fill.OnStartFieldFocused(); };
-        fillDialog.fields[1].onGotFocus = [this] { fill.OnEndFieldFocused(); };
-        fillDialog.fields[2].onGotFocus = [this] { fill.OnDataFieldFocused(); };
-        copyDialog.fields[0].onGotFocus = [this] { copy.OnStartFieldFocused(); };
-        copyDialog.fields[1].onGotFocus = [this] { copy.OnEndFieldFocused(); };
-        copyDialog.fields[2].onGotFocus = [this] { copy.OnDestinationFieldFocused(); };
+        for (const auto field : {platform::BlockField::Start, platform::BlockField::End, platform::BlockField::Target}) {
+            const auto i = static_cast<std::size_t>(field);
+            fillDialog.fields[i].onGotFocus = [this, field] { fill.OnFieldFocused(field); };
+            copyDialog.fields[i].onGotFocus = [this, field] { copy.OnFieldFocused(field); };
+        }
     }
 
     // Opens the dialog, tabs through the fields typing over their selected text, and presses the
@@ -60,8 +58,8 @@ protected:
         dialog.Show();
         return closed;
     }
-    bool Fill(const Typed& typed) { return Press(fillDialog, typed, [this] { fill.OnFillClicked(); }); }
-    bool Copy(const Typed& typed) { return Press(copyDialog, typed, [this] { copy.OnCopyClicked(); }); }
+    bool Fill(const Typed& typed) { return Press(fillDialog, typed, [this] { fill.OnActionClicked(); }); }
+    bool Copy(const Typed& typed) { return Press(copyDialog, typed, [this] { copy.OnActionClicked(); }); }
 
     void Poke(int address, const Bytes& bytes) {
         for (int b : bytes) memory()[static_cast<std::size_t>(address++)] = static_cast<std::uint8_t>(b);
@@ -74,10 +72,12 @@ protected:
     std::unique_ptr<TestState> app = std::make_unique<TestState>();
     fakes::FakeMessageBox messages;
     fakes::FakeMachineViews views;
-    fakes::FakeFillMemoryDialog fillDialog;
-    fakes::FakeCopyMemoryDialog copyDialog;
-    FillMemoryPresenter fill{app->Processor, app->Assembly, app->DialogFields, fillDialog, messages, views};
-    CopyMemoryPresenter copy{app->Processor, app->Assembly, app->DialogFields, copyDialog, messages, views};
+    fakes::FakeMemoryBlockDialog fillDialog{2};
+    fakes::FakeMemoryBlockDialog copyDialog{4};
+    MemoryBlockPresenter fill{BlockCommand::Fill, app->Processor, app->Assembly, app->DialogFields, fillDialog,
+                              messages, views};
+    MemoryBlockPresenter copy{BlockCommand::Copy, app->Processor, app->Assembly, app->DialogFields, copyDialog,
+                              messages, views};
 };
 
 TEST_F(MemoryBlockToolsTest, FillStoresTheValueOverTheWholeRangeAndRefusesBadInput) {

@@ -60,11 +60,11 @@ private slots:
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Fill Memory"));
             Type({"3000", "2fff"});
             Press(Qt::Key_Return);  // start above end: refused, the dialog stays
-            QCOMPARE(QApplication::focusWidget(), dialog.EndEdit());
+            QCOMPARE(QApplication::focusWidget(), dialog.Edit(platform::BlockField::End));
             Press(Qt::Key_Backtab);
-            QCOMPARE(dialog.StartEdit()->selectedText(), QStringLiteral("3000"));
+            QCOMPARE(dialog.Edit(platform::BlockField::Start)->selectedText(), QStringLiteral("3000"));
             Type({"2000", "2003", "5ab"});
-            QCOMPARE(dialog.DataEdit()->text(), QStringLiteral("5a"));
+            QCOMPARE(dialog.Edit(platform::BlockField::Target)->text(), QStringLiteral("5a"));
             Press(Qt::Key_Return);
         }));
         QVERIFY(dialog.isHidden());
@@ -74,14 +74,14 @@ private slots:
 
         // The toolbar opens it with the fields as they were; Cancel leaves memory alone.
         QVERIFY(WhileOpen(dialog, Toolbar(d, "fill"), [&] {
-            QCOMPARE(dialog.DataEdit()->selectedText(), QStringLiteral("5a"));
-            QTest::mouseClick(dialog.EndEdit(), Qt::LeftButton);
-            QCOMPARE(dialog.EndEdit()->selectedText(), QStringLiteral("2003"));
+            QCOMPARE(dialog.Edit(platform::BlockField::Target)->selectedText(), QStringLiteral("5a"));
+            QTest::mouseClick(dialog.Edit(platform::BlockField::End), Qt::LeftButton);
+            QCOMPARE(dialog.Edit(platform::BlockField::End)->selectedText(), QStringLiteral("2003"));
             Type({"2FFF"});
             QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
             QVERIFY(dialog.isHidden());
         }));
-        QCOMPARE(dialog.EndEdit()->text(), QStringLiteral("2FFF"));
+        QCOMPARE(dialog.Edit(platform::BlockField::End)->text(), QStringLiteral("2FFF"));
         QCOMPARE(memory[0x2004], 0x00);
     }
 
@@ -95,11 +95,11 @@ private slots:
         QVERIFY(WhileOpen(dialog, Toolbar(d, "copy"), [&] {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Copy memory block"));
             Type({"2000", "2003", "FFFD"});  // the block would run past FFFF: refused
-            QTest::mouseClick(dialog.CopyButton(), Qt::LeftButton);
+            QTest::mouseClick(dialog.ActionButton(), Qt::LeftButton);
             QVERIFY(dialog.isVisible());
-            QTest::mouseClick(dialog.DestinationEdit(), Qt::LeftButton);
+            QTest::mouseClick(dialog.Edit(platform::BlockField::Target), Qt::LeftButton);
             Type({"2002"});
-            QTest::mouseClick(dialog.CopyButton(), Qt::LeftButton);
+            QTest::mouseClick(dialog.ActionButton(), Qt::LeftButton);
         }));
         QVERIFY(dialog.isHidden());
         QCOMPARE(memory[0xFFFD], 0x00);
@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(d.program.Grid().CellText(6, 3), std::string("C4"));
 
         QVERIFY(WhileOpen(dialog, Menu(d, CommandId::CopyMemory), [&] {
-            QTest::mouseClick(dialog.DestinationEdit(), Qt::LeftButton);
+            QTest::mouseClick(dialog.Edit(platform::BlockField::Target), Qt::LeftButton);
             Type({"3000"});
             Press(Qt::Key_Escape);
         }));

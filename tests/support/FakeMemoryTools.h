@@ -5,8 +5,7 @@
 #include <array>
 #include <functional>
 
-#include "platform/CopyMemoryDialogView.h"
-#include "platform/FillMemoryDialogView.h"
+#include "platform/MemoryBlockDialogView.h"
 #include "support/FakeViews.h"
 
 namespace vantric::fakes {
@@ -37,24 +36,12 @@ public:
     std::function<void()> user;
 };
 
-class FakeFillMemoryDialog : public platform::FillMemoryDialogView, public FakeBlockDialog {
+class FakeMemoryBlockDialog : public platform::MemoryBlockDialogView, public FakeBlockDialog {
 public:
-    FakeFillMemoryDialog() : FakeBlockDialog(4, 4, 2) {}
+    explicit FakeMemoryBlockDialog(int targetMax) : FakeBlockDialog(4, 4, targetMax) {}
     void ShowModal() override { Show(); }
     void Hide() override { Close(); }
-    platform::TextBox& StartBox() override { return fields[0]; }
-    platform::TextBox& EndBox() override { return fields[1]; }
-    platform::TextBox& DataBox() override { return fields[2]; }
-};
-
-class FakeCopyMemoryDialog : public platform::CopyMemoryDialogView, public FakeBlockDialog {
-public:
-    FakeCopyMemoryDialog() : FakeBlockDialog(4, 4, 4) {}
-    void ShowModal() override { Show(); }
-    void Hide() override { Close(); }
-    platform::TextBox& StartBox() override { return fields[0]; }
-    platform::TextBox& EndBox() override { return fields[1]; }
-    platform::TextBox& DestinationBox() override { return fields[2]; }
+    platform::TextBox& Field(platform::BlockField field) override { return fields[static_cast<std::size_t>(field)]; }
 };
 
 }  // namespace vantric::fakes
