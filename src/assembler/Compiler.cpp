@@ -54,8 +54,6 @@ int PatternBytes(std::string_view pattern, bool firstOperand) {
 
 }  // namespace
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 std::string_view TrimBlanks(std::string_view text) {
     std::size_t first = 0;
     std::size_t last = text.size();

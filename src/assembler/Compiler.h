@@ -16,6 +16,7 @@
 #include "core/AssemblyTables.h"
 #include "core/InstructionTable.h"
 #include "core/ProcessorState.h"
+#include "core/TextScan.h"
 #include "platform/Editor.h"
 #include "platform/EventPump.h"
 #include "platform/StatusBar.h"
@@ -33,9 +34,6 @@ inline constexpr const char* kUnknownLabel = "Unknown label";
 
 // The byte stored twice in place of a label address until the second pass fills it in.
 inline constexpr std::uint8_t kPlaceholderByte = 0x38;
-
-// A space or a tab.
-bool IsBlank(char c);
 
 // `text` without leading and trailing blanks.
 std::string_view TrimBlanks(std::string_view text);

@@ -1,5 +1,7 @@
 #include "core/HexText.h"
 
+#include "core/TextScan.h"
+
 #include <algorithm>
 
 #include "core/TextCase.h"
@@ -28,15 +30,6 @@ std::string HexDigits(long long value) {
 }
 
 std::string HexText(long long value, int width) { return ZeroPad(HexDigits(value), width); }
-
-namespace {
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-}  // namespace
 
 long long ReadLeadingHex(std::string_view text) {
     long long value = 0;

@@ -1,5 +1,7 @@
 #include "core/InstructionSetFile.h"
 
+#include "core/TextScan.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -21,13 +23,6 @@ std::string_view TrimSpaces(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 // Hexadecimal read that skips spaces and stops at the first other non-digit; nothing read is 0.
 // Returns -1 once the value is past FF, which no opcode can be.
 int ReadOpcode(std::string_view text) {
@@ -42,44 +37,6 @@ int ReadOpcode(std::string_view text) {
     return value;
 }
 
-// Decimal read that skips spaces and tabs anywhere and stops at the first character that cannot
-// continue the number: an optional sign, digits, a fraction and an exponent ("1 2" reads 12).
-double ReadDecimal(std::string_view text) {
-    std::string number;
-    enum class Stage { Sign, Whole, Fraction, ExponentSign, Exponent } stage = Stage::Sign;
-    for (char c : text) {
-        if (c == ' ' || c == '\t') continue;
-        const bool digit = c >= '0' && c <= '9';
-        if (stage == Stage::Sign && (c == '+' || c == '-')) {
-            number += c;
-            stage = Stage::Whole;
-        } else if (digit && stage != Stage::ExponentSign) {
-            number += c;
-            if (stage == Stage::Sign) stage = Stage::Whole;
-        } else if (digit) {
-            number += c;
-            stage = Stage::Exponent;
-        } else if (c == '.' && (stage == Stage::Sign || stage == Stage::Whole)) {
-            number += c;
-            stage = Stage::Fraction;
-        } else if ((c == 'E' || c == 'e' || c == 'D' || c == 'd') &&
-                   (stage == Stage::Whole || stage == Stage::Fraction) &&
-                   number.find_first_of("0123456789") != std::string::npos) {
-            number += 'e';
-            stage = Stage::ExponentSign;
-        } else if (stage == Stage::ExponentSign && (c == '+' || c == '-')) {
-            number += c;
-            stage = Stage::Exponent;
-        } else {
-            break;
-        }
-    }
-    // A dangling exponent marker or sign contributes nothing.
-    while (!number.empty() && (number.back() == 'e' || number.back() == '+' || number.back() == '-'))
-        number.pop_back();
-    if (number.find_first_of("0123456789") == std::string::npos) return 0.0;
-    return std::strtod(number.c_str(), nullptr);
-}
 
 InstructionSetReadResult Malformed(int line, std::string reason) {
     return {InstructionSetReadStatus::Unreadable, line, std::move(reason)};
@@ -149,7 +106,7 @@ InstructionSetReadResult ReadInstructionSet(std::istream& in, InstructionTable& 
         }
 
         // Rounds half to even (the default floating-point rounding mode).
-        const double tStates = std::nearbyint(ReadDecimal(rest.substr(c2 + 1)));
+        const double tStates = std::nearbyint(ReadDecimalNumber(rest.substr(c2 + 1)));
         if (!(tStates >= -32768.0 && tStates <= 32767.0))
             return Malformed(lineNumber, "T-state count does not fit a 16-bit integer");
         row.TStates = static_cast<std::int16_t>(tStates);

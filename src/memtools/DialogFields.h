@@ -10,15 +10,9 @@ struct DialogFieldState {
     bool SelectAllText = true;  // fields select their whole text on receiving the focus
 };
 
-// Selection start 0, selection length the length of the field's text.
-inline void SelectAllText(platform::TextBox& field) {
-    field.SetSelStart(0);
-    field.SetSelLength(static_cast<int>(field.Text().size()));
-}
-
 // What a dialog field does when it receives the focus.
 inline void DialogFieldGotFocus(const DialogFieldState& state, platform::TextBox& field) {
-    if (state.SelectAllText) SelectAllText(field);
+    if (state.SelectAllText) platform::SelectAllText(field);
 }
 
 }  // namespace vantric

@@ -17,6 +17,12 @@ public:
     virtual void SetFocus() = 0;
 };
 
+// Selects the box's whole text, so that the next key typed replaces it.
+inline void SelectAllText(TextBox& box) {
+    box.SetSelStart(0);
+    box.SetSelLength(static_cast<int>(box.Text().size()));
+}
+
 // A rectangle in pixels.
 struct Rect {
     int left = 0;

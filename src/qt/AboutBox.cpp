@@ -2,16 +2,13 @@
 
 #include <QFrame>
 
+#include "qt/Latin1.h"
 #include "qt/Logo.h"
 #include "qt/TwipsLayout.h"
 #include "qt/ViewFonts.h"
 #include "shell/AboutBoxPresenter.h"
 
 namespace vantric::qt {
-
-namespace {
-QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
-}  // namespace
 
 AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent),

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "editing/FindDialogPresenter.h"
+#include "qt/Latin1.h"
 #include "qt/TwipsLayout.h"
 #include "qt/ViewFonts.h"
 
@@ -52,10 +53,10 @@ FindDialog::FindDialog(QWidget* parent)
     replace_->onGotFocus = presenter_.To(&Presenter::OnReplaceFieldFocused);
 }
 
-std::string FindDialog::Caption() const { return windowTitle().toLatin1().toStdString(); }
+std::string FindDialog::Caption() const { return ToLatin1(windowTitle()); }
 
 void FindDialog::SetCaption(const std::string& caption) {
-    setWindowTitle(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+    setWindowTitle(Latin1(caption));
 }
 
 void FindDialog::SetReplaceEnabled(bool enabled) {

@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "qt/FileNameText.h"
+#include "qt/Latin1.h"
 #include "qt/TwipsLayout.h"
 #include "shell/MainCommands.h"
 #include "views/MainWindowPresenter.h"
@@ -142,17 +143,17 @@ void MainWindow::PlaceAtDesign() {
 
 void MainWindow::BuildMenus() {
     for (const MenuDefinition& definition : MenuBar()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(definition.Caption.data(), definition.Caption.size()));
+        QMenu* menu = menuBar()->addMenu(Latin1(definition.Caption));
         for (const MenuEntry& entry : definition.Entries) {
             if (entry.Id == CommandId::None) {
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(QString::fromLatin1(entry.Caption.data(), entry.Caption.size()));
+            QAction* action = menu->addAction(Latin1(entry.Caption));
             // Named after its command: "stepAction" for Step.
-            action->setObjectName(QString::fromLatin1(entry.Name.data(), entry.Name.size()) + QStringLiteral("Action"));
+            action->setObjectName(Latin1(entry.Name) + QStringLiteral("Action"));
             if (!entry.Shortcut.empty())
-                action->setShortcut(QKeySequence(QString::fromLatin1(entry.Shortcut.data(), entry.Shortcut.size())));
+                action->setShortcut(QKeySequence(Latin1(entry.Shortcut)));
             if (entry.Id == CommandId::Delete) action->installEventFilter(this);
             const CommandId id = entry.Id;
             connect(action, &QAction::triggered, this, [this, id] {
@@ -178,10 +179,10 @@ QToolBar* MainWindow::BuildToolbar(ToolbarKind kind, const char* name) {
             group = button.Group;
         }
         const std::string key(button.Key);
-        QAction* action = bar->addAction(ToolbarIcon(kind, key), QString::fromLatin1(key.data(), key.size()));
-        action->setObjectName(QString::fromLatin1(name) + QLatin1Char('_') + QString::fromLatin1(key.data(), key.size()));
-        action->setData(QString::fromLatin1(key.data(), key.size()));
-        action->setToolTip(QString::fromLatin1(button.Tooltip.data(), button.Tooltip.size()));
+        QAction* action = bar->addAction(ToolbarIcon(kind, key), Latin1(key));
+        action->setObjectName(QString::fromLatin1(name) + QLatin1Char('_') + Latin1(key));
+        action->setData(Latin1(key));
+        action->setToolTip(Latin1(button.Tooltip));
         connect(action, &QAction::triggered, this, [this, kind, key] {
             if (!commands_) return;
             if (kind == ToolbarKind::Main)

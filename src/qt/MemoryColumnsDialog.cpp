@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "qt/Latin1.h"
 #include "qt/TwipsLayout.h"
 #include "qt/ViewFonts.h"
 #include "views/MemoryColumnsDialogPresenter.h"
@@ -15,12 +16,12 @@ QtSortedListBox::QtSortedListBox(QWidget* parent) : QListWidget(parent) {
 }
 
 void QtSortedListBox::AddItem(const std::string& text) {
-    addItem(QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+    addItem(Latin1(text));
 }
 
 std::string QtSortedListBox::List(int index) const {
     const QListWidgetItem* entry = item(index);
-    return entry ? entry->text().toLatin1().toStdString() : std::string();
+    return entry ? ToLatin1(entry->text()) : std::string();
 }
 
 void QtSortedListBox::RemoveItem(int index) {

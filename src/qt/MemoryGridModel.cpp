@@ -1,5 +1,7 @@
 #include "qt/MemoryGridModel.h"
 
+#include "qt/Latin1.h"
+
 #include <QBrush>
 #include <QColor>
 #include <algorithm>
@@ -23,7 +25,7 @@ QVariant MemoryGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole: {
             const std::string& text = column.texts[row];
-            return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+            return Latin1(text);
         }
         case Qt::BackgroundRole:
             if (!column.styles[row].hasBackground) return {};
@@ -38,7 +40,7 @@ QVariant MemoryGridModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || section < 0 || section >= GridCols()) return {};
     const Column& column = columns_[static_cast<std::size_t>(section)];
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(column.heading.data(), static_cast<int>(column.heading.size()));
+        return Latin1(column.heading);
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(column.alignment | Qt::AlignVCenter);
     return {};
 }

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <cmath>
 
+#include "qt/Latin1.h"
 #include "qt/TwipsLayout.h"
 #include "qt/ViewFonts.h"
 #include "views/DirectEntryPresenter.h"
@@ -100,7 +101,7 @@ platform::Rect MemoryGridView::CurrentCellRect() const {
 }
 
 int MemoryGridView::TextWidth(const std::string& text) const {
-    const int pixels = fontMetrics().horizontalAdvance(QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+    const int pixels = fontMetrics().horizontalAdvance(Latin1(text));
     return static_cast<int>(std::lround(pixels * 15.0 * 96.0 / logicalDpiX()));
 }
 

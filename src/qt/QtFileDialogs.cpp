@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 
 #include "editing/EditorText.h"
+#include "qt/Latin1.h"
 
 namespace vantric::qt {
 
@@ -21,7 +22,7 @@ void QtClipboard::SetText(const std::string& text) {
 }
 
 QStringList NameFilters(const std::string& filter) {
-    const QStringList parts = QString::fromLatin1(filter.data(), static_cast<qsizetype>(filter.size())).split(QLatin1Char('|'));
+    const QStringList parts = Latin1(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i];
@@ -40,13 +41,13 @@ std::string QtFileDialogs::ShowOpen(const platform::FileDialogSettings& settings
 std::string QtFileDialogs::ShowSave(const platform::FileDialogSettings& settings) { return Show(settings, true); }
 
 std::string QtFileDialogs::Show(const platform::FileDialogSettings& settings, bool save) {
-    QFileDialog dialog(owner_, QString::fromLatin1(settings.Title.data(), static_cast<qsizetype>(settings.Title.size())));
+    QFileDialog dialog(owner_, Latin1(settings.Title));
     dialog.setObjectName(save ? QStringLiteral("saveDialog") : QStringLiteral("openDialog"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // The open dialog takes a name that does not exist as well; what happens then is the caller's.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(NameFilters(settings.Filter));
-    if (save) dialog.setDefaultSuffix(QString::fromLatin1(settings.DefaultExtension.c_str()));
+    if (save) dialog.setDefaultSuffix(Latin1(settings.DefaultExtension));
     const QString initial = QFile::decodeName(settings.InitialName.c_str());
     const QFileInfo info(initial);
     if (initial.contains(QLatin1Char('/'))) dialog.setDirectory(info.absolutePath());

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "qt/FileNameText.h"
+#include "qt/Latin1.h"
 
 namespace vantric::qt {
 
@@ -32,7 +33,7 @@ void QtPrinter::Reset() {
 }
 
 bool QtPrinter::SetFontName(const std::string& name) {
-    font_.setFamily(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    font_.setFamily(Latin1(name));
     if (painter_) painter_->setFont(font_);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "qt/QtStatusBar.h"
 
+#include "qt/Latin1.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 
@@ -35,7 +37,7 @@ QtStatusBar::~QtStatusBar() { qApp->removeEventFilter(this); }
 void QtStatusBar::SetPanelText(int panel, const std::string& text) {
     if (panel < 1 || panel > 5) return;
     panels_[static_cast<std::size_t>(panel - 1)]->setText(
-        QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        Latin1(text));
 }
 
 QString QtStatusBar::PanelText(int panel) const {

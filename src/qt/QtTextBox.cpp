@@ -1,5 +1,7 @@
 #include "qt/QtTextBox.h"
 
+#include "qt/Latin1.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -33,14 +35,14 @@ QtTextBox::QtTextBox(QWidget* parent) : QLineEdit(parent) {
     });
 }
 
-std::string QtTextBox::Text() const { return text().toLatin1().toStdString(); }
+std::string QtTextBox::Text() const { return ToLatin1(text()); }
 
 void QtTextBox::SetText(const std::string& text) {
     const int length = static_cast<int>(text.size());
-    if (maxLength_ <= 0) return setText(QString::fromLatin1(text.data(), length));
+    if (maxLength_ <= 0) return setText(Latin1(text));
     // Widen the limit first so that neither the old nor the new text is cut, then fit it to the new.
     QLineEdit::setMaxLength(std::max({maxLength_, length, static_cast<int>(this->text().size())}));
-    setText(QString::fromLatin1(text.data(), length));
+    setText(Latin1(text));
     QLineEdit::setMaxLength(std::max(maxLength_, length));
 }
 

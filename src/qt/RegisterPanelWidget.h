@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "platform/RegisterPanelView.h"
+#include "qt/Latin1.h"
 #include "qt/QtTextBox.h"
 
 namespace vantric {
@@ -28,7 +29,7 @@ class FlagCell : public QLabel, public platform::Label {
 public:
     explicit FlagCell(QWidget* parent = nullptr);
     std::string Caption() const override { return text().toStdString(); }
-    void SetCaption(const std::string& caption) override { setText(QString::fromLatin1(caption.c_str())); }
+    void SetCaption(const std::string& caption) override { setText(Latin1(caption)); }
     std::function<void()> onClick;
 
 protected:

@@ -9,12 +9,9 @@
 #include <QWindow>
 
 #include "control/RunWindowPresenter.h"
+#include "qt/Latin1.h"
 
 namespace vantric::qt {
-
-namespace {
-QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
-}  // namespace
 
 RunWindow::RunWindow(QWidget* mainWindow)
     : QDialog(mainWindow),
@@ -120,7 +117,7 @@ void RunWindow::reject() {
 
 void RunWindow::SetStopButtonCaption(const std::string& caption) { stopButton_->setText(Latin1(caption)); }
 
-std::string RunWindow::StopButtonCaption() const { return stopButton_->text().toLatin1().toStdString(); }
+std::string RunWindow::StopButtonCaption() const { return ToLatin1(stopButton_->text()); }
 
 void RunWindow::AddItem(const std::string& text) {
     progressList_->addItem(Latin1(text));

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "qt/Latin1.h"
 #include "qt/Logo.h"
 #include "qt/TwipsLayout.h"
 #include "qt/ViewFonts.h"
@@ -17,7 +18,6 @@ const QColor kFrameDark(128, 128, 120);
 const QColor kFrameLight(255, 255, 255);
 const QColor kText(20, 30, 60);
 
-QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 }  // namespace
 
 SplashWindow::SplashWindow()

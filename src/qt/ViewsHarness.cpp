@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QLabel>
 
+#include "qt/Latin1.h"
 #include "qt/TwipsLayout.h"
 #include "qt/ViewFonts.h"
 
@@ -68,7 +69,7 @@ ViewsHarness::~ViewsHarness() {
 }
 
 void ViewsHarness::SetCaption(const std::string& caption) {
-    setWindowTitle(QString::fromLatin1(caption.data(), static_cast<int>(caption.size())));
+    setWindowTitle(Latin1(caption));
 }
 
 void ViewsHarness::Start() {

@@ -47,8 +47,7 @@ void DirectEntryPresenter::ShowEntryBox() {
     // From memory, not from the cell: during a run that does not monitor memory the cell may be stale.
     box_.SetText(HexText(cpu_.Memory[static_cast<std::size_t>(*address)], 2));
     box_.SetVisible(true);
-    box_.SetSelStart(0);
-    box_.SetSelLength(static_cast<int>(box_.Text().size()));
+    platform::SelectAllText(box_);
     box_.SetFocus();
 }
 
@@ -88,8 +87,7 @@ void DirectEntryPresenter::OnGridScrolled() {
 }
 
 void DirectEntryPresenter::OnEntryFocused() {
-    box_.SetSelStart(0);
-    box_.SetSelLength(static_cast<int>(box_.Text().size()));
+    platform::SelectAllText(box_);
     entryKeepOpen_ = false;
 }
 

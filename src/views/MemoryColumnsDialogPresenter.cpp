@@ -1,5 +1,7 @@
 #include "views/MemoryColumnsDialogPresenter.h"
 
+#include "core/TextScan.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -13,34 +15,6 @@ namespace {
 constexpr int kMostRowsTyped = 1023;  // the largest row count the box keeps when it loses the focus
 constexpr double kLargestRowCount = 32767;
 
-// A number written in decimal at the start of the text: sign, digits, fraction and exponent
-// (E or D), blanks ignored wherever they stand; a text that forms no number reads as 0.
-double ReadDecimalNumber(const std::string& text) {
-    std::string compact;
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') compact += (c == 'd' || c == 'D') ? 'E' : c;
-    // strtod would also read hexadecimal, infinities and NaN; keep only the decimal form.
-    std::size_t end = 0;
-    auto digits = [&] {
-        const std::size_t from = end;
-        while (end < compact.size() && compact[end] >= '0' && compact[end] <= '9') ++end;
-        return end > from;
-    };
-    if (end < compact.size() && (compact[end] == '+' || compact[end] == '-')) ++end;
-    bool any = digits();
-    if (end < compact.size() && compact[end] == '.') {
-        ++end;
-        any = digits() || any;
-    }
-    if (!any) return 0;
-    std::size_t mantissaEnd = end;
-    if (end < compact.size() && (compact[end] == 'e' || compact[end] == 'E')) {
-        ++end;
-        if (end < compact.size() && (compact[end] == '+' || compact[end] == '-')) ++end;
-        if (digits()) mantissaEnd = end;
-    }
-    return std::strtod(compact.substr(0, mantissaEnd).c_str(), nullptr);
-}
 
 }  // namespace
 
@@ -64,8 +38,7 @@ void MemoryColumnsDialogPresenter::OnShown() {
 
 void MemoryColumnsDialogPresenter::OnRowsFieldFocused() {
     platform::TextBox& box = dialog_.RowsBox();
-    box.SetSelStart(0);
-    box.SetSelLength(static_cast<int>(box.Text().size()));
+    platform::SelectAllText(box);
 }
 
 void MemoryColumnsDialogPresenter::OnRowsFieldLeft() {
@@ -80,8 +53,7 @@ void MemoryColumnsDialogPresenter::OnRowsFieldLeft() {
 void MemoryColumnsDialogPresenter::OnAddressFieldFocused() {
     dialog_.SetAddIsDefault(true);
     platform::TextBox& box = dialog_.AddressBox();
-    box.SetSelStart(0);
-    box.SetSelLength(static_cast<int>(box.Text().size()));
+    platform::SelectAllText(box);
 }
 
 void MemoryColumnsDialogPresenter::OnAddressFieldLeft() {

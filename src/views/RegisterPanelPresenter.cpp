@@ -5,19 +5,11 @@
 
 #include "core/HexText.h"
 #include "core/TextCase.h"
+#include "core/TextScan.h"
 
 namespace vantric {
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 // A box's value: its hexadecimal digits from the start up to the first other character, blanks
 // skipped wherever they stand. A box holds at most four digits, so the value stays in 0 to FFFF.
@@ -111,9 +103,7 @@ void RegisterPanelPresenter::OnFieldChanged(Field field) {
 }
 
 void RegisterPanelPresenter::OnFieldFocused(Field field) {
-    platform::TextBox& box = panel_.Field(field);
-    box.SetSelStart(0);
-    box.SetSelLength(DigitCount(field));
+    platform::SelectAllText(panel_.Field(field));
 }
 
 bool RegisterPanelPresenter::OnFieldKey(Field, platform::Key key) {
