@@ -6,16 +6,9 @@
 #include "cli/ConsolePlatform.h"
 #include "cli/ProgramFileReader.h"
 #include "core/HexText.h"
+#include "core/TextScan.h"
 
 namespace vantric::console {
-
-std::int32_t LineNumberAt(const std::string& text, std::int32_t position) {
-    std::int32_t line = 1;
-    const auto end = std::min(static_cast<std::size_t>(std::max(position, 0)), text.size());
-    for (std::size_t i = 1; i < end; ++i)
-        if (text[i] == '\n' && text[i - 1] == '\r') ++line;
-    return line;
-}
 
 std::string SourceLine(const std::string& text, const AssemblyTables& tables, std::int32_t line) {
     const auto start = std::min(static_cast<std::size_t>(tables.LineStart(line)), text.size());

@@ -21,9 +21,6 @@ int RunAssembleCommand(const CliOptions& options, const InstructionTable& instru
 // The source line (1 to LineCount) of `text` without its line break.
 std::string SourceLine(const std::string& text, const AssemblyTables& tables, std::int32_t line);
 
-// Number (from 1) of the line of `text` that holds position `position`.
-std::int32_t LineNumberAt(const std::string& text, std::int32_t position);
-
 // "Line N: TEXT" for the line that holds `errorStart`: N counted from 1, TEXT without its line break.
 std::string ErrorLineText(const std::string& text, std::int32_t errorStart);
 

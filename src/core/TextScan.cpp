@@ -1,5 +1,7 @@
 #include "core/TextScan.h"
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <string>
 
@@ -30,6 +32,14 @@ double ReadDecimalNumber(std::string_view text) {
         if (digits()) mantissaEnd = end;
     }
     return std::strtod(compact.substr(0, mantissaEnd).c_str(), nullptr);
+}
+
+std::int32_t LineNumberAt(std::string_view text, std::int32_t position) {
+    std::int32_t line = 1;
+    const auto end = std::min(static_cast<std::size_t>(std::max(position, 0)), text.size());
+    for (std::size_t i = 1; i < end; ++i)
+        if (text[i] == '\n' && text[i - 1] == '\r') ++line;
+    return line;
 }
 
 }  // namespace vantric

@@ -1,6 +1,8 @@
 #pragma once
-// Reading what the user or a file typed: blanks, hexadecimal digits and decimal numbers.
+// Reading what the user or a file typed: blanks, hexadecimal digits, decimal numbers and line numbers.
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace vantric {
@@ -20,5 +22,9 @@ inline int HexDigitValue(char c) {
 // D), blanks and line breaks ignored wherever they stand ("1 2" reads 12); reading stops at the
 // first character that cannot continue the number, and a text that forms no number reads as 0.
 double ReadDecimalNumber(std::string_view text);
+
+// Number (from 1) of the line of `text` that holds `position`. Lines end with CR LF, as in the
+// editor and in the assembler; a lone CR or LF belongs to its line.
+std::int32_t LineNumberAt(std::string_view text, std::int32_t position);
 
 }  // namespace vantric

@@ -1,7 +1,6 @@
 #include "editing/ProgramFiles.h"
 
-#include <algorithm>
-
+#include "core/TextScan.h"
 #include "editing/CommandLine.h"
 #include "editing/WindowCaption.h"
 
@@ -21,11 +20,6 @@ std::string WithDefaultExtension(const std::string& path, const std::string& ext
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (name.empty() || name.find('.') != std::string::npos) return path;
     return path + "." + extension;
-}
-
-int LineOf(const std::string& text, int position) {
-    const auto end = text.begin() + std::clamp(position, 0, static_cast<int>(text.size()));
-    return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
 }
 
 }  // namespace
@@ -159,7 +153,7 @@ bool ProgramFiles::SaveTo(const std::string& path) {
     const std::string text = parts_.Editor.Text();
     if (wide >= 0) {
         ReportFailure("save", path,
-                      "Line " + std::to_string(LineOf(text, wide)) +
+                      "Line " + std::to_string(LineNumberAt(text, wide)) +
                           " holds a character that a program file cannot store; only 8-bit characters can be saved");
         return false;
     }

@@ -15,8 +15,8 @@ public:
     virtual void Hide() = 0;
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;
-    virtual TextBox& FindBox() = 0;     // txtFind
-    virtual TextBox& ReplaceBox() = 0;  // txtReplace
+    virtual TextBox& FindBox() = 0;     // "Find what"
+    virtual TextBox& ReplaceBox() = 0;  // "Replace with"
     // Enables or disables the replacement field and the two replace buttons; the disabled field takes
     // the inactive-caption text colour as its background, the enabled one the search field's.
     virtual void SetReplaceEnabled(bool enabled) = 0;

@@ -1,5 +1,5 @@
 #pragma once
-// The about box (frmAbout): the logo, the program's title, its version and notice, an OK button that
+// The about box: the logo, the program's title, its version and notice, an OK button that
 // is both the default and the cancel button, and "System Info...".
 //
 // Embedding: construct once at start-up with the main window as parent (Qt centres it over the main

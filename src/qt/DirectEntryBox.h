@@ -5,9 +5,8 @@
 // Embedding: construct with the same parent as the MemoryGridView (the box is placed in that
 // parent's coordinates and raised above the grid when shown). Pass it as the
 // platform::FloatingTextBox to DirectEntryPresenter, then call Bind(&presenter): focus in and out
-// reach OnEntryFocused / OnEntryLeft, Up and Down txtEntry_KeyDown, Enter and typed
-// characters txtEntry_KeyPress. Bind(nullptr) cuts it loose. When the editor takes the focus, call
-// the presenter's HideEntryBox.
+// reach OnEntryFocused / OnEntryLeft and each key reaches OnEntryKey before the box sees it.
+// Bind(nullptr) cuts it loose. When the editor takes the focus, call the presenter's HideEntryBox.
 
 #include "qt/QtTextBox.h"
 

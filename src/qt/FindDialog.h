@@ -1,5 +1,5 @@
 #pragma once
-// The dialog "Find" / "Replace" (dlgFind), laid out in twips scaled to the screen.
+// The dialog "Find" / "Replace", laid out in twips scaled to the screen.
 //
 // Embedding: construct once with the main window as parent and keep it; pass it as the
 // platform::FindDialogView to FindDialogPresenter, then call Bind(&presenter). Each showing reaches

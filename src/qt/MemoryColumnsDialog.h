@@ -1,5 +1,5 @@
 #pragma once
-// The dialog "Memory dump columns" (dlgMemCols), laid out in twips scaled to the screen.
+// The dialog "Memory dump columns", laid out in twips scaled to the screen.
 //
 // Embedding: construct once at start-up with the main window as parent (Qt centres it over the
 // main window) and keep it; pass it as the platform::MemoryColumnsDialogView to

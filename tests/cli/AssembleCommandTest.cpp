@@ -99,14 +99,5 @@ TEST_F(AssembleCommandTest, ListingShowsEveryLineWithItsInstructionsFinalBytes) 
     EXPECT_EQ(out.str(), "Compiling code ...\nCompiled successfully\n                \n");
 }
 
-TEST(LineNumbers, CountOnlyCrLfBreaksBeforeThePosition) {
-    const std::string text = "A\r\nB\nC\r\nD\r\n";
-    EXPECT_EQ(LineNumberAt(text, 0), 1);
-    EXPECT_EQ(LineNumberAt(text, 2), 1);
-    EXPECT_EQ(LineNumberAt(text, 3), 2);
-    EXPECT_EQ(LineNumberAt(text, 8), 3);
-    EXPECT_EQ(LineNumberAt(text, 100), 4);
-}
-
 }  // namespace
 }  // namespace vantric::console

@@ -1,4 +1,5 @@
 #include "core/HexText.h"
+#include "core/TextScan.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,15 @@ TEST(HexText, LeadingHexStopsAtFirstNonDigit) {
     EXPECT_EQ(ReadLeadingHex("1F2G"), 0x1F2);
     EXPECT_EQ(ReadLeadingHex(""), 0);
     EXPECT_EQ(ReadLeadingHex("x12"), 0);
+}
+
+TEST(LineNumbers, CountOnlyCrLfBreaksBeforeThePosition) {
+    const std::string text = "A\r\nB\nC\r\nD\r\n";
+    EXPECT_EQ(LineNumberAt(text, 0), 1);
+    EXPECT_EQ(LineNumberAt(text, 2), 1);
+    EXPECT_EQ(LineNumberAt(text, 3), 2);
+    EXPECT_EQ(LineNumberAt(text, 8), 3);
+    EXPECT_EQ(LineNumberAt(text, 100), 4);
 }
 
 }  // namespace vantric
