@@ -82,10 +82,10 @@ protected:
             painter.drawRect(r.adjusted(1, 1, 0, 0));
         };
         horizontal(0, width() - 1, 0);
-        for (const QToolBar* bar : {window_->toolbar_, window_->toolbar2_})
+        for (const QToolBar* bar : {window_->mainToolbar_, window_->memoryToolbar_})
             frame(bar->geometry().adjusted(-3, -3, 3, 3));
         const QRect caption = window_->Control(MainWindowControl::MemoryCaption).geometry();
-        const QRect bar2 = window_->toolbar2_->geometry();
+        const QRect bar2 = window_->memoryToolbar_->geometry();
         const int lineStart = std::max(caption.right(), bar2.right()) + 8;
         if (lineStart < width() - 4) horizontal(lineStart, width() - 4, caption.center().y());
     }
@@ -102,8 +102,8 @@ MainWindow::MainWindow(QWidget* parent)
     setObjectName(QStringLiteral("mainWindow"));
     setCentralWidget(client_);
     BuildMenus();
-    toolbar_ = BuildToolbar(ToolbarKind::Main, "ToolBar");
-    toolbar2_ = BuildToolbar(ToolbarKind::Memory, "Toolbar2");
+    mainToolbar_ = BuildToolbar(ToolbarKind::Main, "mainToolbar");
+    memoryToolbar_ = BuildToolbar(ToolbarKind::Memory, "memoryToolbar");
 
     auto* registers = new QGroupBox(QStringLiteral("CPU Registers"), client_);
     registers->setObjectName(QStringLiteral("registerPanel"));
@@ -121,8 +121,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     controls_ = {{MainWindowControl::Editor, editor_},         {MainWindowControl::RegisterPanel, registers},
                  {MainWindowControl::MemoryCaption, caption},  {MainWindowControl::MemoryGrid, grid},
-                 {MainWindowControl::EntryBox, entry},         {MainWindowControl::MainToolbar, toolbar_},
-                 {MainWindowControl::MemoryToolbar, toolbar2_}};
+                 {MainWindowControl::EntryBox, entry},         {MainWindowControl::MainToolbar, mainToolbar_},
+                 {MainWindowControl::MemoryToolbar, memoryToolbar_}};
     PlaceAtDesign();
     entry->raise();
     resize(TwipsToPixels(this, kClientWidthTwips),
@@ -202,7 +202,7 @@ QAction* MainWindow::MenuAction(CommandId id) const {
 }
 
 QAction* MainWindow::ToolbarAction(ToolbarKind toolbar, const std::string& key) const {
-    const QToolBar* bar = toolbar == ToolbarKind::Main ? toolbar_ : toolbar2_;
+    const QToolBar* bar = toolbar == ToolbarKind::Main ? mainToolbar_ : memoryToolbar_;
     for (QAction* action : bar->actions())
         if (action->data().toString() == QString::fromStdString(key)) return action;
     return nullptr;

@@ -43,8 +43,8 @@ public:
 
     SourceEditor& Editor() { return *editor_; }
     QtStatusBar& Status() { return *status_; }
-    QToolBar& MainToolbar() { return *toolbar_; }
-    QToolBar& MemoryToolbar() { return *toolbar2_; }
+    QToolBar& MainToolbar() { return *mainToolbar_; }
+    QToolBar& MemoryToolbar() { return *memoryToolbar_; }
     QWidget& Control(platform::MainWindowControl control) const;
     QAction* MenuAction(CommandId id) const;
     QAction* ToolbarAction(ToolbarKind toolbar, const std::string& key) const;
@@ -84,8 +84,8 @@ private:
     ClientArea* client_;
     SourceEditor* editor_;
     QtStatusBar* status_;
-    QToolBar* toolbar_;
-    QToolBar* toolbar2_;
+    QToolBar* mainToolbar_;
+    QToolBar* memoryToolbar_;
     std::map<platform::MainWindowControl, QWidget*> controls_;
     std::map<CommandId, QAction*> menuActions_;
     std::vector<QWidget*> secondary_;
