@@ -8,6 +8,8 @@
 
 namespace vantric {
 
+// One line per menu.
+// clang-format off
 enum class CommandId {
     None = -1,  // a separator line
     New, Open, Save, SaveAs, PrintCode, PrintOutput, Exit,
@@ -15,6 +17,7 @@ enum class CommandId {
     Compile, Run, Step, InsertBreakpoint, Halt, MemoryColumns, FillMemory, CopyMemory, Refresh, Reset,
     Readme, About,
 };
+// clang-format on
 inline constexpr int kCommandCount = static_cast<int>(CommandId::About) + 1;
 
 // One menu entry. The caption marks its access key with "&"; the caption "-" is a separator.
