@@ -213,7 +213,8 @@ PendingReference Compiler::Reference(std::size_t index) const {
 
 std::size_t Compiler::LabelSlot(std::string_view name) const {
     const std::size_t mask = labelSlots_.size() - 1;
-    for (std::size_t slot = std::hash<std::string_view>{}(name) & mask;; slot = (slot + 1) & mask) {
+    const std::size_t hash = std::hash<std::string_view>{}(name);
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
         const std::uint32_t entry = labelSlots_[slot];
         if (entry == 0 || LabelName(entry - 1) == name) return slot;
     }

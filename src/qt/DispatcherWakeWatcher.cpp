@@ -50,7 +50,9 @@ DispatcherWakeWatcher::~DispatcherWakeWatcher() {
 
 void DispatcherWakeWatcher::Interrupt() {
     const std::uint64_t one = 1;
-    if (interruptFd_ >= 0) [[maybe_unused]] auto written = ::write(interruptFd_, &one, sizeof one);
+    if (interruptFd_ >= 0) {
+        [[maybe_unused]] const auto written = ::write(interruptFd_, &one, sizeof one);
+    }
 }
 
 void DispatcherWakeWatcher::Rearm() {

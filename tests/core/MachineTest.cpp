@@ -237,8 +237,10 @@ TEST_F(MachineTest, MissingOrShortLineTablesAreNeverReadPastTheirEnd) {
 
 TEST_F(MachineTest, UnsupportedInstructionsWarnOncePerOpcodeAndUndefinedOnesDoNothing) {
     // OUT 10H twice, IN, DI, EI, RIM, SIM, RST 7, RST 0, then the undefined 08H ... FDH, HLT
+    // clang-format off
     Program({{0xD3, 0x10}, {0xD3, 0x10}, {0xDB, 0x20}, {0xF3}, {0xFB}, {0x20}, {0x30}, {0xFF}, {0xC7}, {0x08},
              {0x10}, {0x18}, {0x28}, {0x38}, {0xCB}, {0xD9}, {0xDD}, {0xED}, {0xFD}, {0x76}});
+    // clang-format on
     cpu.Register(RegA) = 0x42;
     cpu.Flags = 0xD5;
     cpu.StackPointer = 0x3000;
@@ -300,9 +302,11 @@ TEST_F(MachineTest, RegisterFieldsSelectOperandAndOperation) {
 TEST_F(MachineTest, LoadsStoresPairsAndTheStack) {
     // LXI SP,3000H; POP PSW; PUSH PSW; POP H; XTHL; SPHL; LXI B,2001H; LXI D,2000H; LDAX D; STAX B;
     // LHLD 2010H; XCHG; LDA 2020H; CMA; DCX B; STC; CMC; LXI H,2000H; INR M; DCR M; DCR M; LXI H,1100H; PCHL
+    // clang-format off
     Program({{0x31, 0x00, 0x30}, {0xF1}, {0xF5}, {0xE1}, {0xE3}, {0xF9}, {0x01, 0x01, 0x20}, {0x11, 0x00, 0x20},
              {0x1A}, {0x02}, {0x2A, 0x10, 0x20}, {0xEB}, {0x3A, 0x20, 0x20}, {0x2F}, {0x0B}, {0x37}, {0x3F},
              {0x21, 0x00, 0x20}, {0x34}, {0x35}, {0x35}, {0x21, 0x00, 0x11}, {0xE9}});
+    // clang-format on
     Line({0x76}, 0x1100);
     Start();
     const std::pair<int, std::uint8_t> memory[] = {{0x3000, 0xFF}, {0x3001, 0x80}, {0x3002, 0x22}, {0x3003, 0x11},
@@ -327,10 +331,12 @@ TEST_F(MachineTest, LoadsStoresPairsAndTheStack) {
 
 TEST_F(MachineTest, EveryStoreToAWatchedAddressIsReportedOnceWithItsLastValue) {
     machine.WatchOnly({{0x3000, 0x40}});
+    // clang-format off
     Program({{0x31, 0x40, 0x30}, {0x21, 0x00, 0x30}, {0x01, 0x10, 0x30},  // LXI SP, H, B
              {0x3E, 0xAA}, {0x36, 0x11}, {0x02}, {0x32, 0x20, 0x30},       // MVI A; MVI M; STAX B; STA
              {0x22, 0x30, 0x30}, {0xC5}, {0xE3}, {0x77}, {0xCD, 0x20, 0x10},  // SHLD PUSH XTHL MOV CALL
              {0x32, 0x00, 0x40}, {0x76}});                                  // STA 4000H, not watched
+    // clang-format on
     Line({0x34}, 0x1020);  // INR M
     Line({0xC9});
     Start();
@@ -342,9 +348,11 @@ TEST_F(MachineTest, EveryStoreToAWatchedAddressIsReportedOnceWithItsLastValue) {
         EXPECT_FALSE(reported.contains(address)) << "reported twice: " << HexText(address, 4);
         reported[address] = HexText(value, 2);
     }
+    // clang-format off
     EXPECT_EQ(reported, (std::map<int, std::string>{{0x3000, "11"}, {0x3010, "AB"}, {0x3020, "AA"}, {0x3030, "00"},
                                                     {0x3031, "30"}, {0x303C, "1A"}, {0x303D, "10"}, {0x303E, "00"},
                                                     {0x303F, "30"}}));
+    // clang-format on
     EXPECT_EQ(views.registerRefreshes, 0);
 
     // Once reported, a store is reported again only when it happens again; unreported ones can be dropped.

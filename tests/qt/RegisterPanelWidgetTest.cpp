@@ -37,7 +37,8 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), Box(static_cast<platform::RegisterField>(next)));
         }
-        QCOMPARE(Box(platform::RegisterField::ProgramCounter)->selectedText(), QStringLiteral("1000"));  // the whole value, ready to be replaced
+        // The whole value, ready to be replaced.
+        QCOMPARE(Box(platform::RegisterField::ProgramCounter)->selectedText(), QStringLiteral("1000"));
     }
 
     void typingStoresAtOnceAndLeavingNormalises() {
@@ -57,7 +58,8 @@ private slots:
         QCOMPARE(Box(platform::RegisterField::C)->text(), QStringLiteral("05"));
         QVERIFY(harness->Editor()->toPlainText().isEmpty());
 
-        QTest::mouseClick(Box(platform::RegisterField::StackPointer), Qt::LeftButton);  // selects the whole value, as the keyboard does
+        // Selects the whole value, as the keyboard does.
+        QTest::mouseClick(Box(platform::RegisterField::StackPointer), Qt::LeftButton);
         QTest::keyClicks(Box(platform::RegisterField::StackPointer), "abc");
         harness->Editor()->setFocus();
         QCOMPARE(Box(platform::RegisterField::StackPointer)->text(), QStringLiteral("0ABC"));

@@ -46,7 +46,8 @@ TEST_F(RegisterPanelTest, ATextIsStoredOnlyWhileItSpellsItsValue) {
     };
     for (const Case c : {Case{"5", 5}, Case{"05", 5}, Case{"ff", 255}, Case{"", 0}, Case{"G", -1},
                          Case{"5G", -1}, Case{" 5", -1}, Case{"5 ", -1}}) {
-        panel.Box(platform::RegisterField::B).SetText("77");  // a different text first, so that the case raises a change
+        // A different text first, so that the case raises a change.
+        panel.Box(platform::RegisterField::B).SetText("77");
         B() = 0x12;
         panel.Box(platform::RegisterField::B).SetText(c.text);
         EXPECT_EQ(B(), c.stored < 0 ? 0x12 : c.stored) << '"' << c.text << '"';
