@@ -7,14 +7,14 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include "assembler/Compiler.h"
 #include "cli/ConsolePlatform.h"
-#include "core/InstructionSetFile.h"
 #include "core/AssemblyTables.h"
+#include "core/InstructionSetFile.h"
 #include "core/ProcessorState.h"
 
 using namespace vantric;
@@ -87,8 +87,8 @@ int main(int argc, char** argv) {
     }
 
     const int lines = app->Assembly.LineCount;
-    std::printf("source: %d lines, %zu labels, %zu label references, %zu bytes of text\n", lines,
-                compiler.LabelCount(), compiler.ReferenceCount(), source.size());
+    std::printf("source: %d lines, %zu labels, %zu label references, %zu bytes of text\n", lines, compiler.LabelCount(),
+                compiler.ReferenceCount(), source.size());
     std::printf("best of %d: %.4f s, %.0f lines/s\n", repetitions, best, lines / best);
     return 0;
 }

@@ -9,8 +9,8 @@
 
 #include "assembler/Compiler.h"
 #include "cli/ConsolePlatform.h"
-#include "core/InstructionSetFile.h"
 #include "core/AssemblyTables.h"
+#include "core/InstructionSetFile.h"
 #include "core/InstructionTable.h"
 #include "core/Machine.h"
 

@@ -7,9 +7,9 @@
 //
 //   build/release/bin/EngineBench [million instructions per run]     (default 500)
 
-#include <cstdio>
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 
 #include "BenchSupport.h"

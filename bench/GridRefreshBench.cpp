@@ -12,11 +12,11 @@
 #include <memory>
 #include <vector>
 
-#include "views/MemoryWriter.h"
-#include "qt/MemoryGridView.h"
 #include "core/AssemblyTables.h"
 #include "core/Machine.h"
+#include "qt/MemoryGridView.h"
 #include "views/MemoryGridPresenter.h"
+#include "views/MemoryWriter.h"
 
 using namespace vantric;
 

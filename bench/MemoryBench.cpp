@@ -4,9 +4,9 @@
 //
 //   MemoryBench [megabytes] [--cli PATH]     default 32 MB; PATH defaults to the vantric-cli beside it
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>

@@ -103,11 +103,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the run did not go as planned\n");
         return 1;
     }
-    std::printf("run loop (Qt run window, %s, %s%s%s): %lld instructions in %.3f s of processor time = %.1f "
-                "million/s, event loop run %lld times\n",
-                QGuiApplication::platformName().toUtf8().constData(),
-                desktop.Pump().WatchesWakeUps() ? "wake-up watcher" : "event loop at every yield",
-                monitorMemory ? ", memory monitored" : "", monitorRegisters ? ", registers monitored" : "", instructions,
-                seconds, instructions / seconds / 1e6, desktop.Pump().LoopRuns());
+    std::printf(
+        "run loop (Qt run window, %s, %s%s%s): %lld instructions in %.3f s of processor time = %.1f "
+        "million/s, event loop run %lld times\n",
+        QGuiApplication::platformName().toUtf8().constData(),
+        desktop.Pump().WatchesWakeUps() ? "wake-up watcher" : "event loop at every yield",
+        monitorMemory ? ", memory monitored" : "", monitorRegisters ? ", registers monitored" : "", instructions,
+        seconds, instructions / seconds / 1e6, desktop.Pump().LoopRuns());
     return 0;
 }

@@ -80,8 +80,9 @@ int main(int argc, char** argv) {
         std::cerr << "the run did not go as planned:\n" << progress.str();
         return 1;
     }
-    std::printf("run cycle (console front end, %d breakpoints): %lld instructions in %.3f s of processor time = "
-                "%.1f million/s\n",
-                app->Program.BreakpointCount, instructions, seconds, instructions / seconds / 1e6);
+    std::printf(
+        "run cycle (console front end, %d breakpoints): %lld instructions in %.3f s of processor time = "
+        "%.1f million/s\n",
+        app->Program.BreakpointCount, instructions, seconds, instructions / seconds / 1e6);
     return 0;
 }

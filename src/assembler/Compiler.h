@@ -180,7 +180,7 @@ private:
     std::vector<std::uint32_t> labelSlots_;
     std::string referenceNames_;
     std::vector<StoredReference> references_;
-    std::vector<std::uint8_t> code_;               // every instruction's bytes, in source order
+    std::vector<std::uint8_t> code_;              // every instruction's bytes, in source order
     std::vector<std::uint32_t> codeBlockOffset_;  // where the bytes of lines 1, 64, 128, ... start in code_
 };
 

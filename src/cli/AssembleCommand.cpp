@@ -17,8 +17,7 @@ std::string SourceLine(const std::string& text, const AssemblyTables& tables, st
     return text.substr(start, end - start);
 }
 
-void WriteListing(std::ostream& out, const std::string& text, const AssemblyTables& tables,
-                  const Compiler& compiler) {
+void WriteListing(std::ostream& out, const std::string& text, const AssemblyTables& tables, const Compiler& compiler) {
     for (std::int32_t n = 1; n <= tables.LineCount; ++n) {
         const std::int32_t address = tables.LineAddress(n);
         std::string bytes;

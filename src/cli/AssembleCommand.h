@@ -26,7 +26,6 @@ std::string ErrorLineText(const std::string& text, std::int32_t errorStart);
 
 // One listing line per source line: address or 4 blanks, 2 blanks, the bytes in 8 columns,
 // 2 blanks, the source line.
-void WriteListing(std::ostream& out, const std::string& text, const AssemblyTables& tables,
-                  const Compiler& compiler);
+void WriteListing(std::ostream& out, const std::string& text, const AssemblyTables& tables, const Compiler& compiler);
 
 }  // namespace vantric::console

@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "cli/AssembleCommand.h"
-#include "cli/RunCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsolePlatform.h"
-#include "core/InstructionSetLoader.h"
+#include "cli/RunCommand.h"
 #include "core/AssemblyTables.h"
+#include "core/InstructionSetLoader.h"
 #include "core/InstructionTable.h"
 #include "core/Machine.h"
 
@@ -34,8 +34,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     ConsoleMessageBox messages(err);
     ConsoleProgramHost host(err);
     platform::AbsentWindow splash;
-    InstructionSetLoader loader(*instructions, status, splash, messages, host,
-                                options->InstructionSetPath);
+    InstructionSetLoader loader(*instructions, status, splash, messages, host, options->InstructionSetPath);
     const auto loaded = loader.LoadInstructionSet();
     if (loaded == InstructionSetLoadOutcome::Ended) return ExitInstructionSetUnusable;
     if (loaded == InstructionSetLoadOutcome::CheckFailed) err << status.Panel(1) << '\n';

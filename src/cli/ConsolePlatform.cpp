@@ -1,9 +1,9 @@
 #include "cli/ConsolePlatform.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <climits>
-#include <unistd.h>
 
 namespace vantric::console {
 
@@ -11,15 +11,12 @@ void ConsoleStatusBar::SetPanelText(int panel, const std::string& text) {
     if (panel >= 1 && panel <= 5) panels_[panel] = text;
 }
 
-const std::string& ConsoleStatusBar::Panel(int panel) const {
-    return panels_[panel >= 1 && panel <= 5 ? panel : 0];
-}
+const std::string& ConsoleStatusBar::Panel(int panel) const { return panels_[panel >= 1 && panel <= 5 ? panel : 0]; }
 
 platform::MessageAnswer ConsoleMessageBox::Show(const std::string& text, const std::string& title,
                                                 platform::MessageButtons buttons, platform::MessageIcon) {
     err_ << title << ": " << text << '\n';
-    return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok
-                                                   : platform::MessageAnswer::Yes;
+    return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok : platform::MessageAnswer::Yes;
 }
 
 std::string ConsoleProgramHost::ProgramDirectory() const {

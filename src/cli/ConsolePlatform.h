@@ -30,8 +30,8 @@ private:
 class ConsoleMessageBox : public platform::MessageBox {
 public:
     explicit ConsoleMessageBox(std::ostream& err) : err_(err) {}
-    platform::MessageAnswer Show(const std::string& text, const std::string& title,
-                                 platform::MessageButtons buttons, platform::MessageIcon icon) override;
+    platform::MessageAnswer Show(const std::string& text, const std::string& title, platform::MessageButtons buttons,
+                                 platform::MessageIcon icon) override;
     void Beep() override {}
 
 private:

@@ -20,8 +20,11 @@ public:
     ConsoleTrace(const ProcessorState& cpu, std::ostream& out) : cpu_(cpu), out_(out) {}
     void AfterInstruction(std::int32_t address, std::uint8_t opcode) override {
         out_ << "PC=" << HexText(address, 4) << " OP=" << HexText(opcode, 2);
-        static constexpr struct { const char* name; int code; } kRegisters[] = {
-            {" A=", RegA}, {" B=", RegB}, {" C=", RegC}, {" D=", RegD}, {" E=", RegE}, {" H=", RegH}, {" L=", RegL}};
+        static constexpr struct {
+            const char* name;
+            int code;
+        } kRegisters[] = {{" A=", RegA}, {" B=", RegB}, {" C=", RegC}, {" D=", RegD},
+                          {" E=", RegE}, {" H=", RegH}, {" L=", RegL}};
         for (const auto& reg : kRegisters) out_ << reg.name << HexText(cpu_.Register(reg.code), 2);
         out_ << " F=" << HexText(cpu_.Flags, 2) << " SP=" << HexText(cpu_.StackPointer, 4) << '\n';
     }

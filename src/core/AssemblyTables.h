@@ -24,9 +24,9 @@ struct LineEntry {
 };
 
 struct AssemblyTables {
-    std::int32_t StartAddress = -1;  // first instruction assembled; -1 when there is none
-    std::int32_t LineCount = 0;      // source lines; the line tables have entries 0 to LineCount + 1
-    std::vector<LineEntry> Lines;    // entries 0 to LineCount + 1; entries 0 and LineCount + 1 stay empty
+    std::int32_t StartAddress = -1;            // first instruction assembled; -1 when there is none
+    std::int32_t LineCount = 0;                // source lines; the line tables have entries 0 to LineCount + 1
+    std::vector<LineEntry> Lines;              // entries 0 to LineCount + 1; entries 0 and LineCount + 1 stay empty
     std::vector<std::int32_t> Breakpoints{0};  // entries 1 to BreakpointCount, in source order
     std::int32_t BreakpointCount = 0;
 

@@ -93,14 +93,22 @@ inline void Compare(unsigned a, unsigned& f, unsigned x) {
 // The operation that bits 5 to 3 of ADD..CMP and ADI..CPI choose.
 template <int Operation>
 inline void Accumulate(unsigned& a, unsigned& f, unsigned x) {
-    if constexpr (Operation == 0) Add(a, f, x, 0);
-    else if constexpr (Operation == 1) Add(a, f, x, f & FlagCY);
-    else if constexpr (Operation == 2) Subtract(a, f, x, 0);
-    else if constexpr (Operation == 3) Subtract(a, f, x, f & FlagCY);
-    else if constexpr (Operation == 4) And(a, f, x);
-    else if constexpr (Operation == 5) Xor(a, f, x);
-    else if constexpr (Operation == 6) Or(a, f, x);
-    else Compare(a, f, x);
+    if constexpr (Operation == 0)
+        Add(a, f, x, 0);
+    else if constexpr (Operation == 1)
+        Add(a, f, x, f & FlagCY);
+    else if constexpr (Operation == 2)
+        Subtract(a, f, x, 0);
+    else if constexpr (Operation == 3)
+        Subtract(a, f, x, f & FlagCY);
+    else if constexpr (Operation == 4)
+        And(a, f, x);
+    else if constexpr (Operation == 5)
+        Xor(a, f, x);
+    else if constexpr (Operation == 6)
+        Or(a, f, x);
+    else
+        Compare(a, f, x);
 }
 
 // INR: the incremented byte; AC when its low four bits are 0, S Z P of it, CY kept.

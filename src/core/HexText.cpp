@@ -19,8 +19,8 @@ std::string ZeroPad(std::string_view text, int width) {
 std::string HexDigits(long long value) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     // Negative values show as their two's complement, as a 32-bit display would.
-    unsigned long long v = value < 0 ? static_cast<unsigned long long>(value) & 0xFFFFFFFFull
-                                     : static_cast<unsigned long long>(value);
+    unsigned long long v =
+        value < 0 ? static_cast<unsigned long long>(value) & 0xFFFFFFFFull : static_cast<unsigned long long>(value);
     std::string out;
     do {
         out.insert(out.begin(), kDigits[v & 0xF]);

@@ -2,12 +2,12 @@
 
 #include "core/TextScan.h"
 
+#include <sys/stat.h>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <fstream>
 #include <string_view>
-#include <sys/stat.h>
 
 #include "core/HexText.h"
 #include "core/TextCase.h"
@@ -36,7 +36,6 @@ int ReadOpcode(std::string_view text) {
     }
     return value;
 }
-
 
 InstructionSetReadResult Malformed(int line, std::string reason) {
     return {InstructionSetReadStatus::Unreadable, line, std::move(reason)};
@@ -73,7 +72,8 @@ InstructionSetReadResult ReadInstructionSet(std::istream& in, InstructionTable& 
         if (read == LineRead::FileTooLarge)
             return Malformed(0, "file is larger than " + std::to_string(kMaxInstructionSetBytes) + " bytes");
         if (read == LineRead::TooLong)
-            return Malformed(lineNumber, "line is longer than " + std::to_string(kMaxInstructionSetLine) + " characters");
+            return Malformed(lineNumber,
+                             "line is longer than " + std::to_string(kMaxInstructionSetLine) + " characters");
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
         const std::string_view line = TrimSpaces(raw);
         if (line.empty() || line.front() == ';') continue;

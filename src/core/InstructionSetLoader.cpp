@@ -26,8 +26,8 @@ InstructionSetLoadOutcome InstructionSetLoader::LoadInstructionSet() {
     if (read.Status != InstructionSetReadStatus::Ok) {
         if (splash_.IsVisible()) splash_.Hide();
         if (read.Status == InstructionSetReadStatus::FileMissing) {
-            messages_.Show("Instruction set not found - " + path, "Fatal error !",
-                           platform::MessageButtons::Ok, platform::MessageIcon::Critical);
+            messages_.Show("Instruction set not found - " + path, "Fatal error !", platform::MessageButtons::Ok,
+                           platform::MessageIcon::Critical);
         }
         std::string where = path;
         if (read.LineNumber > 0) where += ":" + std::to_string(read.LineNumber);

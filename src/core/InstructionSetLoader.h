@@ -23,8 +23,7 @@ class InstructionSetLoader {
 public:
     // `pathOverride`, when not empty, replaces the file beside the executable.
     InstructionSetLoader(InstructionTable& table, platform::StatusBar& status, platform::Window& splash,
-                         platform::MessageBox& messages, platform::ProgramHost& host,
-                         std::string pathOverride = {});
+                         platform::MessageBox& messages, platform::ProgramHost& host, std::string pathOverride = {});
 
     InstructionSetLoadOutcome LoadInstructionSet();
 

@@ -66,9 +66,9 @@ std::int64_t LineMap::Find(std::int32_t pc, std::int64_t current) const {
     const std::int64_t forwardHigh = std::min<std::int64_t>(tables_->LineCount, available - 1);
     // The lines of pc in ascending order: the last in 1..backHigh, else the first in
     // forwardLow..forwardHigh.
-    const auto [from, to] = std::equal_range(
-        shared_.begin(), shared_.end(), SharedLine{static_cast<std::uint16_t>(pc), 0},
-        [](const SharedLine& x, const SharedLine& y) { return x.Address < y.Address; });
+    const auto [from, to] =
+        std::equal_range(shared_.begin(), shared_.end(), SharedLine{static_cast<std::uint16_t>(pc), 0},
+                         [](const SharedLine& x, const SharedLine& y) { return x.Address < y.Address; });
     const SharedLine single{static_cast<std::uint16_t>(pc), first};
     const SharedLine* begin = from == to ? &single : &*from;
     const SharedLine* end = from == to ? &single + 1 : &*from + (to - from);

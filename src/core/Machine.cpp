@@ -178,8 +178,8 @@ void Machine::Stepped() {
 }
 
 std::uint64_t Machine::NextChunk(bool stopAfterFirst) const {
-    return std::min({std::uint64_t{stopAfterFirst ? 1u : untilYield_}, std::uint64_t{untilYield_}, limitLeft_,
-                     budgetLeft_});
+    return std::min(
+        {std::uint64_t{stopAfterFirst ? 1u : untilYield_}, std::uint64_t{untilYield_}, limitLeft_, budgetLeft_});
 }
 
 void Machine::Account(std::uint64_t executed) {

@@ -175,9 +175,8 @@ platform::FileWriteResult LocalFileStore::Replace(const std::string& path, const
 
     if (exists) KeepOwner(file.Get(), existing);
     const mode_t mode = exists ? (existing.st_mode & 07777) : NewFileMode();
-    const bool written = WriteAll(file.Get(), bytes) && ::fchmod(file.Get(), mode) == 0 &&
-                         ::fsync(file.Get()) == 0 && file.Close() &&
-                         ::rename(temporary.c_str(), target.c_str()) == 0;
+    const bool written = WriteAll(file.Get(), bytes) && ::fchmod(file.Get(), mode) == 0 && ::fsync(file.Get()) == 0 &&
+                         file.Close() && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!written) {
         result.Reason = SystemReason(errno);
         ::unlink(temporary.c_str());

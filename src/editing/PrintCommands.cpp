@@ -57,7 +57,8 @@ void PrintCommands::PrintMemoryRow(int row) {
     for (int column = 1; column <= columns; ++column) {
         const long long address = static_cast<long long>(dump_.ColumnStart[static_cast<std::size_t>(column)]) + row - 1;
         if (address >= 0 && address < kMemorySize) {
-            printer_.Print(HexText(address, 4) + ":" + HexText(cpu_.Memory[static_cast<std::size_t>(address)], 2) + " ");
+            printer_.Print(HexText(address, 4) + ":" + HexText(cpu_.Memory[static_cast<std::size_t>(address)], 2) +
+                           " ");
         } else {
             printer_.Print(std::string(kCellWidth, ' '));
         }

@@ -24,8 +24,7 @@ std::string WithDefaultExtension(const std::string& path, const std::string& ext
 
 }  // namespace
 
-ProgramFiles::ProgramFiles(ProgramFileParts parts)
-    : parts_(parts) {
+ProgramFiles::ProgramFiles(ProgramFileParts parts) : parts_(parts) {
     dialog_.Filter = "8085 assembly programs (*.85)|*.85|All files (*.*)|*.*";
     dialog_.DefaultExtension = "85";
     dialog_.InitialName = "*.85";
@@ -37,13 +36,11 @@ bool ProgramFiles::ConfirmSaveChanges() {
     if (!state_.ProgramModified) return true;
     switch (parts_.Messages.Show("Save changes to the current program ?", "Save changes ?",
                                  platform::MessageButtons::YesNoCancel)) {
-        case MessageAnswer::Cancel:
-            return false;
+        case MessageAnswer::Cancel: return false;
         case MessageAnswer::Yes:
             // Going on without a saved file would throw away the work the user asked to keep.
             return SaveProgram();
-        default:
-            return true;
+        default: return true;
     }
 }
 

@@ -13,8 +13,8 @@ public:
     // Shows the dialog modally; each showing activates it once. Returns when it is hidden again.
     virtual void ShowModal() = 0;
     virtual void Hide() = 0;
-    virtual TextBox& RowsBox() = 0;         // number of rows
-    virtual TextBox& AddressBox() = 0;      // address of a column to add
+    virtual TextBox& RowsBox() = 0;           // number of rows
+    virtual TextBox& AddressBox() = 0;        // address of a column to add
     virtual SortedListBox& ColumnList() = 0;  // the chosen column addresses
     // Enter presses Add when true, OK when false.
     virtual void SetAddIsDefault(bool addIsDefault) = 0;

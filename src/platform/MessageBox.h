@@ -15,8 +15,7 @@ public:
     virtual ~MessageBox() = default;
     // Modal; Yes is the default button of a Yes/No/Cancel box. Returns the button pressed.
     virtual MessageAnswer Show(const std::string& text, const std::string& title = kApplicationTitle,
-                               MessageButtons buttons = MessageButtons::Ok,
-                               MessageIcon icon = MessageIcon::None) = 0;
+                               MessageButtons buttons = MessageButtons::Ok, MessageIcon icon = MessageIcon::None) = 0;
     virtual void Beep() = 0;
 };
 

@@ -73,8 +73,7 @@ DesktopApp::DesktopApp(platform::ProgramHost& host, std::string commandLine, boo
     window_.SetCommands(&commands_);
     window_.Editor().OnTextChanged([this] { presenter_.OnEditorTextChanged(); });
     window_.Editor().OnFocusIn([this] { entryPresenter_.HideEntryBox(); });
-    window_.Editor().OnKeyDown(
-        [this](platform::Key key, bool ctrl) { return editorCommands_.OnEditorKey(key, ctrl); });
+    window_.Editor().OnKeyDown([this](platform::Key key, bool ctrl) { return editorCommands_.OnEditorKey(key, ctrl); });
     window_.Editor().OnClipboardKeyDone([this](platform::Key key) {
         commands_.Execute(key == platform::Key::X   ? CommandId::Cut
                           : key == platform::Key::C ? CommandId::Copy

@@ -9,20 +9,19 @@
 #include "control/RunCycle.h"
 #include "control/RunWindowPresenter.h"
 #include "control/StepController.h"
-#include "views/MemoryWriter.h"
 #include "editing/EditorCommands.h"
 #include "editing/FindDialogPresenter.h"
-#include "editing/ProgramFiles.h"
+#include "editing/LocalFileStore.h"
 #include "editing/PrintCommands.h"
+#include "editing/ProgramFiles.h"
 #include "memtools/MemoryBlockPresenter.h"
 #include "platform/DesktopServices.h"
-#include "editing/LocalFileStore.h"
 #include "platform/ProgramHost.h"
 #include "qt/AboutBox.h"
 #include "qt/DirectEntryBox.h"
 #include "qt/FindDialog.h"
-#include "qt/MemoryBlockDialog.h"
 #include "qt/MainWindow.h"
+#include "qt/MemoryBlockDialog.h"
 #include "qt/MemoryColumnsDialog.h"
 #include "qt/MemoryGridView.h"
 #include "qt/QtDesktopServices.h"
@@ -42,6 +41,7 @@
 #include "views/MainWindowPresenter.h"
 #include "views/MemoryColumnsDialogPresenter.h"
 #include "views/MemoryGridPresenter.h"
+#include "views/MemoryWriter.h"
 #include "views/RegisterPanelPresenter.h"
 
 namespace vantric::qt {
@@ -121,9 +121,9 @@ private:
     DirectEntryPresenter entryPresenter_;
     MemoryColumnsDialogPresenter columnsPresenter_;
     MemoryBlockPresenter fillPresenter_{BlockCommand::Fill, machine_->State(), *program_, dialogFields_,
-                                        *fillDialog_, messages_, views_};
+                                        *fillDialog_,       messages_,         views_};
     MemoryBlockPresenter copyPresenter_{BlockCommand::Copy, machine_->State(), *program_, dialogFields_,
-                                        *copyDialog_, messages_, views_};
+                                        *copyDialog_,       messages_,         views_};
     MachineDisplay display_;
     Compiler compiler_;
     RunCycle cycle_;

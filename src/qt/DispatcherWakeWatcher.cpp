@@ -7,8 +7,8 @@
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QThread>
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 
 namespace vantric::qt {
@@ -25,7 +25,8 @@ static_assert(offsetof(GPollFD, revents) == offsetof(pollfd, revents));
 static_assert(G_IO_IN == POLLIN && G_IO_OUT == POLLOUT && G_IO_PRI == POLLPRI);
 
 std::unique_ptr<DispatcherWakeWatcher> DispatcherWakeWatcher::ForMainThread() {
-    const QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(QCoreApplication::instance()->thread());
+    const QAbstractEventDispatcher* dispatcher =
+        QAbstractEventDispatcher::instance(QCoreApplication::instance()->thread());
     // Qt's GLib dispatcher iterates the default main context on the main thread.
     if (!dispatcher || !dispatcher->inherits("QEventDispatcherGlib")) return nullptr;
     if (QThread::currentThread() != QCoreApplication::instance()->thread()) return nullptr;

@@ -55,9 +55,7 @@ FindDialog::FindDialog(QWidget* parent)
 
 std::string FindDialog::Caption() const { return ToLatin1(windowTitle()); }
 
-void FindDialog::SetCaption(const std::string& caption) {
-    setWindowTitle(Latin1(caption));
-}
+void FindDialog::SetCaption(const std::string& caption) { setWindowTitle(Latin1(caption)); }
 
 void FindDialog::SetReplaceEnabled(bool enabled) {
     for (QWidget* control : std::initializer_list<QWidget*>{replace_, replaceButton_, replaceAll_})

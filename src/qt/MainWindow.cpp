@@ -119,9 +119,12 @@ MainWindow::MainWindow(QWidget* parent)
     entry->setObjectName(QStringLiteral("entryBox"));
     entry->hide();
 
-    controls_ = {{MainWindowControl::Editor, editor_},         {MainWindowControl::RegisterPanel, registers},
-                 {MainWindowControl::MemoryCaption, caption},  {MainWindowControl::MemoryGrid, grid},
-                 {MainWindowControl::EntryBox, entry},         {MainWindowControl::MainToolbar, mainToolbar_},
+    controls_ = {{MainWindowControl::Editor, editor_},
+                 {MainWindowControl::RegisterPanel, registers},
+                 {MainWindowControl::MemoryCaption, caption},
+                 {MainWindowControl::MemoryGrid, grid},
+                 {MainWindowControl::EntryBox, entry},
+                 {MainWindowControl::MainToolbar, mainToolbar_},
                  {MainWindowControl::MemoryToolbar, memoryToolbar_}};
     PlaceAtDesign();
     entry->raise();
@@ -135,8 +138,7 @@ void MainWindow::PlaceAtDesign() {
     for (const DesignRect& design : kDesign) {
         QWidget* widget = controls_.at(design.control);
         const int width = design.width ? TwipsToPixels(this, design.width) : widget->sizeHint().width();
-        const int height = std::max(TwipsToPixels(this, design.height),
-                                    design.width ? 0 : widget->sizeHint().height());
+        const int height = std::max(TwipsToPixels(this, design.height), design.width ? 0 : widget->sizeHint().height());
         widget->setGeometry(TwipsToPixels(this, design.left), TwipsToPixels(this, design.top), width, height);
     }
 }
@@ -152,8 +154,7 @@ void MainWindow::BuildMenus() {
             QAction* action = menu->addAction(Latin1(entry.Caption));
             // Named after its command: "stepAction" for Step.
             action->setObjectName(Latin1(entry.Name) + QStringLiteral("Action"));
-            if (!entry.Shortcut.empty())
-                action->setShortcut(QKeySequence(Latin1(entry.Shortcut)));
+            if (!entry.Shortcut.empty()) action->setShortcut(QKeySequence(Latin1(entry.Shortcut)));
             if (entry.Id == CommandId::Delete) action->installEventFilter(this);
             const CommandId id = entry.Id;
             connect(action, &QAction::triggered, this, [this, id] {
@@ -172,8 +173,7 @@ QToolBar* MainWindow::BuildToolbar(ToolbarKind kind, const char* name) {
     bar->setFloatable(false);
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     int group = 0;
-    for (const ToolbarButton& button :
-         kind == ToolbarKind::Main ? MainToolbarButtons() : MemoryToolbarButtons()) {
+    for (const ToolbarButton& button : kind == ToolbarKind::Main ? MainToolbarButtons() : MemoryToolbarButtons()) {
         if (button.Group != group) {
             bar->addSeparator();
             group = button.Group;
@@ -219,9 +219,7 @@ void MainWindow::EmbedControl(MainWindowControl control, QWidget* widget) {
     controls_.at(MainWindowControl::EntryBox)->raise();
 }
 
-void MainWindow::SetCaption(const std::string& caption) {
-    setWindowTitle(TextWithFileName(caption));
-}
+void MainWindow::SetCaption(const std::string& caption) { setWindowTitle(TextWithFileName(caption)); }
 
 void MainWindow::SetVisible(bool visible) {
     if (visible && !placed_) {

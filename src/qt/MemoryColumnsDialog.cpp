@@ -15,9 +15,7 @@ QtSortedListBox::QtSortedListBox(QWidget* parent) : QListWidget(parent) {
     setSortingEnabled(true);
 }
 
-void QtSortedListBox::AddItem(const std::string& text) {
-    addItem(Latin1(text));
-}
+void QtSortedListBox::AddItem(const std::string& text) { addItem(Latin1(text)); }
 
 std::string QtSortedListBox::List(int index) const {
     const QListWidgetItem* entry = item(index);

@@ -39,8 +39,7 @@ QVariant MemoryGridModel::data(const QModelIndex& index, int role) const {
 QVariant MemoryGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= GridCols()) return {};
     const Column& column = columns_[static_cast<std::size_t>(section)];
-    if (role == Qt::DisplayRole)
-        return Latin1(column.heading);
+    if (role == Qt::DisplayRole) return Latin1(column.heading);
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(column.alignment | Qt::AlignVCenter);
     return {};
 }

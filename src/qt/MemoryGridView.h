@@ -14,8 +14,8 @@
 #include <QTableView>
 
 #include "platform/MemoryGrid.h"
-#include "qt/PresenterLink.h"
 #include "qt/MemoryGridModel.h"
+#include "qt/PresenterLink.h"
 
 namespace vantric {
 class DirectEntryPresenter;

@@ -13,7 +13,8 @@ namespace vantric::qt {
 
 std::string QtClipboard::Text() const {
     const QString text = QGuiApplication::clipboard()->text();
-    return editor_text::FromClipboard({reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())});
+    return editor_text::FromClipboard(
+        {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())});
 }
 
 void QtClipboard::SetText(const std::string& text) {

@@ -29,9 +29,7 @@ platform::MessageAnswer QtMessageBox::Show(const std::string& text, const std::s
 
 void QtMessageBox::Beep() { QApplication::beep(); }
 
-std::string QtProgramHost::ProgramDirectory() const {
-    return QCoreApplication::applicationDirPath().toStdString();
-}
+std::string QtProgramHost::ProgramDirectory() const { return QCoreApplication::applicationDirPath().toStdString(); }
 
 void QtProgramHost::EndProgram() { std::exit(EXIT_FAILURE); }
 

@@ -11,8 +11,8 @@ namespace vantric::qt {
 class QtMessageBox : public platform::MessageBox {
 public:
     explicit QtMessageBox(QWidget* owner) : owner_(owner) {}
-    platform::MessageAnswer Show(const std::string& text, const std::string& title,
-                                 platform::MessageButtons buttons, platform::MessageIcon icon) override;
+    platform::MessageAnswer Show(const std::string& text, const std::string& title, platform::MessageButtons buttons,
+                                 platform::MessageIcon icon) override;
     void Beep() override;
 
 private:

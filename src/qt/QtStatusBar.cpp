@@ -36,8 +36,7 @@ QtStatusBar::~QtStatusBar() { qApp->removeEventFilter(this); }
 
 void QtStatusBar::SetPanelText(int panel, const std::string& text) {
     if (panel < 1 || panel > 5) return;
-    panels_[static_cast<std::size_t>(panel - 1)]->setText(
-        Latin1(text));
+    panels_[static_cast<std::size_t>(panel - 1)]->setText(Latin1(text));
 }
 
 QString QtStatusBar::PanelText(int panel) const {

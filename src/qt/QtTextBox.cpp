@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-
 namespace vantric::qt {
 
 namespace {

@@ -40,10 +40,10 @@ struct NamePlace {
 };
 
 constexpr NamePlace kRegisterNames[] = {
-    {"A", 180, 705, 255, Qt::AlignRight},   {"B", 180, 1185, 255, Qt::AlignRight},
-    {"D", 180, 1665, 255, Qt::AlignRight},  {"H", 180, 2145, 255, Qt::AlignRight},
-    {"C", 1380, 1185, 255, Qt::AlignLeft},  {"E", 1380, 1665, 255, Qt::AlignLeft},
-    {"L", 1380, 2145, 255, Qt::AlignLeft},  {"SP", 1860, 2145, 375, Qt::AlignRight},
+    {"A", 180, 705, 255, Qt::AlignRight},    {"B", 180, 1185, 255, Qt::AlignRight},
+    {"D", 180, 1665, 255, Qt::AlignRight},   {"H", 180, 2145, 255, Qt::AlignRight},
+    {"C", 1380, 1185, 255, Qt::AlignLeft},   {"E", 1380, 1665, 255, Qt::AlignLeft},
+    {"L", 1380, 2145, 255, Qt::AlignLeft},   {"SP", 1860, 2145, 375, Qt::AlignRight},
     {"PC", 3060, 2145, 375, Qt::AlignRight},
 };
 
@@ -67,8 +67,7 @@ void FlagCell::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick) onClick();
 }
 
-RegisterPanelWidget::RegisterPanelWidget(QWidget* parent)
-    : QGroupBox(QStringLiteral("CPU Registers"), parent) {
+RegisterPanelWidget::RegisterPanelWidget(QWidget* parent) : QGroupBox(QStringLiteral("CPU Registers"), parent) {
     setObjectName(QStringLiteral("registerPanel"));
     setFont(CaptionFont());
     const QFont nameFont = DialogFont();

@@ -111,9 +111,7 @@ void RunWindow::closeEvent(QCloseEvent* event) {
     presenter_(&RunWindowPresenter::OnCloseRequested);
 }
 
-void RunWindow::reject() {
-    presenter_(&RunWindowPresenter::OnCloseRequested);
-}
+void RunWindow::reject() { presenter_(&RunWindowPresenter::OnCloseRequested); }
 
 void RunWindow::SetStopButtonCaption(const std::string& caption) { stopButton_->setText(Latin1(caption)); }
 

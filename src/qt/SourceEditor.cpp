@@ -151,4 +151,3 @@ void SourceEditor::focusInEvent(QFocusEvent* event) {
 }
 
 }  // namespace vantric::qt
-

@@ -20,8 +20,7 @@ const QColor kText(20, 30, 60);
 
 }  // namespace
 
-SplashWindow::SplashWindow()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+SplashWindow::SplashWindow() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("splashWindow"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     // The main window alone decides when the program ends.
@@ -77,7 +76,8 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     const QRect textArea(textLeft, frame.top(), frame.right() - textLeft - TwipsToPixels(this, 240), frame.height());
     painter.setPen(kText);
     painter.setFont(ArialFont(27.75, true));
-    const QRect titleBox(textArea.left(), textArea.top() + textArea.height() / 5, textArea.width(), textArea.height() / 3);
+    const QRect titleBox(textArea.left(), textArea.top() + textArea.height() / 5, textArea.width(),
+                         textArea.height() / 3);
     painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignBottom, title_);
     painter.setFont(ArialFont(12, true));
     const QRect versionBox(textArea.left(), titleBox.bottom() + TwipsToPixels(this, 120), textArea.width(),
@@ -118,8 +118,7 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
             if (widget && widget->window() != this) presenter_(&SplashPresenter::OnFocusLost);
             break;
         }
-        default:
-            break;
+        default: break;
     }
     return false;
 }

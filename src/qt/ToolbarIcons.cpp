@@ -110,7 +110,8 @@ void DrawCompile(QPainter& p) {
         const double angle = i * M_PI / 8.0 - M_PI / 16.0;
         const double radius = (i % 2 == 0) ? 7.0 : 5.2;
         const QPointF a = centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
-        const QPointF b = centre + QPointF(radius * std::cos(angle + M_PI / 8.0), radius * std::sin(angle + M_PI / 8.0));
+        const QPointF b =
+            centre + QPointF(radius * std::cos(angle + M_PI / 8.0), radius * std::sin(angle + M_PI / 8.0));
         if (i == 0)
             gear.moveTo(a);
         else
@@ -266,9 +267,9 @@ QIcon ToolbarIcon(ToolbarKind toolbar, std::string_view key) {
         void (*draw)(QPainter&);
     };
     static constexpr Picture kMain[] = {
-        {"new", DrawNew},         {"open", DrawOpen}, {"save", DrawSave},       {"cut", DrawCut},
-        {"copy", DrawCopy},       {"paste", DrawPaste}, {"compile", DrawCompile}, {"run", DrawRun},
-        {"step", DrawStep},       {"halt", DrawHalt}, {"brkpt", DrawBreakpoint}, {"exit", DrawExit},
+        {"new", DrawNew},   {"open", DrawOpen},   {"save", DrawSave},        {"cut", DrawCut},
+        {"copy", DrawCopy}, {"paste", DrawPaste}, {"compile", DrawCompile},  {"run", DrawRun},
+        {"step", DrawStep}, {"halt", DrawHalt},   {"brkpt", DrawBreakpoint}, {"exit", DrawExit},
     };
     static constexpr Picture kMemory[] = {
         {"cols", DrawColumns}, {"fill", DrawFill}, {"copy", DrawMemoryCopy}, {"reset", DrawReset}};

@@ -44,13 +44,12 @@ ViewsHarness::ViewsHarness(Machine& machine, AssemblyTables& program, MemoryDump
     columnsDialog_ = new MemoryColumnsDialog(this);
 
     writer_ = std::make_unique<MemoryWriter>(machine.State(), dump, *grid_);
-    registerPresenter_ = std::make_unique<RegisterPanelPresenter>(machine, *registers_, *status_,
-                                                                  [this] { editor_->setFocus(); });
+    registerPresenter_ =
+        std::make_unique<RegisterPanelPresenter>(machine, *registers_, *status_, [this] { editor_->setFocus(); });
     gridPresenter_ = std::make_unique<MemoryGridPresenter>(machine, dump, *grid_);
-    entryPresenter_ = std::make_unique<DirectEntryPresenter>(machine.State(), program, dump, *writer_, *grid_, *entry_, *this,
-                                                             [this] { return windowHasFocus; });
-    columns_ = std::make_unique<MemoryColumnsDialogPresenter>(dump, *columnsDialog_, messages, *pump_,
-                                                              *gridPresenter_);
+    entryPresenter_ = std::make_unique<DirectEntryPresenter>(machine.State(), program, dump, *writer_, *grid_, *entry_,
+                                                             *this, [this] { return windowHasFocus; });
+    columns_ = std::make_unique<MemoryColumnsDialogPresenter>(dump, *columnsDialog_, messages, *pump_, *gridPresenter_);
     views_ = std::make_unique<MachineViewsPresenter>(*registerPresenter_, *gridPresenter_, dump);
 
     registers_->Bind(registerPresenter_.get());
@@ -68,9 +67,7 @@ ViewsHarness::~ViewsHarness() {
     editor_->removeEventFilter(this);
 }
 
-void ViewsHarness::SetCaption(const std::string& caption) {
-    setWindowTitle(Latin1(caption));
-}
+void ViewsHarness::SetCaption(const std::string& caption) { setWindowTitle(Latin1(caption)); }
 
 void ViewsHarness::Start() {
     views_->RefreshMemoryGrid();

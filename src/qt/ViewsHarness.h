@@ -7,7 +7,9 @@
 #include <QPlainTextEdit>
 #include <memory>
 
-#include "views/MemoryWriter.h"
+#include "core/AssemblyTables.h"
+#include "core/Machine.h"
+#include "core/MemoryDumpSettings.h"
 #include "platform/EventPump.h"
 #include "platform/MessageBox.h"
 #include "platform/Window.h"
@@ -16,13 +18,11 @@
 #include "qt/MemoryGridView.h"
 #include "qt/QtStatusBar.h"
 #include "qt/RegisterPanelWidget.h"
-#include "core/AssemblyTables.h"
-#include "core/Machine.h"
-#include "core/MemoryDumpSettings.h"
 #include "views/DirectEntryPresenter.h"
 #include "views/MachineViewsPresenter.h"
 #include "views/MemoryColumnsDialogPresenter.h"
 #include "views/MemoryGridPresenter.h"
+#include "views/MemoryWriter.h"
 #include "views/RegisterPanelPresenter.h"
 
 namespace vantric::qt {

@@ -73,8 +73,7 @@ constexpr std::array kMainToolbar{
     ToolbarButton{"run", "Run (F5)", Run, 2},
     ToolbarButton{"step", "Run next line (F8)", Step, 2},
     ToolbarButton{"halt", "Halt execution (F9)", Halt, 2},
-    ToolbarButton{"brkpt",
-                  "Inserts a breakpoint (;BREAK). Make sure the cursor is at the end or beginning of a line.",
+    ToolbarButton{"brkpt", "Inserts a breakpoint (;BREAK). Make sure the cursor is at the end or beginning of a line.",
                   InsertBreakpoint, 2},
     ToolbarButton{"exit", "Exit (Ctrl+Q)", Exit, 3},
 };

@@ -6,7 +6,8 @@ namespace vantric {
 
 namespace {
 constexpr std::array<std::string_view, 7> kPrograms{
-    "hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor", "mate-system-monitor", "xfce4-taskmanager", "lxtask",
+    "hardinfo2",           "hardinfo",          "kinfocenter", "gnome-system-monitor",
+    "mate-system-monitor", "xfce4-taskmanager", "lxtask",
 };
 
 constexpr char kSearchPathSeparator = ':';

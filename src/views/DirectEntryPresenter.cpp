@@ -57,8 +57,7 @@ void DirectEntryPresenter::CommitEntry() {
     if (entryColumn_ < 0) return;
     const auto value = static_cast<std::uint8_t>(ReadLeadingHex(box_.Text()) & 0xFF);
     const std::optional<std::int32_t> address = EntryAddress();
-    if (address && cpu_.Memory[static_cast<std::size_t>(*address)] != value)
-        memory_.WriteUserByte(*address, value);
+    if (address && cpu_.Memory[static_cast<std::size_t>(*address)] != value) memory_.WriteUserByte(*address, value);
     entryColumn_ = -1;
 }
 

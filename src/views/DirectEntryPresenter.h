@@ -6,14 +6,14 @@
 #include <functional>
 #include <optional>
 
-#include "views/MemoryWriter.h"
+#include "core/AssemblyTables.h"
+#include "core/MemoryDumpSettings.h"
+#include "core/ProcessorState.h"
 #include "platform/Keys.h"
 #include "platform/MemoryGrid.h"
 #include "platform/TextBox.h"
 #include "platform/Window.h"
-#include "core/AssemblyTables.h"
-#include "core/MemoryDumpSettings.h"
-#include "core/ProcessorState.h"
+#include "views/MemoryWriter.h"
 
 namespace vantric {
 

@@ -15,13 +15,12 @@ namespace {
 constexpr int kMostRowsTyped = 1023;  // the largest row count the box keeps when it loses the focus
 constexpr double kLargestRowCount = 32767;
 
-
 }  // namespace
 
 MemoryColumnsDialogPresenter::MemoryColumnsDialogPresenter(MemoryDumpSettings& dump,
                                                            platform::MemoryColumnsDialogView& dialog,
-                                                           platform::MessageBox& messages,
-                                                           platform::EventPump& pump, MemoryGridPresenter& grid)
+                                                           platform::MessageBox& messages, platform::EventPump& pump,
+                                                           MemoryGridPresenter& grid)
     : dump_(dump), dialog_(dialog), messages_(messages), pump_(pump), grid_(grid) {}
 
 void MemoryColumnsDialogPresenter::ShowDialog() { dialog_.ShowModal(); }

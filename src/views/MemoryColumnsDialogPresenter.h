@@ -13,8 +13,7 @@ namespace vantric {
 class MemoryColumnsDialogPresenter {
 public:
     MemoryColumnsDialogPresenter(MemoryDumpSettings& dump, platform::MemoryColumnsDialogView& dialog,
-                                 platform::MessageBox& messages, platform::EventPump& pump,
-                                 MemoryGridPresenter& grid);
+                                 platform::MessageBox& messages, platform::EventPump& pump, MemoryGridPresenter& grid);
 
     // Shows the dialog modally (the "Memory columns" command).
     void ShowDialog();

@@ -54,7 +54,8 @@ void MemoryGridPresenter::RefreshMemoryGrid() {
             const std::int32_t address = start(i) + row - 1;
             if (address >= 0 && address <= kLastAddress) {
                 if (rebuild) grid_.SetCellText(row, addressColumn, HexText(address, 4));
-                grid_.SetCellText(row, dataColumn, HexText(machine_.State().Memory[static_cast<std::size_t>(address)], 2));
+                grid_.SetCellText(row, dataColumn,
+                                  HexText(machine_.State().Memory[static_cast<std::size_t>(address)], 2));
             } else if (rebuild) {
                 grid_.SetCellText(row, addressColumn, {});
                 grid_.SetCellText(row, dataColumn, {});
@@ -68,8 +69,7 @@ void MemoryGridPresenter::RefreshMemoryGrid() {
 }
 
 // Widths and colours of one memory column; rows past FFFF are grey.
-void MemoryGridPresenter::StyleMemoryColumn(int column, std::int32_t start, int rows, int addressWidth,
-                                            int dataWidth) {
+void MemoryGridPresenter::StyleMemoryColumn(int column, std::int32_t start, int rows, int addressWidth, int dataWidth) {
     grid_.SetColumnWidth(column + 1, dataWidth);
     grid_.SetColumnWidth(column, addressWidth);
     grid_.SetCellStyle(column, 1, rows, kAddressCellColour, true);

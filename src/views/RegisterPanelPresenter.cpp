@@ -102,9 +102,7 @@ void RegisterPanelPresenter::OnFieldChanged(Field field) {
     }
 }
 
-void RegisterPanelPresenter::OnFieldFocused(Field field) {
-    platform::SelectAllText(panel_.Field(field));
-}
+void RegisterPanelPresenter::OnFieldFocused(Field field) { platform::SelectAllText(panel_.Field(field)); }
 
 bool RegisterPanelPresenter::OnFieldKey(Field, platform::Key key) {
     if (key != platform::Key::Return) return false;

@@ -9,8 +9,8 @@
 
 #include "assembler/Compiler.h"
 #include "assembler/ShippedInstructionSet.h"
-#include "support/TestState.h"
 #include "support/Fakes.h"
+#include "support/TestState.h"
 
 namespace vantric {
 namespace {
@@ -192,8 +192,7 @@ TEST_F(CompileProgramTest, OriginDirectiveTakesTheWholeRestOfTheLine) {
 TEST_F(CompileProgramTest, OriginsBeyondTheMemoryAreRefusedBeforeAnythingIsStored) {
     memory().fill(0x11);
     for (const char* origin : {"10000H", "10000", "FFFFFFFFH", "123456789ABCDEF0123456789H"}) {
-        ASSERT_FALSE(Compile(std::string("HERE:\r\n;ORG ") + origin + "\r\nTHERE: MVI A,1\r\nJMP THERE\r\n"))
-            << origin;
+        ASSERT_FALSE(Compile(std::string("HERE:\r\n;ORG ") + origin + "\r\nTHERE: MVI A,1\r\nJMP THERE\r\n")) << origin;
         EXPECT_EQ(tables.CompileError, kInvalidAddress);
         EXPECT_EQ(tables.ErrorStart, 7);
         ASSERT_EQ(compiler.LabelCount(), 1u);
@@ -262,8 +261,7 @@ TEST_F(CompileProgramTest, UnknownLabelsAreReportedAfterTheFirstPassAtTheFirstRe
     EXPECT_EQ(ErrorSpan(), "CALL MISSING ; c");
     EXPECT_EQ(tables.ErrorStart, 11);
     // References before it are filled; it and the later ones keep their placeholders.
-    EXPECT_EQ(MemoryAt(0x1000, 12),
-              (Bytes{0xC3, 0x0C, 0x10, 0xCD, 0x38, 0x38, 0xC3, 0x38, 0x38, 0xC3, 0x38, 0x38}));
+    EXPECT_EQ(MemoryAt(0x1000, 12), (Bytes{0xC3, 0x0C, 0x10, 0xCD, 0x38, 0x38, 0xC3, 0x38, 0x38, 0xC3, 0x38, 0x38}));
     EXPECT_EQ(status.Panel(1), "Compiling ...");
     EXPECT_TRUE(tables.RecompileNeeded);
 }

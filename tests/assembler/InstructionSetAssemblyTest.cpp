@@ -52,8 +52,7 @@ TEST(ShippedInstructionSet, EveryRowAssemblesToItsOpcodeAndOperandBytes) {
             continue;
         }
         ASSERT_EQ(parsed.Outcome, LineOutcome::Bytes) << line << " -> " << parsed.Error;
-        EXPECT_EQ(std::vector<int>(parsed.Bytes.begin(), parsed.Bytes.begin() + parsed.ByteCount), expected)
-            << line;
+        EXPECT_EQ(std::vector<int>(parsed.Bytes.begin(), parsed.Bytes.begin() + parsed.ByteCount), expected) << line;
         EXPECT_EQ(EncodedLength(row), static_cast<int>(expected.size())) << line;
     }
     EXPECT_EQ(rows, 246);

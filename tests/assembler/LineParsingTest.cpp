@@ -19,9 +19,7 @@ const InstructionIndex& Index() {
     return index;
 }
 
-Bytes BytesOf(const ParsedLine& parsed) {
-    return Bytes(parsed.Bytes.begin(), parsed.Bytes.begin() + parsed.ByteCount);
-}
+Bytes BytesOf(const ParsedLine& parsed) { return Bytes(parsed.Bytes.begin(), parsed.Bytes.begin() + parsed.ByteCount); }
 
 // The bytes of a line that must assemble, or a failure naming the message it gave instead.
 Bytes Assembled(const std::string& line) {
@@ -57,8 +55,8 @@ TEST(HexNumbers, DigitsAreHexadecimalAndLettersNeedTheSuffix) {
     EXPECT_EQ(ParseHexNumber("ABCDEFH"), 0xABCDEF);
     EXPECT_EQ(ParseHexNumber("100001234H"), 0x100001234LL);
 
-    for (const char* notANumber : {"", "H", "HH", "FF", "1A", "12 ", " 12", "1G", "1GH", "ffh", "12h", "-1", "0X10",
-                                   "1,2", "12HH"})
+    for (const char* notANumber :
+         {"", "H", "HH", "FF", "1A", "12 ", " 12", "1G", "1GH", "ffh", "12h", "-1", "0X10", "1,2", "12HH"})
         EXPECT_EQ(ParseHexNumber(notANumber), -1) << '"' << notANumber << '"';
 }
 

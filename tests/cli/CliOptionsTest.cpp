@@ -37,13 +37,21 @@ TEST(CliOptions, RunTakesEveryOptionInAnyOrder) {
 }
 
 TEST(CliOptions, UsageErrorsAreRefusedWithAReason) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"go", "p.85"}, {"run"}, {"run", "a.85", "b.85"}, {"run", "p.85", "--listing"},
-             {"assemble", "p.85", "--trace"}, {"run", "p.85", "--max-instructions"},
-             {"run", "p.85", "--max-instructions", "0"}, {"run", "p.85", "--max-instructions", "12x"},
-             {"run", "p.85", "--dump", "2000"}, {"run", "p.85", "--dump", "FFF0:17"},
-             {"run", "p.85", "--dump", "10000:0"}, {"run", "p.85", "--dump", "1:9223372036854775807"},
-             {"run", "p.85", "--dump", "zz:1"}, {"run", "p.85", "--bogus"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                  {"go", "p.85"},
+                                                                  {"run"},
+                                                                  {"run", "a.85", "b.85"},
+                                                                  {"run", "p.85", "--listing"},
+                                                                  {"assemble", "p.85", "--trace"},
+                                                                  {"run", "p.85", "--max-instructions"},
+                                                                  {"run", "p.85", "--max-instructions", "0"},
+                                                                  {"run", "p.85", "--max-instructions", "12x"},
+                                                                  {"run", "p.85", "--dump", "2000"},
+                                                                  {"run", "p.85", "--dump", "FFF0:17"},
+                                                                  {"run", "p.85", "--dump", "10000:0"},
+                                                                  {"run", "p.85", "--dump", "1:9223372036854775807"},
+                                                                  {"run", "p.85", "--dump", "zz:1"},
+                                                                  {"run", "p.85", "--bogus"}}) {
         std::string error;
         EXPECT_FALSE(Parse(args, &error)) << ::testing::PrintToString(args);
         EXPECT_FALSE(error.empty());

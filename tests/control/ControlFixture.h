@@ -11,9 +11,9 @@
 #include "control/RunWindowPresenter.h"
 #include "control/StepController.h"
 #include "core/InstructionSetFile.h"
-#include "support/TestState.h"
 #include "support/FakeRunWindow.h"
 #include "support/Fakes.h"
+#include "support/TestState.h"
 
 namespace vantric {
 

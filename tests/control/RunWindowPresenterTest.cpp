@@ -168,7 +168,7 @@ TEST_F(RunWindowTest, MonitoringFollowsTheBoxesAtTheFrameRate) {
     views.registerRefreshes = 0;
     clock.times = {1.0, 1.0, 1.01};
     run.BeginRun();
-    EXPECT_EQ(views.registerRefreshes, 1);  // only the end of the cycle
+    EXPECT_EQ(views.registerRefreshes, 1);   // only the end of the cycle
     ASSERT_EQ(views.shownBytes.size(), 1u);  // at the first yield: FFH from the first run plus 24
     EXPECT_EQ(views.shownBytes[0], (std::pair<std::uint16_t, std::uint8_t>{0x2000, 0x17}));
 }

@@ -128,7 +128,8 @@ TEST_F(StepTest, RunWhileSteppingResumesFromTheStepPosition) {
     step.Step();
     step.Step();
     run.BeginRun();
-    EXPECT_EQ(window.list.items, (std::vector<std::string>{"Resuming program from address 1002 ...", "Execution finished"}));
+    EXPECT_EQ(window.list.items,
+              (std::vector<std::string>{"Resuming program from address 1002 ...", "Execution finished"}));
     EXPECT_FALSE(cycle.State().StepMode);
     EXPECT_EQ(app->Processor.TStateCount, 7 + 4 + 5);
     EXPECT_EQ(app->Processor.Register(RegA), 6);

@@ -149,8 +149,8 @@ TEST(EngineDifferential, GeneratedProgramsEndAsRecorded) {
         const auto seed = std::strtoull(expected.c_str(), nullptr, 10);
         const std::string actual = RecordProgram(seed);
         if (actual != expected && ++mismatches <= 5) {
-            ADD_FAILURE() << "program " << seed << "\n  recorded: " << expected << "\n  now:      " << actual
-                          << "\n" << testing::RandomProgramWriter(RecordedMachine().Instructions(), seed).Program();
+            ADD_FAILURE() << "program " << seed << "\n  recorded: " << expected << "\n  now:      " << actual << "\n"
+                          << testing::RandomProgramWriter(RecordedMachine().Instructions(), seed).Program();
         }
         ++compared;
     }

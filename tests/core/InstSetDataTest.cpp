@@ -112,8 +112,7 @@ constexpr std::array<Published, 256> kPublished = {{
 }};
 // clang-format on
 
-constexpr std::array<int, 10> kUndefinedOpcodes = {0x08, 0x10, 0x18, 0x28, 0x38,
-                                                   0xCB, 0xD9, 0xDD, 0xED, 0xFD};
+constexpr std::array<int, 10> kUndefinedOpcodes = {0x08, 0x10, 0x18, 0x28, 0x38, 0xCB, 0xD9, 0xDD, 0xED, 0xFD};
 
 std::string Hex(int opcode) {
     char buf[8];
@@ -214,8 +213,8 @@ TEST(InstSetData, ConditionalTransfersCarryTheNotTakenCount) {
         const auto& ret = table[static_cast<std::size_t>(0xC0 | (cc << 3))];
         const auto& jump = table[static_cast<std::size_t>(0xC2 | (cc << 3))];
         const auto& call = table[static_cast<std::size_t>(0xC4 | (cc << 3))];
-        SCOPED_TRACE("condition " + std::to_string(cc) + ": " + TextOf(ret) + " / " +
-                     TextOf(jump) + " / " + TextOf(call));
+        SCOPED_TRACE("condition " + std::to_string(cc) + ": " + TextOf(ret) + " / " + TextOf(jump) + " / " +
+                     TextOf(call));
 
         ASSERT_GE(ret.Mnemonic.size(), 2u);
         ASSERT_GE(jump.Mnemonic.size(), 2u);

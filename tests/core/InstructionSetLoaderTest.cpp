@@ -70,13 +70,16 @@ TEST(InstructionSetRecords, NumbersReadLikeTheFileFormatSays) {
 
 TEST(InstructionSetRecords, MalformedRecordsAreReportedWithTheirLine) {
     InstructionTable t{};
-    struct Case { std::string text; int line; };
+    struct Case {
+        std::string text;
+        int line;
+    };
     // Past the size and line-length limits a file is unreadable too, however well formed.
     const std::string overlong = "00,NOP,4" + std::string(kMaxInstructionSetLine, ' ') + "\n";
     const std::string oversized(static_cast<std::size_t>(kMaxInstructionSetBytes) + 1, '\n');
-    for (const Case& c : {Case{"00,NOP,4\n\t\n", 2}, Case{"00,NOP\n", 1}, Case{"00 NOP 4\n", 1},
-                          Case{"; c\n100,NOP,4\n", 2}, Case{"00,NOP,32768\n", 1}, Case{"00,NOP,1e9\n", 1},
-                          Case{"; c\n" + overlong, 2}, Case{oversized, 0}}) {
+    for (const Case& c :
+         {Case{"00,NOP,4\n\t\n", 2}, Case{"00,NOP\n", 1}, Case{"00 NOP 4\n", 1}, Case{"; c\n100,NOP,4\n", 2},
+          Case{"00,NOP,32768\n", 1}, Case{"00,NOP,1e9\n", 1}, Case{"; c\n" + overlong, 2}, Case{oversized, 0}}) {
         const auto result = ReadText(c.text, t);
         EXPECT_EQ(result.Status, InstructionSetReadStatus::Unreadable) << c.text.substr(0, 20);
         EXPECT_EQ(result.LineNumber, c.line) << c.text.substr(0, 20);
@@ -88,8 +91,9 @@ TEST(InstructionSetRecords, MalformedRecordsAreReportedWithTheirLine) {
 class LoaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("vantric-loader-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() /
+              ("vantric-loader-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir);
         host.directory = dir.string();
         splash.visible = true;
@@ -112,8 +116,9 @@ protected:
 TEST_F(LoaderTest, ShippedSetLoadsAndPassesTheCheck) {
     InstructionSetLoader loader(table, status, splash, messages, host, VANTRIC_DATA_DIR "/InstSet.Dat");
     EXPECT_EQ(loader.LoadInstructionSet(), InstructionSetLoadOutcome::Loaded);
-    EXPECT_EQ(status.Panel1History(), (std::vector<std::string>{"Loading instruction set ...", "Checking instruction set ...",
-                                                                 "Finished loading instruction set"}));
+    EXPECT_EQ(status.Panel1History(),
+              (std::vector<std::string>{"Loading instruction set ...", "Checking instruction set ...",
+                                        "Finished loading instruction set"}));
     EXPECT_FALSE(host.ended);
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -125,7 +130,8 @@ TEST_F(LoaderTest, CheckListsEveryEmptyRowAndTheProgramGoesOn) {
         if (line.rfind("3E,", 0) != 0) text += line + "\n";
     WriteFile(text);
     EXPECT_EQ(Load(), InstructionSetLoadOutcome::CheckFailed);
-    EXPECT_EQ(status.Panel(1), "Error in instruction set : Missing or extra instructions ! ( 8 10 18 28 38 3E CB D9 DD ED FD )");
+    EXPECT_EQ(status.Panel(1),
+              "Error in instruction set : Missing or extra instructions ! ( 8 10 18 28 38 3E CB D9 DD ED FD )");
     EXPECT_FALSE(host.ended);
 
     // A file of only comments and blank lines loads, then fails the check with all 256 opcodes.
@@ -140,7 +146,8 @@ TEST_F(LoaderTest, CheckListsEveryEmptyRowAndTheProgramGoesOn) {
     table = {};
     WriteFile(text + "3E,MVI A 8,7\n08,NOP,4\n");
     EXPECT_EQ(Load(), InstructionSetLoadOutcome::CheckFailed);
-    EXPECT_EQ(status.Panel(1), "Error in instruction set : Missing or extra instructions ! ( 10 18 28 38 CB D9 DD ED FD )");
+    EXPECT_EQ(status.Panel(1),
+              "Error in instruction set : Missing or extra instructions ! ( 10 18 28 38 CB D9 DD ED FD )");
 }
 
 TEST_F(LoaderTest, MissingFileIsFatalWithMessageAfterTheSplashIsHidden) {

@@ -4,16 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <memory>
-#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "control/MachineDisplay.h"
 #include "core/FlagRules.h"
 #include "core/HexText.h"
 #include "core/InstructionSetFile.h"
-#include "control/MachineDisplay.h"
 #include "support/Fakes.h"
 
 namespace vantric {
@@ -24,8 +24,7 @@ using Bytes = std::vector<std::uint8_t>;
 const InstructionTable& ShippedTable() {
     static const InstructionTable table = [] {
         InstructionTable loaded;
-        EXPECT_EQ(ReadInstructionSetFile(VANTRIC_DATA_DIR "/InstSet.Dat", loaded).Status,
-                  InstructionSetReadStatus::Ok);
+        EXPECT_EQ(ReadInstructionSetFile(VANTRIC_DATA_DIR "/InstSet.Dat", loaded).Status, InstructionSetReadStatus::Ok);
         return loaded;
     }();
     return table;
@@ -113,8 +112,8 @@ TEST_F(MachineTest, HaltEndsTheRunAndUncompiledAddressesStopIt) {
     EXPECT_EQ(cpu.ProgramCounter, 0x1008);
     EXPECT_EQ(cpu.Memory[0x2000], 0x08);
     EXPECT_EQ(cpu.TStateCount, 7 + 7 + 13 + 5);
-    EXPECT_EQ(machine.CurrentLine(), 4);   // the guess stops at the last line
-    EXPECT_EQ(editor.selLength, 0);  // a run selects nothing
+    EXPECT_EQ(machine.CurrentLine(), 4);  // the guess stops at the last line
+    EXPECT_EQ(editor.selLength, 0);       // a run selects nothing
 
     Program({{0xC3, 0x04, 0x10}, {0x3E, 0x01}});  // JMP into the middle of MVI
     Run();
@@ -161,8 +160,7 @@ TEST_F(MachineTest, ConditionalTransfersCountExtraTStatesOnlyWhenTaken) {
 // L1 MVI B,2 / L2 JMP L6 / L3 DCR B / L4 no code / L5 JZ L8 / L6 NOP / L7 JMP L3 / L8 HLT
 struct LineTrackingTest : MachineTest {
     LineTrackingTest() {
-        Program({{0x06, 0x02}, {0xC3, 0x09, 0x10}, {0x05}, {}, {0xCA, 0x0D, 0x10}, {0x00}, {0xC3, 0x05, 0x10},
-                 {0x76}});
+        Program({{0x06, 0x02}, {0xC3, 0x09, 0x10}, {0x05}, {}, {0xCA, 0x0D, 0x10}, {0x00}, {0xC3, 0x05, 0x10}, {0x76}});
     }
     const std::vector<int> visited{2, 6, 7, 3, 5, 6, 7, 3, 5, 8};
 };
@@ -287,8 +285,7 @@ TEST_F(MachineTest, RegisterFieldsSelectOperandAndOperation) {
             operations[d](a, f, operand);
             expected->Register(RegA) = static_cast<std::uint8_t>(a);
             expected->Flags = static_cast<std::uint8_t>(f);
-        }
-        else if (d == RegM)
+        } else if (d == RegM)
             expected->Memory[0x5566] = operand;
         else
             expected->Register(d) = operand;

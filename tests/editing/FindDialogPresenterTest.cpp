@@ -12,7 +12,9 @@ namespace {
 
 class FindDialogPresenterTest : public ::testing::Test {
 protected:
-    FindDialogPresenterTest() { dialog.onActivate = [this] { find.OnShown(); }; }
+    FindDialogPresenterTest() {
+        dialog.onActivate = [this] { find.OnShown(); };
+    }
     void Open(const std::string& text, int caret, bool replaceMode) {
         editor.text = text;
         editor.selStart = caret;

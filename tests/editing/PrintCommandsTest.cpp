@@ -54,12 +54,13 @@ TEST_F(PrintCommandsTest, ProgramOutputPrintsRegistersThenTheGridRows) {
     cpu.Memory[0x303F] = 0xFF;
     const Lines lines = Printed(&PrintCommands::PrintRegistersAndMemory);
     ASSERT_EQ(lines.size(), 11u + 64u + 2u);
-    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 13),
-              (Lines{"**Program output for <Unnamed Program>**", "", "**Register contents**",
-                     " A: 3E 54 :Flags (S=0 Z=1 AC=1 P=1 CY=0)", " B: 00 00 :C", " D: D1 0E :E", " H: 00 00 :L",
-                     "SP: FFF0", "PC: 1003", "", "**RAM contents**", "1000:3E 2000:00 3000:00 ",
-                     "1001:00 2001:A5 3001:00 "}));
-    EXPECT_EQ(Lines(lines.end() - 3, lines.end()), (Lines{"103F:00 203F:00 303F:FF ", "", "--- Vantric by Orsolo ---"}));
+    EXPECT_EQ(
+        Lines(lines.begin(), lines.begin() + 13),
+        (Lines{"**Program output for <Unnamed Program>**", "", "**Register contents**",
+               " A: 3E 54 :Flags (S=0 Z=1 AC=1 P=1 CY=0)", " B: 00 00 :C", " D: D1 0E :E", " H: 00 00 :L", "SP: FFF0",
+               "PC: 1003", "", "**RAM contents**", "1000:3E 2000:00 3000:00 ", "1001:00 2001:A5 3001:00 "}));
+    EXPECT_EQ(Lines(lines.end() - 3, lines.end()),
+              (Lines{"103F:00 203F:00 303F:FF ", "", "--- Vantric by Orsolo ---"}));
 }
 
 TEST_F(PrintCommandsTest, CellsPastFFFFAreBlank) {

@@ -313,8 +313,8 @@ const SaveTarget kSaveTargets[] = {
      nullptr},
     {"AnotherUsersFile", Saver::Root,
      [](const fs::path& dir) {
-         const std::string path = PlainFile(dir / "theirs.85", fs::perms::owner_read | fs::perms::owner_write |
-                                                                   fs::perms::group_read);
+         const std::string path =
+             PlainFile(dir / "theirs.85", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
          EXPECT_EQ(::chown(path.c_str(), kOtherId, kOtherId), 0);
          return path;
      },
@@ -327,9 +327,9 @@ const SaveTarget kSaveTargets[] = {
      "Permission denied"},
     {"FolderNotWritable", Saver::OrdinaryUser,
      [](const fs::path& dir) {
-         const std::string path = PlainFile(dir / "open.85", fs::perms::all & ~(fs::perms::owner_exec |
-                                                                                  fs::perms::group_exec |
-                                                                                  fs::perms::others_exec));
+         const std::string path =
+             PlainFile(dir / "open.85",
+                       fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec));
          fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                   fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
          return path;

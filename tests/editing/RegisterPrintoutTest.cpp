@@ -17,9 +17,8 @@ TEST(RegisterPrintout, SixLinesWithFlagBitsSpelledOut) {
     cpu.Register(RegL) = 0xCD;
     cpu.StackPointer = 0xFFF0;
     cpu.ProgramCounter = 0x100A;
-    EXPECT_EQ(RegisterLines(cpu), (std::vector<std::string>{" A: 3E 54 :Flags (S=0 Z=1 AC=1 P=1 CY=0)",
-                                                            " B: 01 02 :C", " D: D0 0E :E", " H: AB CD :L",
-                                                            "SP: FFF0", "PC: 100A"}));
+    EXPECT_EQ(RegisterLines(cpu), (std::vector<std::string>{" A: 3E 54 :Flags (S=0 Z=1 AC=1 P=1 CY=0)", " B: 01 02 :C",
+                                                            " D: D0 0E :E", " H: AB CD :L", "SP: FFF0", "PC: 100A"}));
     cpu.Flags = 0x81;
     EXPECT_EQ(RegisterLines(cpu)[0], " A: 3E 81 :Flags (S=1 Z=0 AC=0 P=0 CY=1)");
 }

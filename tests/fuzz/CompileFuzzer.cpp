@@ -4,18 +4,18 @@
 // gives the same result.
 // Built by -DVANTRIC_FUZZ=ON; see docs/fuzzing.md.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <array>
 #include <set>
 #include <string>
 
 #include "assembler/Compiler.h"
-#include "core/InstructionSetFile.h"
 #include "core/AssemblyTables.h"
+#include "core/InstructionSetFile.h"
 #include "core/ProcessorState.h"
 #include "support/Fakes.h"
 
@@ -141,14 +141,17 @@ void CheckInvariants(const std::string& input, Run& run) {
             const PendingReference reference = run.compiler.Reference(r);
             std::int32_t target = -1;
             for (std::size_t i = 0; i < run.compiler.LabelCount(); ++i)
-                if (run.compiler.Label(i).Name == reference.Label) { target = run.compiler.Label(i).Address; break; }
+                if (run.compiler.Label(i).Name == reference.Label) {
+                    target = run.compiler.Label(i).Address;
+                    break;
+                }
             Check(target >= 0, "reference to an undefined label survived");
             const auto& memory = run.app->Processor.Memory;
             const auto at = static_cast<std::size_t>(reference.Address);
             Check(memory[at] == (target & 0xFF) && memory[at + 1] == (target >> 8), "reference not filled", target);
         }
     } else {
-        static const std::set<std::string> kMessages = {kInvalidLabelName, kHexTooLong,  kInvalidMnemonic,
+        static const std::set<std::string> kMessages = {kInvalidLabelName, kHexTooLong,     kInvalidMnemonic,
                                                         kInvalidAddress,   kDuplicateLabel, kCodeExceedsRam,
                                                         kUnknownLabel};
         Check(kMessages.count(t.CompileError) == 1, "unknown error message");

@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "memtools/MemoryBlockPresenter.h"
 #include "memtools/MemoryBlock.h"
-#include "support/TestState.h"
+#include "memtools/MemoryBlockPresenter.h"
 #include "support/FakeMemoryTools.h"
 #include "support/Fakes.h"
+#include "support/TestState.h"
 
 namespace vantric {
 namespace {
@@ -23,7 +23,8 @@ using Bytes = std::vector<int>;
 class MemoryBlockToolsTest : public ::testing::Test {
 protected:
     MemoryBlockToolsTest() {
-        for (const auto field : {platform::BlockField::Start, platform::BlockField::End, platform::BlockField::Target}) {
+        for (const auto field :
+             {platform::BlockField::Start, platform::BlockField::End, platform::BlockField::Target}) {
             const auto i = static_cast<std::size_t>(field);
             fillDialog.fields[i].onGotFocus = [this, field] { fill.OnFieldFocused(field); };
             copyDialog.fields[i].onGotFocus = [this, field] { copy.OnFieldFocused(field); };
@@ -58,15 +59,17 @@ protected:
         dialog.Show();
         return closed;
     }
-    bool Fill(const Typed& typed) { return Press(fillDialog, typed, [this] { fill.OnActionClicked(); }); }
-    bool Copy(const Typed& typed) { return Press(copyDialog, typed, [this] { copy.OnActionClicked(); }); }
+    bool Fill(const Typed& typed) {
+        return Press(fillDialog, typed, [this] { fill.OnActionClicked(); });
+    }
+    bool Copy(const Typed& typed) {
+        return Press(copyDialog, typed, [this] { copy.OnActionClicked(); });
+    }
 
     void Poke(int address, const Bytes& bytes) {
         for (int b : bytes) memory()[static_cast<std::size_t>(address++)] = static_cast<std::uint8_t>(b);
     }
-    Bytes Peek(int address, int count) {
-        return Bytes(memory().begin() + address, memory().begin() + address + count);
-    }
+    Bytes Peek(int address, int count) { return Bytes(memory().begin() + address, memory().begin() + address + count); }
     MemoryImage& memory() { return app->Processor.Memory; }
 
     std::unique_ptr<TestState> app = std::make_unique<TestState>();
@@ -74,10 +77,10 @@ protected:
     fakes::FakeMachineViews views;
     fakes::FakeMemoryBlockDialog fillDialog{2};
     fakes::FakeMemoryBlockDialog copyDialog{4};
-    MemoryBlockPresenter fill{BlockCommand::Fill, app->Processor, app->Assembly, app->DialogFields, fillDialog,
-                              messages, views};
-    MemoryBlockPresenter copy{BlockCommand::Copy, app->Processor, app->Assembly, app->DialogFields, copyDialog,
-                              messages, views};
+    MemoryBlockPresenter fill{BlockCommand::Fill, app->Processor, app->Assembly, app->DialogFields,
+                              fillDialog,         messages,       views};
+    MemoryBlockPresenter copy{BlockCommand::Copy, app->Processor, app->Assembly, app->DialogFields,
+                              copyDialog,         messages,       views};
 };
 
 TEST_F(MemoryBlockToolsTest, FillStoresTheValueOverTheWholeRangeAndRefusesBadInput) {

@@ -14,7 +14,9 @@
 
 namespace vantric::testing {
 
-inline QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+inline QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Joins lines with CR LF, each line ending in one.
 inline std::string CrLf(std::initializer_list<const char*> lines) {
@@ -43,7 +45,8 @@ struct Desktop {
     // The editor's selected text, CR LF breaks.
     std::string selection() {
         const std::string text = editor().Text();
-        return text.substr(static_cast<std::size_t>(editor().SelStart()), static_cast<std::size_t>(editor().SelLength()));
+        return text.substr(static_cast<std::size_t>(editor().SelStart()),
+                           static_cast<std::size_t>(editor().SelLength()));
     }
     // A key pressed in the main window, once it is active again.
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -69,7 +72,7 @@ public:
     }
     std::function<void(qt::RunWindow&)> onRunning;
     std::function<void(qt::RunWindow&)> beforeClose;  // once the cycle is over, before Close is pressed
-    QStringList closedRunLines;  // the list as it was when Close was pressed
+    QStringList closedRunLines;                       // the list as it was when Close was pressed
     QRect closedRunGeometry;
     QStringList messages;
 

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "qt/ViewsHarness.h"
-#include "support/TestState.h"
 #include "support/Fakes.h"
+#include "support/TestState.h"
 
 namespace vantric {
 

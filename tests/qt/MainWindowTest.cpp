@@ -91,7 +91,8 @@ private slots:
         QVERIFY(d.active);
         std::vector<CommandId> ran;
         for (int i = 0; i < kCommandCount; ++i)
-            d.program.Commands().Connect(static_cast<CommandId>(i), [&ran, i] { ran.push_back(static_cast<CommandId>(i)); });
+            d.program.Commands().Connect(static_cast<CommandId>(i),
+                                         [&ran, i] { ran.push_back(static_cast<CommandId>(i)); });
 
         // Outside the editor, which handles its own clipboard keys.
         d.window().setFocus();

@@ -2,8 +2,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "qt/TwipsLayout.h"
 #include "qt/HarnessSetUp.h"
+#include "qt/TwipsLayout.h"
 #include "support/Fakes.h"
 
 using namespace vantric;

@@ -31,17 +31,20 @@ private slots:
     void eachPrintoutReplacesThePdfFile() {
         Desktop d;
         std::string program;
-        for (int i = 1; i <= 150; ++i) program += "\tMVI A," + std::to_string(i) + "H ; line " + std::to_string(i) + "\r\n";
+        for (int i = 1; i <= 150; ++i)
+            program += "\tMVI A," + std::to_string(i) + "H ; line " + std::to_string(i) + "\r\n";
         d.editor().SetText(program);
         d.window().MenuAction(CommandId::PrintCode)->trigger();
         QString text = PdfText(pdf_);
-        QVERIFY2(text.contains(QStringLiteral("Source code listing for <Unnamed Program>\n\n        MVI A,1H ; line 1\n")),
-                 qPrintable(text));
+        QVERIFY2(
+            text.contains(QStringLiteral("Source code listing for <Unnamed Program>\n\n        MVI A,1H ; line 1\n")),
+            qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("MVI A,150H ; line 150\n\n--- Vantric by Orsolo ---")));
         QVERIFY(text.count(QLatin1Char('\f')) >= 3);  // 155 lines run over three pages
         const QString fonts = Poppler(QStringLiteral("pdffonts"), {pdf_});
-        QVERIFY2(fonts.contains(QStringLiteral("LiberationMono-Bold ")) && fonts.contains(QStringLiteral("LiberationMono ")),
-                 qPrintable(fonts));
+        QVERIFY2(
+            fonts.contains(QStringLiteral("LiberationMono-Bold ")) && fonts.contains(QStringLiteral("LiberationMono ")),
+            qPrintable(fonts));
 
         // A program file with a UTF-8 name, as the caption shows it.
         const QString named = dir_.filePath(QStringLiteral("pr\u00F8g.85"));
@@ -53,10 +56,13 @@ private slots:
         d.program.Engine().State().Memory[0x303F] = 0x76;
         d.window().MenuAction(CommandId::PrintOutput)->trigger();
         text = PdfText(pdf_);
-        QVERIFY2(text.contains(QStringLiteral("Program output for ") + named + QStringLiteral("\n\nRegister contents\n")), qPrintable(text));
+        QVERIFY2(
+            text.contains(QStringLiteral("Program output for ") + named + QStringLiteral("\n\nRegister contents\n")),
+            qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("Source code listing")));
-        QVERIFY(text.contains(QStringLiteral(" D: D1 00 :E\n H: 00 00 :L\nSP: FFF0\nPC: 1000\n\nRAM contents\n"
-                                             "1000:00 2000:00 3000:00\n")));
+        QVERIFY(
+            text.contains(QStringLiteral(" D: D1 00 :E\n H: 00 00 :L\nSP: FFF0\nPC: 1000\n\nRAM contents\n"
+                                         "1000:00 2000:00 3000:00\n")));
         QVERIFY(text.contains(QStringLiteral("103F:00 203F:00 303F:76\n\n--- Vantric by Orsolo ---")));
 
         // The page renders, with ink on it.

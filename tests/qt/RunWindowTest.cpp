@@ -42,8 +42,7 @@ private slots:
 
         d.press(Qt::Key_F5);
         // Assembled by F4 and unchanged since: no assembly lines.
-        QCOMPARE(closer.closedRunLines,
-                 QStringList({"Running program from address 1000 ...", "Execution finished"}));
+        QCOMPARE(closer.closedRunLines, QStringList({"Running program from address 1000 ...", "Execution finished"}));
         QCOMPARE(d.panel(1), QStringLiteral("Execution finished"));
         QCOMPARE(d.panel(2), QStringLiteral("T states : 19"));
         QCOMPARE(d.program.Registers().Box(platform::RegisterField::A)->text(), QStringLiteral("08"));
@@ -69,8 +68,7 @@ private slots:
         const qint64 pausedAt = d.program.Engine().State().TStateCount;
 
         d.press(Qt::Key_F5);
-        QCOMPARE(closer.closedRunLines,
-                 QStringList({"Resuming program from address 1004 ...", "Execution finished"}));
+        QCOMPARE(closer.closedRunLines, QStringList({"Resuming program from address 1004 ...", "Execution finished"}));
         QCOMPARE(d.program.Engine().State().Register(RegA), 3);
         QCOMPARE(d.program.Engine().State().TStateCount, pausedAt + 4 + 5);
         QVERIFY(!d.editor().isReadOnly());

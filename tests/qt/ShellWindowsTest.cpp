@@ -94,8 +94,9 @@ private slots:
         ShellDesktop d;
         d.desktop.searchPath = "/usr/local/bin:/usr/bin";
         d.desktop.programs = {"/usr/bin/kinfocenter"};
-        QCOMPARE(AboutAfter(d, [](qt::AboutBox& shown) { QTest::mouseClick(&shown.SystemInfoButton(), Qt::LeftButton); }),
-                 "open");
+        QCOMPARE(
+            AboutAfter(d, [](qt::AboutBox& shown) { QTest::mouseClick(&shown.SystemInfoButton(), Qt::LeftButton); }),
+            "open");
         QCOMPARE(d.desktop.started, std::vector<std::string>{"/usr/bin/kinfocenter"});
     }
 

@@ -4,7 +4,6 @@
 
 #include <set>
 
-
 namespace vantric {
 namespace {
 

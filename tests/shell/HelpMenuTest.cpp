@@ -74,9 +74,12 @@ TEST(ReadmeTest, ShippedReadmeIsWellFormedRtf) {
     std::size_t end = 0;
     for (std::size_t i = 0; i < rtf.size() && end == 0; ++i) {
         ASSERT_LT(static_cast<unsigned char>(rtf[i]), 0x80) << "at " << i;
-        if (rtf[i] == '\\') ++i;  // an escaped brace or backslash
-        else if (rtf[i] == '{') ++depth;
-        else if (rtf[i] == '}' && --depth == 0) end = i + 1;
+        if (rtf[i] == '\\')
+            ++i;  // an escaped brace or backslash
+        else if (rtf[i] == '{')
+            ++depth;
+        else if (rtf[i] == '}' && --depth == 0)
+            end = i + 1;
     }
     ASSERT_NE(end, 0u) << "a group is left open";
     EXPECT_EQ(rtf.find_first_not_of("\r\n", end), std::string::npos) << "text after the document";

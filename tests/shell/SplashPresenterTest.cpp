@@ -13,9 +13,7 @@ namespace {
 // events run, as they would on screen.
 class SplashPresenterTest : public StartupFixture {
 protected:
-    void Start() {
-        ASSERT_TRUE(startup.Start());
-    }
+    void Start() { ASSERT_TRUE(startup.Start()); }
 
     MainWindowPresenter startup{Parts(), ""};
     SplashPresenter presenter{startup.State(), splash, mainWindow, "Plan 9 from Bell Labs"};

@@ -24,7 +24,9 @@ public:
         started.push_back(path);
         return starts;
     }
-    bool FileExists(const std::string& path) const override { return files.count(path) > 0 || programs.count(path) > 0; }
+    bool FileExists(const std::string& path) const override {
+        return files.count(path) > 0 || programs.count(path) > 0;
+    }
     bool IsExecutableFile(const std::string& path) const override { return programs.count(path) > 0; }
     std::string ProgramSearchPath() const override { return searchPath; }
 

@@ -54,12 +54,11 @@ struct ShownMessage {
 
 class FakeMessageBox : public platform::MessageBox {
 public:
-    platform::MessageAnswer Show(const std::string& text, const std::string& title,
-                                 platform::MessageButtons buttons, platform::MessageIcon icon) override {
+    platform::MessageAnswer Show(const std::string& text, const std::string& title, platform::MessageButtons buttons,
+                                 platform::MessageIcon icon) override {
         shown.push_back({text, title, buttons, icon});
         if (answers.empty())
-            return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok
-                                                           : platform::MessageAnswer::Yes;
+            return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok : platform::MessageAnswer::Yes;
         const auto answer = answers.front();
         answers.pop_front();
         return answer;

@@ -35,7 +35,9 @@ private:
         return state_ * 0x2545F4914F6CDD1DULL;
     }
     std::uint32_t Below(std::uint32_t n) { return static_cast<std::uint32_t>((Next() >> 33) % n); }
-    int Pick(std::initializer_list<int> values) { return values.begin()[Below(static_cast<std::uint32_t>(values.size()))]; }
+    int Pick(std::initializer_list<int> values) {
+        return values.begin()[Below(static_cast<std::uint32_t>(values.size()))];
+    }
 
     static std::string Hex(int value, int digits) {
         static const char* kDigits = "0123456789ABCDEF";
@@ -54,13 +56,16 @@ private:
         text_ += "\r\n";
     }
     std::string NewLabel() { return "TG" + std::to_string(targets_++); }
-    std::string SomeTarget() { return targets_ > 0 && Below(4) != 0 ? "TG" + std::to_string(Below(static_cast<std::uint32_t>(targets_))) : "QL0"; }
+    std::string SomeTarget() {
+        return targets_ > 0 && Below(4) != 0 ? "TG" + std::to_string(Below(static_cast<std::uint32_t>(targets_)))
+                                             : "QL0";
+    }
 
     void Origin() {
         const int choice = static_cast<int>(Below(16));
         if (choice == 0) text_ += ";ORG " + Word(0x0800) + "\r\n";
         if (choice == 1) text_ += ";ORG " + Word(0xFF80) + "\r\n";  // close to the top: wraps or overflows
-        if (choice == 2) text_ += ";ORG " + Word(0x2000) + "\r\n";   // the data area itself
+        if (choice == 2) text_ += ";ORG " + Word(0x2000) + "\r\n";  // the data area itself
         text_ += "QL0: NOP\r\n";
         labels_ = 1;
     }
@@ -72,12 +77,13 @@ private:
             const InstructionDef& row = table_[static_cast<std::size_t>(opcode)];
             if (row.Mnemonic.empty() || row.Mnemonic == "HLT" || row.Mnemonic == "RST") continue;
             const char first = row.Mnemonic[0];
-            const bool transfer = first == 'J' || (first == 'C' && row.Mnemonic != "CMA" && row.Mnemonic != "CMC" &&
-                                                   row.Mnemonic != "CMP" && row.Mnemonic != "CPI") ||
-                                  (first == 'R' && row.Mnemonic.size() <= 3 && row.Mnemonic != "RAL" &&
-                                   row.Mnemonic != "RAR" && row.Mnemonic != "RLC" && row.Mnemonic != "RRC" &&
-                                   row.Mnemonic != "RIM") ||
-                                  row.Mnemonic == "PCHL";
+            const bool transfer =
+                first == 'J' ||
+                (first == 'C' && row.Mnemonic != "CMA" && row.Mnemonic != "CMC" && row.Mnemonic != "CMP" &&
+                 row.Mnemonic != "CPI") ||
+                (first == 'R' && row.Mnemonic.size() <= 3 && row.Mnemonic != "RAL" && row.Mnemonic != "RAR" &&
+                 row.Mnemonic != "RLC" && row.Mnemonic != "RRC" && row.Mnemonic != "RIM") ||
+                row.Mnemonic == "PCHL";
             if (transfer) continue;
             if (row.Mnemonic == "SPHL" && Below(4) != 0) continue;
             std::string line = row.Mnemonic;
@@ -88,8 +94,9 @@ private:
     }
     std::string Operand(const std::string& pattern) {
         if (pattern == "8") return Byte(static_cast<int>(Below(256)));
-        if (pattern == "16") return Word(Pick({0x2000, 0x2001, 0x20FF, 0x1000, 0x1010, 0xFFFF, 0x0000, 0x1234}) +
-                                         static_cast<int>(Below(3)));
+        if (pattern == "16")
+            return Word(Pick({0x2000, 0x2001, 0x20FF, 0x1000, 0x1010, 0xFFFF, 0x0000, 0x1234}) +
+                        static_cast<int>(Below(3)));
         if (pattern == "AD") {
             if (Below(3) == 0) return SomeTarget();  // into the code
             return Word(0x2000 + static_cast<int>(Below(64)));

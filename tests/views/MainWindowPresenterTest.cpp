@@ -30,15 +30,9 @@ TEST_F(MainWindowPresenterTest, StartsInOrderWithTheSplashAndLeavesTheMachineRes
     app->Processor.StackPointer = 0x1000;
     Start();
 
-    const std::vector<std::string> expected{"splash shown",
-                                            "main hidden",
-                                            "events",
-                                            "secondary windows loaded",
-                                            "caption Vantric - [untitled]",
-                                            "main shown",
-                                            "events",
-                                            "splash focused",
-                                            "caption Vantric - [untitled]"};
+    const std::vector<std::string> expected{
+        "splash shown", "main hidden", "events",         "secondary windows loaded",    "caption Vantric - [untitled]",
+        "main shown",   "events",      "splash focused", "caption Vantric - [untitled]"};
     EXPECT_EQ(log, expected);
     EXPECT_EQ(splash.left, (1280 - 401) / 2);
     EXPECT_EQ(splash.top, (801 - 300) / 2);

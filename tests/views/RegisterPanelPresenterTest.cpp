@@ -19,8 +19,12 @@ TEST_F(RegisterPanelTest, RefreshShowsTheRegistersAndTheTStateText) {
     cpu.ProgramCounter = 0x0102;
     app->Machine.Start(0x0102);
     registers.RefreshRegisterPanel(false);
-    EXPECT_EQ(panel.Box(platform::RegisterField::A).text + panel.Box(platform::RegisterField::Flags).text + panel.Box(platform::RegisterField::L).text, "3E95FF");
-    EXPECT_EQ(panel.Box(platform::RegisterField::StackPointer).text + panel.Box(platform::RegisterField::ProgramCounter).text, "ABCD0102");
+    EXPECT_EQ(panel.Box(platform::RegisterField::A).text + panel.Box(platform::RegisterField::Flags).text +
+                  panel.Box(platform::RegisterField::L).text,
+              "3E95FF");
+    EXPECT_EQ(
+        panel.Box(platform::RegisterField::StackPointer).text + panel.Box(platform::RegisterField::ProgramCounter).text,
+        "ABCD0102");
     EXPECT_EQ(panel.Cells(), "10010101");
     EXPECT_EQ(status.Panel(2), "T states : ??");
     cpu.TStateCount = 0;
@@ -44,8 +48,8 @@ TEST_F(RegisterPanelTest, ATextIsStoredOnlyWhileItSpellsItsValue) {
         const char* text;
         int stored;  // -1: not valid, the register keeps 0x12
     };
-    for (const Case c : {Case{"5", 5}, Case{"05", 5}, Case{"ff", 255}, Case{"", 0}, Case{"G", -1},
-                         Case{"5G", -1}, Case{" 5", -1}, Case{"5 ", -1}}) {
+    for (const Case c : {Case{"5", 5}, Case{"05", 5}, Case{"ff", 255}, Case{"", 0}, Case{"G", -1}, Case{"5G", -1},
+                         Case{" 5", -1}, Case{"5 ", -1}}) {
         // A different text first, so that the case raises a change.
         panel.Box(platform::RegisterField::B).SetText("77");
         B() = 0x12;
@@ -61,9 +65,9 @@ TEST_F(RegisterPanelTest, LeavingABoxRewritesItsTextInNormalFormAndStoresIt) {
         const char* typed;
         const char* shown;
     };
-    for (const Case c : {Case{F::B, "5G", "05"}, Case{F::B, "G5", "00"}, Case{F::A, "", "00"},
-                         Case{F::StackPointer, "abc", "0ABC"}, Case{F::StackPointer, "ffff", "FFFF"},
-                         Case{F::ProgramCounter, "1 2", "0012"}}) {
+    for (const Case c :
+         {Case{F::B, "5G", "05"}, Case{F::B, "G5", "00"}, Case{F::A, "", "00"}, Case{F::StackPointer, "abc", "0ABC"},
+          Case{F::StackPointer, "ffff", "FFFF"}, Case{F::ProgramCounter, "1 2", "0012"}}) {
         panel.Box(c.box).SetFocus();
         panel.Box(c.box).SetText(c.typed);
         focus.MoveTo(&editor);

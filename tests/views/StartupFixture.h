@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "control/ControlFixture.h"
-#include "editing/ProgramFiles.h"
 #include "editing/LocalFileStore.h"
+#include "editing/ProgramFiles.h"
 #include "support/FakeEditing.h"
 #include "support/FakeMainWindow.h"
 #include "views/MainWindowPresenter.h"
@@ -17,8 +17,20 @@ namespace vantric {
 class StartupFixture : public ControlFixture {
 protected:
     MainWindowParts Parts() {
-        return MainWindowParts{app->Instructions, app->Machine, app->Assembly, app->MemoryDump, mainWindow, status,
-                               splash, messages, host, pump, grid, views, step, files};
+        return MainWindowParts{app->Instructions,
+                               app->Machine,
+                               app->Assembly,
+                               app->MemoryDump,
+                               mainWindow,
+                               status,
+                               splash,
+                               messages,
+                               host,
+                               pump,
+                               grid,
+                               views,
+                               step,
+                               files};
     }
 
     std::vector<std::string> log;

@@ -6,15 +6,15 @@
 
 #include <memory>
 
-#include "views/MemoryWriter.h"
 #include "platform/Keys.h"
-#include "support/TestState.h"
 #include "support/FakeViews.h"
 #include "support/Fakes.h"
+#include "support/TestState.h"
 #include "views/DirectEntryPresenter.h"
 #include "views/MachineViewsPresenter.h"
 #include "views/MemoryColumnsDialogPresenter.h"
 #include "views/MemoryGridPresenter.h"
+#include "views/MemoryWriter.h"
 #include "views/RegisterPanelPresenter.h"
 
 namespace vantric {
@@ -70,8 +70,8 @@ protected:
     MemoryWriter writer{app->Processor, app->MemoryDump, grid};
     RegisterPanelPresenter registers{app->Machine, panel, status, [this] { focus.MoveTo(&editor); }};
     MemoryGridPresenter gridPresenter{app->Machine, app->MemoryDump, grid};
-    DirectEntryPresenter entry{app->Processor, app->Assembly, app->MemoryDump, writer, grid, box, mainWindow,
-                               [this] { return windowHasFocus; }};
+    DirectEntryPresenter entry{app->Processor, app->Assembly, app->MemoryDump, writer,
+                               grid,           box,           mainWindow,      [this] { return windowHasFocus; }};
     MemoryColumnsDialogPresenter columns{app->MemoryDump, dialog, messages, pump, gridPresenter};
     MachineViewsPresenter views{registers, gridPresenter, app->MemoryDump};
 };
