@@ -30,53 +30,51 @@ std::string PrintedProgramName(const ProgramFileState& file) {
     return file.CurrentFileName.empty() ? std::string("<Unnamed Program>") : file.CurrentFileName;
 }
 
-void PrintCommands::StartDocument(const std::string& title) {
-    printer_.SetFontName(kPrintFont);
-    printer_.SetEmphasis(true);
-    printer_.Print(title + " ");
-    printer_.PrintFileName(PrintedProgramName(file_));
-    printer_.NewLine();
-    printer_.NewLine();
+void PrintCommands::StartDocument(platform::Printer& out, const std::string& title) const {
+    out.SetFontName(kPrintFont);
+    out.SetEmphasis(true);
+    out.Print(title + " ");
+    out.PrintFileName(PrintedProgramName(file_));
+    out.NewLine();
+    out.NewLine();
 }
 
-void PrintCommands::EndDocument() {
-    printer_.NewLine();
-    printer_.PrintLine(kFooter);
-    printer_.EndDocument();
+bool PrintCommands::EndDocument(platform::Printer& out) const {
+    out.NewLine();
+    out.PrintLine(kFooter);
+    return out.EndDocument();
 }
 
-void PrintCommands::PrintProgram() {
-    StartDocument("Source code listing for");
-    printer_.SetEmphasis(false);
-    PrintTextLines(printer_, editor_.Text());
-    EndDocument();
-}
-
-void PrintCommands::PrintMemoryRow(int row) {
+void PrintCommands::PrintMemoryRow(platform::Printer& out, int row) const {
     const int columns = std::min(dump_.MemoryColumnCount, static_cast<int>(dump_.ColumnStart.size()) - 1);
     for (int column = 1; column <= columns; ++column) {
         const long long address = static_cast<long long>(dump_.ColumnStart[static_cast<std::size_t>(column)]) + row - 1;
         if (address >= 0 && address < kMemorySize) {
-            printer_.Print(HexText(address, 4) + ":" + HexText(cpu_.Memory[static_cast<std::size_t>(address)], 2) +
-                           " ");
+            out.Print(HexText(address, 4) + ":" + HexText(cpu_.Memory[static_cast<std::size_t>(address)], 2) + " ");
         } else {
-            printer_.Print(std::string(kCellWidth, ' '));
+            out.Print(std::string(kCellWidth, ' '));
         }
     }
-    printer_.NewLine();
+    out.NewLine();
 }
 
-void PrintCommands::PrintRegistersAndMemory() {
-    StartDocument("Program output for");
-    printer_.PrintLine("Register contents");
-    printer_.SetEmphasis(false);
-    for (const std::string& line : RegisterLines(cpu_)) printer_.PrintLine(line);
-    printer_.NewLine();
-    printer_.SetEmphasis(true);
-    printer_.PrintLine("RAM contents");
-    printer_.SetEmphasis(false);
-    for (int row = 1; row <= dump_.RowsPerColumn; ++row) PrintMemoryRow(row);
-    EndDocument();
+bool PrintCommands::Write(platform::Printout printout, platform::Printer& out) const {
+    if (printout == platform::Printout::ProgramListing) {
+        StartDocument(out, "Source code listing for");
+        out.SetEmphasis(false);
+        PrintTextLines(out, editor_.Text());
+        return EndDocument(out);
+    }
+    StartDocument(out, "Program output for");
+    out.PrintLine("Register contents");
+    out.SetEmphasis(false);
+    for (const std::string& line : RegisterLines(cpu_)) out.PrintLine(line);
+    out.NewLine();
+    out.SetEmphasis(true);
+    out.PrintLine("RAM contents");
+    out.SetEmphasis(false);
+    for (int row = 1; row <= dump_.RowsPerColumn; ++row) PrintMemoryRow(out, row);
+    return EndDocument(out);
 }
 
 }  // namespace vantric

@@ -8,6 +8,7 @@
 #include "core/ProcessorState.h"
 #include "editing/ProgramFileState.h"
 #include "platform/Editor.h"
+#include "platform/PdfExport.h"
 #include "platform/Printer.h"
 
 namespace vantric {
@@ -23,15 +24,19 @@ public:
 
     // "Source code listing for NAME", an empty line, the editor's text line by line, an empty line
     // and the footer. Printer failures are passed over without a message.
-    void PrintProgram();
+    void PrintProgram() { Write(platform::Printout::ProgramListing, printer_); }
     // "Program output for NAME", the register lines, then one row of cells per grid row over the
     // grid's columns, and the footer.
-    void PrintRegistersAndMemory();
+    void PrintRegistersAndMemory() { Write(platform::Printout::RegistersAndMemory, printer_); }
+
+    // Writes a print-out as one document to `out`, which may be another printer than the system's.
+    // True when the document was sent (or written) whole.
+    bool Write(platform::Printout printout, platform::Printer& out) const;
 
 private:
-    void StartDocument(const std::string& title);
-    void EndDocument();
-    void PrintMemoryRow(int row);
+    void StartDocument(platform::Printer& out, const std::string& title) const;
+    bool EndDocument(platform::Printer& out) const;
+    void PrintMemoryRow(platform::Printer& out, int row) const;
 
     const ProcessorState& cpu_;
     const MemoryDumpSettings& dump_;

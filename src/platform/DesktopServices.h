@@ -9,7 +9,7 @@ class DesktopServices {
 public:
     virtual ~DesktopServices() = default;
     // Opens a document with the program the desktop associates with it; false when the desktop
-    // could not hand it over.
+    // could not hand it over, also when no program is associated with documents of its type.
     virtual bool OpenDocument(const std::string& path) = 0;
     // Starts a program on its own, in a normal window; false when it could not be started.
     virtual bool StartProgram(const std::string& path) = 0;

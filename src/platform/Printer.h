@@ -12,6 +12,8 @@ namespace vantric::platform {
 class Printer {
 public:
     virtual ~Printer() = default;
+    // False when the system has no printer to send a document to.
+    virtual bool HasPrinter() const = 0;
     virtual bool SetFontName(const std::string& name) = 0;
     // Switches the heading emphasis (a Boolean attribute of the font) on or off.
     virtual bool SetEmphasis(bool on) = 0;

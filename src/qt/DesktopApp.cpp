@@ -52,6 +52,7 @@ DesktopApp::DesktopApp(platform::ProgramHost& host, std::string commandLine, boo
     window_.setWindowIcon(ApplicationIcon());
     machine_->SetObserver(&display_);
     window_.AddSecondaryWindow(&aboutBox_);
+    window_.AddSecondaryWindow(helpWindow_);
     window_.AddSecondaryWindow(&runWindow_);
     window_.AddSecondaryWindow(columnsDialog_);
     window_.AddSecondaryWindow(findDialog_);
@@ -85,9 +86,10 @@ DesktopApp::DesktopApp(platform::ProgramHost& host, std::string commandLine, boo
     commands_.Connect(CommandId::MemoryColumns, [this] { columnsPresenter_.ShowDialog(); });
     commands_.Connect(CommandId::FillMemory, [this] { fillPresenter_.ShowDialog(); });
     commands_.Connect(CommandId::CopyMemory, [this] { copyPresenter_.ShowDialog(); });
-    commands_.Connect(CommandId::PrintCode, [this] { prints_.PrintProgram(); });
-    commands_.Connect(CommandId::PrintOutput, [this] { prints_.PrintRegistersAndMemory(); });
-    commands_.Connect(CommandId::Readme, [this, &host] { ShowReadme(host, desktop_); });
+    commands_.Connect(CommandId::PrintCode, [this] { printouts_.Print(platform::Printout::ProgramListing); });
+    commands_.Connect(CommandId::PrintOutput, [this] { printouts_.Print(platform::Printout::RegistersAndMemory); });
+    commands_.Connect(CommandId::ExportPdf, [this] { printouts_.ExportAsPdf(); });
+    commands_.Connect(CommandId::Readme, [this, &host] { ShowReadme(host, desktop_, *helpWindow_); });
     commands_.Connect(CommandId::About, [this] { aboutPresenter_.ShowAbout(); });
     ConnectFileCommands();
     ConnectEditCommands();

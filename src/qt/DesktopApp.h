@@ -13,6 +13,7 @@
 #include "editing/FindDialogPresenter.h"
 #include "editing/LocalFileStore.h"
 #include "editing/PrintCommands.h"
+#include "editing/PrintoutDelivery.h"
 #include "editing/ProgramFiles.h"
 #include "memtools/MemoryBlockPresenter.h"
 #include "platform/DesktopServices.h"
@@ -20,6 +21,7 @@
 #include "qt/AboutBox.h"
 #include "qt/DirectEntryBox.h"
 #include "qt/FindDialog.h"
+#include "qt/HelpWindow.h"
 #include "qt/MainWindow.h"
 #include "qt/MemoryBlockDialog.h"
 #include "qt/MemoryColumnsDialog.h"
@@ -27,6 +29,7 @@
 #include "qt/QtDesktopServices.h"
 #include "qt/QtEventPump.h"
 #include "qt/QtFileDialogs.h"
+#include "qt/QtPdfExport.h"
 #include "qt/QtPlatform.h"
 #include "qt/QtPrinter.h"
 #include "qt/RegisterPanelWidget.h"
@@ -80,6 +83,7 @@ public:
     QtEventPump& Pump() { return pump_; }
     SplashWindow& Splash() { return splash_; }
     AboutBox& About() { return aboutBox_; }
+    HelpWindow& Help() { return *helpWindow_; }
 
 private:
     void ConnectFileCommands();
@@ -109,6 +113,8 @@ private:
     LocalFileStore fileStore_;
     SplashWindow splash_;
     AboutBox aboutBox_{&window_};
+    HelpWindow* helpWindow_ = new HelpWindow(&window_);  // owned by the main window
+    QtPdfExport pdfExport_{&window_};
     QtDesktopServices qtDesktop_;
     platform::DesktopServices& desktop_;
     QtEventPump pump_;
@@ -136,6 +142,7 @@ private:
     MainWindowPresenter presenter_;
     QtPrinter printer_;
     PrintCommands prints_{machine_->State(), dump_, files_.State(), window_.Editor(), printer_};
+    PrintoutDelivery printouts_{{prints_, printer_, pdfExport_, fileDialogs_, messages_, window_.Status()}};
     SplashPresenter splashPresenter_;
     SystemInfoLauncher systemInfo_;
     AboutBoxPresenter aboutPresenter_;

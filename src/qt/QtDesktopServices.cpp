@@ -2,17 +2,39 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QUrl>
 #include <QtGlobal>
 
-#ifdef Q_OS_WIN
-#endif
-
 namespace vantric::qt {
 
+namespace {
+// Asks the desktop's MIME database which program opens documents like this one. Qt's open call
+// answers true as soon as the launcher starts, even when the launcher then finds no program; hence
+// the question first. When the database cannot be asked, the open call has the last word.
+bool HasDefaultApplication(const QString& path) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    constexpr int kQueryTimeoutMs = 5000;
+    const QString type = QMimeDatabase().mimeTypeForFile(path).name();
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
+    if (!query.waitForFinished(kQueryTimeoutMs) || query.exitStatus() != QProcess::NormalExit) {
+        query.kill();
+        query.waitForFinished();
+        return true;
+    }
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+#else
+    Q_UNUSED(path);
+    return true;
+#endif
+}
+}  // namespace
+
 bool QtDesktopServices::OpenDocument(const std::string& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    const QString document = QString::fromStdString(path);
+    return HasDefaultApplication(document) && QDesktopServices::openUrl(QUrl::fromLocalFile(document));
 }
 
 bool QtDesktopServices::StartProgram(const std::string& path) {

@@ -1,9 +1,14 @@
 #include "qt/QtPrinter.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryFile>
 #include <algorithm>
+#include <cstdio>
+#include <utility>
 
 #include "qt/FileNameText.h"
 #include "qt/Latin1.h"
@@ -15,17 +20,27 @@ constexpr qreal kPointSize = 10;
 constexpr int kTabWidth = 8;  // as in the editor
 }  // namespace
 
-QtPrinter::QtPrinter() {
+QtPrinter::QtPrinter(QString pdfFile) : pdfFile_(std::move(pdfFile)) {
     font_.setStyleHint(QFont::TypeWriter);
     font_.setPointSizeF(kPointSize);
 }
 
 QtPrinter::~QtPrinter() { Reset(); }
 
+QString QtPrinter::PdfTarget() const {
+    return pdfFile_.isEmpty() ? qEnvironmentVariable("VANTRIC_PRINT_PDF") : pdfFile_;
+}
+
+bool QtPrinter::HasPrinter() const {
+    return !PdfTarget().isEmpty() || !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
 void QtPrinter::Reset() {
     if (painter_ && painter_->isActive()) painter_->end();
     painter_.reset();
     printer_.reset();
+    if (!partFile_.isEmpty()) QFile::remove(partFile_);
+    partFile_.clear();
     refused_ = false;
     line_ = 0;
     column_ = 0;
@@ -48,10 +63,22 @@ bool QtPrinter::Begin() {
     if (painter_) return true;
     if (refused_) return false;
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    const QString pdfFile = qEnvironmentVariable("VANTRIC_PRINT_PDF");
+    const QString pdfFile = PdfTarget();
     if (!pdfFile.isEmpty()) {
+        // A fresh name in the target's folder, so that the final rename stays on one file system.
+        QTemporaryFile part(pdfFile + QStringLiteral(".XXXXXX.part"));
+        part.setAutoRemove(false);
+        if (!part.open()) {
+            printer_.reset();
+            refused_ = true;
+            return false;
+        }
+        // As a newly created file would be; a temporary file starts private to its owner.
+        part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                            QFileDevice::ReadOther);
+        partFile_ = part.fileName();
         printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(pdfFile);
+        printer_->setOutputFileName(partFile_);
     }
     printer_->setDocName(QStringLiteral("Vantric"));
     painter_ = std::make_unique<QPainter>();
@@ -125,7 +152,12 @@ bool QtPrinter::NewLine() {
 }
 
 bool QtPrinter::EndDocument() {
-    const bool sent = !refused_ && (!painter_ || painter_->end());
+    bool sent = !refused_ && (!painter_ || painter_->end());
+    if (sent && !partFile_.isEmpty()) {
+        // rename() replaces the target in one step; QFile::rename would not overwrite it.
+        sent = std::rename(QFile::encodeName(partFile_).constData(), QFile::encodeName(PdfTarget()).constData()) == 0;
+        if (sent) partFile_.clear();
+    }
     Reset();
     return sent;
 }

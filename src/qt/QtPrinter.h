@@ -1,8 +1,11 @@
 #pragma once
-// The default printer through QPrinter, without a dialog. When VANTRIC_PRINT_PDF names a file, each
-// document goes to that PDF file instead, replacing it.
+// The default printer through QPrinter, without a dialog. A printer made for a PDF file, or with
+// VANTRIC_PRINT_PDF naming one, writes each document to that file instead with the same layout. The
+// file is written beside its place under another name and replaces it only once the document is
+// complete, so a failed export leaves the earlier file as it was.
 
 #include <QFont>
+#include <QString>
 #include <memory>
 
 #include "platform/Printer.h"
@@ -14,9 +17,11 @@ namespace vantric::qt {
 
 class QtPrinter : public platform::Printer {
 public:
-    QtPrinter();
+    // pdfFile: the PDF file that documents go to; empty for the system's printer.
+    explicit QtPrinter(QString pdfFile = {});
     ~QtPrinter() override;
 
+    bool HasPrinter() const override;
     bool SetFontName(const std::string& name) override;
     bool SetEmphasis(bool on) override;
     bool Print(const std::string& text) override;
@@ -31,7 +36,11 @@ private:
     bool Begin();
     void Reset();
     bool Draw(const QString& shown);
+    // The PDF file of this document: the one given, else VANTRIC_PRINT_PDF's; empty for the printer.
+    QString PdfTarget() const;
 
+    QString pdfFile_;
+    QString partFile_;  // the PDF being written, renamed to its target at the end
     QFont font_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;

@@ -21,6 +21,8 @@ constexpr std::array kFileMenu{
     MenuEntry{PrintOutput, "P&rint regs and mem", "", "printRegistersAndMemory"},
     kSeparator,
     MenuEntry{Exit, "E&xit", "Ctrl+Q", "exit"},
+    kSeparator,
+    MenuEntry{ExportPdf, "&Export print-out as PDF...", "", "exportPdf"},
 };
 
 constexpr std::array kEditMenu{

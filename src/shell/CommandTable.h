@@ -12,7 +12,7 @@ namespace vantric {
 // clang-format off
 enum class CommandId {
     None = -1,  // a separator line
-    New, Open, Save, SaveAs, PrintCode, PrintOutput, Exit,
+    New, Open, Save, SaveAs, PrintCode, PrintOutput, Exit, ExportPdf,
     Cut, Copy, Paste, Delete, SelectAll, Find, Replace,
     Compile, Run, Step, InsertBreakpoint, Halt, MemoryColumns, FillMemory, CopyMemory, Refresh, Reset,
     Readme, About,

@@ -6,12 +6,12 @@ std::string ReadmePath(const std::string& programDirectory) { return programDire
 
 bool StartDoc(platform::DesktopServices& desktop, const std::string& path) { return desktop.OpenDocument(path); }
 
-void ShowReadme(const platform::ProgramHost& host, platform::DesktopServices& desktop) {
+void ShowReadme(const platform::ProgramHost& host, platform::DesktopServices& desktop, platform::HelpWindow& help) {
     const std::string path = ReadmePath(host.ProgramDirectory());
     // Some desktops answer a missing document with an error window of their own; ask only for one
     // that is there.
     if (!desktop.FileExists(path)) return;
-    StartDoc(desktop, path);
+    if (!StartDoc(desktop, path)) help.ShowGuide();
 }
 
 }  // namespace vantric

@@ -1,9 +1,11 @@
 #pragma once
-// Help > View readme: the user guide "readme.rtf" beside the executable, opened by the desktop.
+// Help > View readme: the user guide "readme.rtf" beside the executable, opened by the desktop, or in
+// the program's own help window when the desktop has no viewer for it.
 
 #include <string>
 
 #include "platform/DesktopServices.h"
+#include "platform/HelpWindow.h"
 #include "platform/ProgramHost.h"
 
 namespace vantric {
@@ -16,7 +18,8 @@ std::string ReadmePath(const std::string& programDirectory);
 // Opens a document with the desktop's default program; true when the desktop took it.
 bool StartDoc(platform::DesktopServices& desktop, const std::string& path);
 
-// Opens the readme. A missing readme, or one the desktop cannot open, is passed over in silence.
-void ShowReadme(const platform::ProgramHost& host, platform::DesktopServices& desktop);
+// Opens the readme. When the desktop cannot hand it to a viewer, the same guide appears in the help
+// window instead; a missing readme is passed over in silence.
+void ShowReadme(const platform::ProgramHost& host, platform::DesktopServices& desktop, platform::HelpWindow& help);
 
 }  // namespace vantric

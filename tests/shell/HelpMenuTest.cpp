@@ -1,4 +1,4 @@
-// The about box's "System Info..." button, Help > View readme, and the version text.
+// The about box's "System Info..." button, the shipped readme, and the version text.
 
 #include <gtest/gtest.h>
 
@@ -53,16 +53,6 @@ TEST_F(SystemInfoTest, NoToolOrOneThatDoesNotStartIsReportedTheSameWay) {
     EXPECT_EQ(messages.shown[0].title, "Vantric");
     EXPECT_EQ(messages.shown[0].icon, platform::MessageIcon::None);
     EXPECT_EQ(messages.shown[1].text, messages.shown[0].text);
-}
-
-TEST(ReadmeTest, OpensTheReadmeBesideTheProgramAndIsSilentWhenItIsMissing) {
-    fakes::FakeDesktopServices desktop;
-    fakes::FakeProgramHost host("/opt/vantric");
-    ShowReadme(host, desktop);
-    EXPECT_TRUE(desktop.opened.empty());
-    desktop.files = {"/opt/vantric/readme.rtf"};
-    ShowReadme(host, desktop);
-    EXPECT_EQ(desktop.opened, std::vector<std::string>{"/opt/vantric/readme.rtf"});
 }
 
 // Plain 7-bit RTF whose groups all close, so that every viewer reads it to the end.

@@ -10,6 +10,7 @@ namespace vantric::fakes {
 
 class FakePrinter : public platform::Printer {
 public:
+    bool HasPrinter() const override { return hasPrinter; }
     bool SetFontName(const std::string& name) override {
         font = name;
         return true;
@@ -43,6 +44,7 @@ public:
         return true;
     }
 
+    bool hasPrinter = true;
     std::string font;
     bool emphasis = false;
     std::vector<std::string> lines;  // the finished lines of every document so far
