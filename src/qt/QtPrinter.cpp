@@ -77,6 +77,7 @@ bool QtPrinter::Begin() {
         part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                             QFileDevice::ReadOther);
         partFile_ = part.fileName();
+        pdfTarget_ = pdfFile;
         printer_->setOutputFormat(QPrinter::PdfFormat);
         printer_->setOutputFileName(partFile_);
     }
@@ -155,7 +156,7 @@ bool QtPrinter::EndDocument() {
     bool sent = !refused_ && (!painter_ || painter_->end());
     if (sent && !partFile_.isEmpty()) {
         // rename() replaces the target in one step; QFile::rename would not overwrite it.
-        sent = std::rename(QFile::encodeName(partFile_).constData(), QFile::encodeName(PdfTarget()).constData()) == 0;
+        sent = std::rename(QFile::encodeName(partFile_).constData(), QFile::encodeName(pdfTarget_).constData()) == 0;
         if (sent) partFile_.clear();
     }
     Reset();

@@ -40,7 +40,8 @@ private:
     QString PdfTarget() const;
 
     QString pdfFile_;
-    QString partFile_;  // the PDF being written, renamed to its target at the end
+    QString pdfTarget_;  // this document's PDF file
+    QString partFile_;   // the PDF being written, renamed to pdfTarget_ at the end
     QFont font_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;

@@ -38,25 +38,25 @@ TEST(HelpTest, TheDesktopsViewerFirstTheHelpWindowWithoutOneNothingWithoutTheRea
     EXPECT_EQ(help.shown, 1);
 }
 
-// A PDF printer that keeps what it was given; `writes` false: the file could not be written.
+// PDF files whose lines end up in `lines`; `writes` false: the file cannot be written.
 struct FakePdfExport : platform::PdfExport {
-    struct PdfPrinter : fakes::FakePrinter {
-        explicit PdfPrinter(FakePdfExport& owner) : owner_(owner) {}
+    struct Pdf : fakes::FakePrinter {
+        FakePdfExport* owner;
         bool EndDocument() override {
-            owner_.lines = lines;
-            return owner_.writes;
+            owner->lines = lines;
+            return owner->writes;
         }
-        FakePdfExport& owner_;
     };
     std::optional<Printout> ChoosePrintout() override { return choice; }
     std::unique_ptr<platform::Printer> PdfFile(const std::string& path) override {
         files.push_back(path);
-        return std::make_unique<PdfPrinter>(*this);
+        auto pdf = std::make_unique<Pdf>();
+        pdf->owner = this;
+        return pdf;
     }
     std::optional<Printout> choice;
     bool writes = true;
-    std::vector<std::string> files;
-    std::vector<std::string> lines;
+    std::vector<std::string> files, lines;
 };
 
 struct PrintoutDeliveryTest : ::testing::Test {
