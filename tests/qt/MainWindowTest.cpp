@@ -153,9 +153,11 @@ private slots:
         QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[2]->text(), QStringLiteral("&CPU"));
         const QList<QAction*> cpu = menus[2]->menu()->actions();
-        QCOMPARE(cpu.size(), 12);
+        QCOMPARE(cpu.size(), 15);
         QCOMPARE(cpu[0]->text(), QStringLiteral("&Compile program"));
         QVERIFY(cpu[5]->isSeparator());
+        QCOMPARE(cpu[13]->text(), QStringLiteral("Step o&ver"));  // added after the original entries
+        QCOMPARE(cpu[14]->text(), QStringLiteral("Run &to cursor"));
         QCOMPARE(cpu[0]->objectName(), QStringLiteral("compileAction"));
         for (QAction* menu : menus)
             for (QAction* entry : menu->menu()->actions()) QVERIFY(entry->isEnabled());
