@@ -60,7 +60,9 @@ std::string Hex64(std::uint64_t value) {
 class RecordedMachine : public ControlFixture {
 public:
     void TestBody() override {}
-    const InstructionTable& Instructions() const { return app->Instructions; }
+    std::string Program(std::uint64_t seed) const {
+        return testing::RandomProgramWriter(app->Instructions, seed).Program();
+    }
 
     // Runs, resuming after breakpoints and instruction limits; returns the letters of the outcomes
     // and adds what each stop left to `digest`.
@@ -126,7 +128,7 @@ private:
 
 std::string RecordProgram(std::uint64_t seed) {
     RecordedMachine machine;
-    const std::string source = testing::RandomProgramWriter(machine.Instructions(), seed).Program();
+    const std::string source = machine.Program(seed);
     Digest digest;
     const std::string outcomes =
         seed % 4 == 3 ? machine.StepThrough(source, digest) : machine.RunSeveralTimes(source, digest);
@@ -150,7 +152,7 @@ TEST(EngineDifferential, GeneratedProgramsEndAsRecorded) {
         const std::string actual = RecordProgram(seed);
         if (actual != expected && ++mismatches <= 5) {
             ADD_FAILURE() << "program " << seed << "\n  recorded: " << expected << "\n  now:      " << actual << "\n"
-                          << testing::RandomProgramWriter(RecordedMachine().Instructions(), seed).Program();
+                          << RecordedMachine().Program(seed);
         }
         ++compared;
     }

@@ -5,8 +5,6 @@
 // Built by -DVANTRIC_FUZZ=ON; see docs/fuzzing.md.
 
 #include <array>
-#include <cstddef>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -14,9 +12,7 @@
 #include <string>
 
 #include "assembler/Compiler.h"
-#include "core/AssemblyTables.h"
 #include "core/InstructionSetFile.h"
-#include "core/ProcessorState.h"
 #include "support/Fakes.h"
 
 using namespace vantric;
@@ -25,23 +21,10 @@ namespace {
 
 constexpr std::uint8_t kFill = 0xA5;
 
-[[noreturn]] void Violation(const char* what, long long detail = 0) {
+void Check(bool condition, const char* what, long long detail = 0) {
+    if (condition) return;
     std::fprintf(stderr, "CompileFuzzer: %s (%lld)\n", what, detail);
     std::abort();
-}
-
-void Check(bool condition, const char* what, long long detail = 0) {
-    if (!condition) Violation(what, detail);
-}
-
-const InstructionTable& Table() {
-    static const InstructionTable table = [] {
-        InstructionTable t{};
-        const auto result = ReadInstructionSetFile(VANTRIC_FUZZ_INSTSET, t);
-        if (result.Status != InstructionSetReadStatus::Ok) Violation("cannot read " VANTRIC_FUZZ_INSTSET);
-        return t;
-    }();
-    return table;
 }
 
 // One assembler with its state and fakes, kept across inputs (allocating 64 KB states per input
@@ -58,8 +41,12 @@ struct Run {
     fakes::FakeEventPump events;
     Compiler compiler{app->Processor, app->Instructions, app->Assembly, editor, status, events};
     bool ok = false;
+    bool stopRequested = false;
 
-    Run() { app->Instructions = Table(); }
+    Run() {
+        const auto read = ReadInstructionSetFile(VANTRIC_FUZZ_INSTSET, app->Instructions);
+        Check(read.Status == InstructionSetReadStatus::Ok, "cannot read " VANTRIC_FUZZ_INSTSET);
+    }
     void Reset(const std::string& text) {
         app->Processor.Memory.fill(kFill);
         stopRequested = false;
@@ -71,7 +58,6 @@ struct Run {
         events.onEvents = nullptr;
     }
     bool Compile() { return ok = compiler.CompileProgram(stopRequested); }
-    bool stopRequested = false;
 };
 
 void CheckInvariants(const std::string& input, Run& run) {

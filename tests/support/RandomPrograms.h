@@ -75,16 +75,11 @@ private:
         for (;;) {
             const int opcode = static_cast<int>(Below(256));
             const InstructionDef& row = table_[static_cast<std::size_t>(opcode)];
-            if (row.Mnemonic.empty() || row.Mnemonic == "HLT" || row.Mnemonic == "RST") continue;
-            const char first = row.Mnemonic[0];
-            const bool transfer =
-                first == 'J' ||
-                (first == 'C' && row.Mnemonic != "CMA" && row.Mnemonic != "CMC" && row.Mnemonic != "CMP" &&
-                 row.Mnemonic != "CPI") ||
-                (first == 'R' && row.Mnemonic.size() <= 3 && row.Mnemonic != "RAL" && row.Mnemonic != "RAR" &&
-                 row.Mnemonic != "RLC" && row.Mnemonic != "RRC" && row.Mnemonic != "RIM") ||
-                row.Mnemonic == "PCHL";
-            if (transfer) continue;
+            // Rows without an instruction, and every transfer of control, HLT and RST.
+            static const std::string kSkipped =
+                " JMP JNZ JZ JNC JC JPO JPE JP JM CALL CNZ CZ CNC CC CPO CPE CP CM RET RNZ RZ RNC RC RPO RPE RP RM "
+                "PCHL HLT RST ";
+            if (row.Mnemonic.empty() || kSkipped.find(" " + row.Mnemonic + " ") != std::string::npos) continue;
             if (row.Mnemonic == "SPHL" && Below(4) != 0) continue;
             std::string line = row.Mnemonic;
             if (!row.Operand1.empty()) line += " " + Operand(row.Operand1);
