@@ -1,40 +1,36 @@
+// When the splash closes, and where the focus goes then.
+
 #include "shell/SplashPresenter.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "views/StartupFixture.h"
+#include "support/FakeMainWindow.h"
 
 namespace vantric {
 namespace {
 
-// The splash behind the real start-up sequence: events reach it only while start-up lets window
-// events run, as they would on screen.
-class SplashPresenterTest : public StartupFixture {
-protected:
-    MainWindowPresenter startup{Parts(), ""};
-    SplashPresenter presenter{startup.State(), splash, mainWindow, "Plan 9 from Bell Labs"};
-};
+TEST(SplashPresenterTest, AClickOrKeyClosesItAlwaysLosingTheFocusOnlyAfterStartUp) {
+    std::vector<std::string> log;
+    MainWindowState state{.StartupInProgress = true};
+    fakes::FakeMainWindowView mainWindow{log};
+    fakes::FakeSplashWindow splash{log};
+    SplashPresenter presenter{state, splash, mainWindow, "Plan 9 from Bell Labs"};
+    const auto seen = [&] {
+        return std::string(splash.visible ? "shown" : "hidden") + std::to_string(mainWindow.editorFocusCount);
+    };
 
-TEST_F(SplashPresenterTest, LosingTheFocusClosesItOnlyAfterStartUp) {
-    pump.onEvents = [&] { presenter.OnFocusLost(); };  // the user clicks on the main window meanwhile
-    ASSERT_TRUE(startup.Start());
-    EXPECT_EQ(pump.calls, 2);
-    EXPECT_TRUE(splash.visible);
+    splash.visible = true;
+    presenter.OnFocusLost();  // the user clicks on the main window while it loads
+    EXPECT_EQ(seen(), "shown0");
+    presenter.OnClicked();  // the main window is not on screen yet: nothing to focus
+    EXPECT_EQ(seen(), "hidden0");
+
+    splash.visible = mainWindow.visible = true;
+    state.StartupInProgress = false;
     presenter.OnFocusLost();
-    EXPECT_FALSE(splash.visible);
-    EXPECT_EQ(mainWindow.editorFocusCount, 1);
+    EXPECT_EQ(seen(), "hidden1");
     presenter.OnKeyPressed();  // a late event for the window that has gone moves nothing
-    EXPECT_EQ(mainWindow.editorFocusCount, 1);
-}
-
-TEST_F(SplashPresenterTest, AClickWhileLoadingClosesItWithoutFocusingTheHiddenMainWindow) {
-    pump.onEvents = [&] { presenter.OnClicked(); };
-    ASSERT_TRUE(startup.Start());
-    EXPECT_FALSE(splash.visible);
-    EXPECT_EQ(mainWindow.editorFocusCount, 0);
-    EXPECT_EQ(std::count(log.begin(), log.end(), "splash focused"), 0);  // start-up leaves a closed splash alone
+    EXPECT_EQ(seen(), "hidden1");
 }
 
 }  // namespace
