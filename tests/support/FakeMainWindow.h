@@ -52,7 +52,6 @@ public:
     std::map<platform::MainWindowControl, platform::Rect> bounds{
         {platform::MainWindowControl::Editor, {8, 40, 385, 441}},
         {platform::MainWindowControl::RegisterPanel, {400, 48, 297, 185}},
-        {platform::MainWindowControl::MemoryCaption, {400, 240, 97, 25}},
         {platform::MainWindowControl::MemoryGrid, {400, 272, 393, 217}},
     };
 
