@@ -112,11 +112,11 @@ TEST_F(RunWindowTest, MonitoringFollowsTheBoxesAtTheFrameRate) {
     app->Machine.WatchOnly({{0x2000, 1}});
     run.OnMonitorRegistersToggled(true);
     run.OnMonitorMemoryToggled(false);
-    clock.times = {0.0, 0.01, 0.02, 0.025, 0.04};  // the start, then the yields' readings
+    clock.times = {0.0, 0.01, 1.0 / 60, 0.03, 0.035};  // the start, then the yields' readings
     run.BeginRun();
     EXPECT_TRUE(window.monitorRegistersChecked);
     EXPECT_FALSE(window.monitorMemoryChecked);
-    EXPECT_EQ(views.registerRefreshes, 2 + 1);  // at 0.02 and 0.04 s, then the end of the cycle
+    EXPECT_EQ(views.registerRefreshes, 2 + 1);  // a frame (1/60 s) apart, then the end of the cycle
     EXPECT_TRUE(views.shownBytes.empty());
 
     run.OnMonitorRegistersToggled(false);

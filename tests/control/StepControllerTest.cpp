@@ -8,9 +8,10 @@ protected:
     void Steps(int count) {
         for (int i = 0; i < count; ++i) step.Step();
     }
-    // Skips the jump (and reaches HLT) when 2000H holds anything but zero. Two lines start at 1003H:
-    // which one a step selects depends on the line it starts from.
-    const std::string kProgram = Source({"LDA 2000H", "ORA A", ";ORG 1003H", "ORA A", "JZ 3000H", "HLT"});
+    // Skips the jump (and stores 2000H + 1 at 2001H) when 2000H holds anything but zero. Two lines start
+    // at 1003H: which one a step selects depends on the line it starts from.
+    const std::string kProgram =
+        Source({"LDA 2000H", "ORA A", ";ORG 1003H", "ORA A", "JZ 3000H", "INR A", "STA 2001H", "HLT"});
 };
 
 TEST_F(StepTest, EachPressExecutesOneInstructionAndANewSequenceForgetsTheLastOnesError) {
@@ -36,15 +37,19 @@ TEST_F(StepTest, EachPressExecutesOneInstructionAndANewSequenceForgetsTheLastOne
     EXPECT_FALSE(editor.readOnly);
 
     app->Processor.Memory[0x2000] = 1;
+    app->Machine.WatchOnly({{0x2001, 1}});
+    views.registerRefreshes = 0;
     step.Step();  // a new sequence from the start address
     EXPECT_EQ(app->Processor.TStateCount, 13);
     EXPECT_EQ(editor.selStart, firstOra);
-    Steps(2);
+    Steps(4);
     EXPECT_EQ(editor.SelText(), "HLT\r\n");
+    EXPECT_EQ(views.shownBytes, (std::vector<std::pair<std::uint16_t, std::uint8_t>>{{0x2001, 2}}));
     step.Step();
     EXPECT_EQ(messages.shown.back().text, "Execution of the program halted normally (HLT instruction)");
     EXPECT_EQ(messages.shown.back().title, "Program halted");
-    EXPECT_EQ(app->Processor.TStateCount, 13 + 4 + 7 + 5);
+    EXPECT_EQ(app->Processor.TStateCount, 13 + 4 + 7 + 4 + 13 + 5);
+    EXPECT_EQ(views.registerRefreshes, 6);
 }
 
 TEST_F(StepTest, NoCodeToExecuteLeavesTheEditorEditable) {
@@ -72,7 +77,7 @@ TEST_F(StepTest, HaltKeepsRegistersAndRunResumesFromTheStepPosition) {
     run.BeginRun();
     EXPECT_EQ(Lines(), (std::vector<std::string>{"Resuming program from address 1004 ...", "Execution finished"}));
     EXPECT_FALSE(cycle.State().StepMode);
-    EXPECT_EQ(app->Processor.TStateCount, 13 + 4 + 7 + 5);
+    EXPECT_EQ(app->Processor.TStateCount, 13 + 4 + 7 + 4 + 13 + 5);
 }
 
 TEST_F(StepTest, ResetWhileSteppingHaltsFirstAndKeepsTheCount) {
@@ -92,6 +97,9 @@ TEST_F(StepTest, ResetWhileSteppingHaltsFirstAndKeepsTheCount) {
     EXPECT_EQ(views.gridRefreshes, gridRefreshes + 1);
     EXPECT_FALSE(editor.readOnly);
 
+    const auto texts = status.history.size();
+    step.Reset();  // nothing running now: nothing halted
+    EXPECT_EQ(status.history.size(), texts);
     step.Step();  // the erased code is assembled again first
     EXPECT_EQ(window.shows, 2);
 }

@@ -1,66 +1,52 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 #include "memtools/MemoryBlock.h"
 #include "memtools/MemoryBlockPresenter.h"
-#include "support/FakeMemoryTools.h"
-#include "support/Fakes.h"
+#include "support/FakeViews.h"
 #include "support/TestState.h"
 
 namespace vantric {
 namespace {
 
-using Typed = std::array<std::string, 3>;  // the three fields, in focus order
+using Typed = std::array<const char*, 3>;  // the three fields, in focus order
 using Bytes = std::vector<int>;
+
+// A fill or copy dialog; like the real ones it is only hidden when it closes.
+struct FakeBlockDialog : platform::MemoryBlockDialogView {
+    explicit FakeBlockDialog(int targetMax)
+        : fields{fakes::FakeTextBox{4}, fakes::FakeTextBox{4}, fakes::FakeTextBox{targetMax}} {}
+    void ShowModal() override { visible = true; }
+    void Hide() override { visible = false; }
+    platform::TextBox& Field(platform::BlockField field) override { return fields[static_cast<std::size_t>(field)]; }
+    std::array<fakes::FakeTextBox, 3> fields;
+    bool visible = false;
+};
 
 class MemoryBlockToolsTest : public ::testing::Test {
 protected:
-    MemoryBlockToolsTest() {
-        for (const auto field :
-             {platform::BlockField::Start, platform::BlockField::End, platform::BlockField::Target}) {
-            const auto i = static_cast<std::size_t>(field);
-            fillDialog.fields[i].onGotFocus = [this, field] { fill.OnFieldFocused(field); };
-            copyDialog.fields[i].onGotFocus = [this, field] { copy.OnFieldFocused(field); };
-        }
-    }
-
-    // Opens the dialog, tabs through the fields typing over their selected text, and presses the
-    // button. Closing must come with a grid refresh and a new assembly due; staying open, with one
-    // beep and no change at all. True when the dialog closed.
-    bool Press(fakes::FakeMemoryBlockDialog& dialog, const Typed& typed, const std::function<void()>& button) {
-        bool closed = false;
-        dialog.user = [&] {
-            for (std::size_t i = 0; i < 3; ++i) {
-                dialog.fields[i].SetFocus();
-                dialog.fields[i].DeleteSelection();
-                dialog.fields[i].Type(typed[i]);
-            }
-            const auto memoryBefore = app->Processor.Memory;
-            const int beepsBefore = messages.beeps;
-            const int refreshesBefore = views.gridRefreshes;
-            app->Assembly.RecompileNeeded = false;
-            button();
-            closed = !dialog.visible;
-            EXPECT_EQ(views.gridRefreshes, refreshesBefore + (closed ? 1 : 0));
-            EXPECT_EQ(app->Assembly.RecompileNeeded, closed);
-            EXPECT_EQ(messages.beeps, beepsBefore + (closed ? 0 : 1));
-            if (closed) return;
-            EXPECT_TRUE(app->Processor.Memory == memoryBefore);
-            EXPECT_EQ(dialog.focus.current, &dialog.fields[2]);
-            for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(dialog.fields[i].text, typed[i]);
-        };
-        dialog.ShowModal();
+    // Opens the dialog, fills in the fields and presses the button. Closing must come with a grid
+    // refresh and a new assembly due; staying open, with one beep and no change at all. True when the
+    // dialog closed.
+    bool Press(MemoryBlockPresenter& presenter, FakeBlockDialog& dialog, const Typed& typed) {
+        presenter.ShowDialog();
+        for (std::size_t i = 0; i < 3; ++i) dialog.fields[i].SetText(typed[i]);
+        const MemoryImage before = memory();
+        const int beeps = messages.beeps;
+        const int refreshes = views.gridRefreshes;
+        app->Assembly.RecompileNeeded = false;
+        presenter.OnActionClicked();
+        const bool closed = !dialog.visible;
+        EXPECT_EQ(views.gridRefreshes - refreshes + app->Assembly.RecompileNeeded, closed ? 2 : 0);
+        EXPECT_EQ(messages.beeps - beeps, closed ? 0 : 1);
+        EXPECT_TRUE(closed || memory() == before);
         return closed;
     }
-    bool Fill(const Typed& typed) {
-        return Press(fillDialog, typed, [this] { fill.OnActionClicked(); });
-    }
-    bool Copy(const Typed& typed) {
-        return Press(copyDialog, typed, [this] { copy.OnActionClicked(); });
-    }
-
+    bool Fill(const Typed& typed) { return Press(fill, fillDialog, typed); }
+    bool Copy(const Typed& typed) { return Press(copy, copyDialog, typed); }
     void Poke(int address, const Bytes& bytes) {
         for (int b : bytes) memory()[static_cast<std::size_t>(address++)] = static_cast<std::uint8_t>(b);
     }
@@ -70,8 +56,8 @@ protected:
     std::unique_ptr<TestState> app = std::make_unique<TestState>();
     fakes::FakeMessageBox messages;
     fakes::FakeMachineViews views;
-    fakes::FakeMemoryBlockDialog fillDialog{2};
-    fakes::FakeMemoryBlockDialog copyDialog{4};
+    FakeBlockDialog fillDialog{2};
+    FakeBlockDialog copyDialog{4};
     MemoryBlockPresenter fill{BlockCommand::Fill, app->Processor, app->Assembly, app->DialogFields,
                               fillDialog,         messages,       views};
     MemoryBlockPresenter copy{BlockCommand::Copy, app->Processor, app->Assembly, app->DialogFields,
@@ -88,9 +74,12 @@ TEST_F(MemoryBlockToolsTest, FillStoresTheValueOverTheWholeRangeAndRefusesBadInp
         EXPECT_TRUE(Fill({"FFFE", "FFFF", typed})) << typed;
         EXPECT_EQ(Peek(0xFFFD, 3), (Bytes{0xA5, stored, stored})) << typed;
     }
-    for (const Typed& bad : {Typed{"3000", "2FFF", "FF"}, Typed{"200", "2000", "FF"}, Typed{"2000", "12G4", "FF"},
-                             Typed{"2000", "", ""}})
+    for (const Typed& bad :
+         {Typed{"3000", "2FFF", "FF"}, Typed{"200", "2000", "FF"}, Typed{"2000", "12G4", "FF"}, Typed{"2000", "", ""}})
         EXPECT_FALSE(Fill(bad)) << bad[0] << "-" << bad[1];
+
+    fill.OnFieldFocused(platform::BlockField::Start);  // the field selects its text, so typing replaces it
+    EXPECT_EQ(fillDialog.fields[0].SelectedText(), "2000");
 }
 
 TEST_F(MemoryBlockToolsTest, CopyKeepsTheSourceBlockWhateverTheOverlapAndStopsAtFFFF) {

@@ -74,6 +74,7 @@ TEST_F(DirectEntryTest, AtTheFirstAndLastRowTheValueIsWrittenAndTheBoxStaysUntil
     EXPECT_FALSE(box.visible);
     ClickCell(2, 1);
     PressEntryKey(platform::Key::Up);
+    EXPECT_EQ(grid.currentRow, 1);
     focus.MoveTo(&editor);  // the editor hides even a box kept open
     EXPECT_FALSE(box.visible);
 }

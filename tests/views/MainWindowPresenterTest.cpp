@@ -25,6 +25,7 @@ protected:
 TEST_F(MainWindowPresenterTest, StartsInOrderWithTheSplashAndLeavesTheMachineReset) {
     app->Processor.Memory[0x1234] = 0x55;
     app->Processor.StackPointer = 0x1000;
+    app->MemoryDump = {1, 9, {0, 0x4000}, false};
     app->Instructions = {};  // the engine takes its timings from the table start-up reads
     app->Machine.LoadTimings(app->Instructions);
     pump.onEvents = [this] { log.push_back(presenter->State().StartupInProgress ? "events" : "late events"); };
@@ -35,6 +36,8 @@ TEST_F(MainWindowPresenterTest, StartsInOrderWithTheSplashAndLeavesTheMachineRes
     EXPECT_EQ(splash.left * 1000 + splash.top, (1280 - 401) / 2 * 1000 + (801 - 300) / 2);
     EXPECT_EQ(status.Panel(1), "Finished loading instruction set");
     EXPECT_EQ(grid.Cell(0, 0) + grid.Cell(0, 1), "AddressContents");
+    EXPECT_EQ(app->MemoryDump.MemoryColumnCount * 100 + app->MemoryDump.RowsPerColumn, 364);
+    EXPECT_EQ(app->MemoryDump.ColumnStart, (std::vector<std::int32_t>{0, 0x1000, 0x2000, 0x3000}));
     EXPECT_EQ(app->Processor.Memory[0x1234] + app->Processor.StackPointer, 0xFFF0);
     EXPECT_EQ(app->Processor.TStateCount, -1);
     EXPECT_FALSE(views.lastKeepStatusText);
@@ -49,7 +52,8 @@ TEST_F(MainWindowPresenterTest, StartsInOrderWithTheSplashAndLeavesTheMachineRes
 TEST_F(MainWindowPresenterTest, TheCommandLineFileNeedsNoSplashAndAMissingInstructionSetEndsAll) {
     Start("\"/home/user/my programs/add.85\"");
     EXPECT_EQ(mainWindow.caption, "Vantric - [/home/user/my programs/add.85]");
-    EXPECT_EQ(std::count(log.begin(), log.end(), "splash shown"), 0);
+    for (const char* entry : {"splash shown", "splash focused"})
+        EXPECT_EQ(std::count(log.begin(), log.end(), entry), 0);
 
     log.clear();
     host.directory = "/nonexistent";

@@ -35,13 +35,14 @@ protected:
 TEST_F(MemoryColumnsDialogTest, AddPadsChecksAndSortsTheNewAddressAndOkRebuildsTheGrid) {
     pump.onEvents = [this] { EXPECT_EQ(grid.cols, 6) << "the grid is rebuilt after the events ran"; };
     Open([this] {
-        EXPECT_EQ(dialog.rows.text, "64");
+        dialog.rows.SetFocus();
+        EXPECT_EQ(dialog.rows.SelectedText(), "64");
         Add("12");
         EXPECT_EQ(dialog.address.text, "0012");
         EXPECT_TRUE(dialog.address.HasFocus());
         EXPECT_EQ(dialog.address.SelectedText(), "0012");
         EXPECT_TRUE(dialog.addIsDefault);
-        for (const char* refused : {"12G", "", "1000", "FFC0"}) Add(refused);
+        for (const char* refused : {"12G", "", "0012", "FFC0"}) Add(refused);
         EXPECT_EQ(messages.beeps, 4);
         EXPECT_EQ(dialog.address.text, "FFC0");
         Add("ffbf");  // the last start address whose 64 rows fit

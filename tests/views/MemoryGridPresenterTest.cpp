@@ -28,9 +28,25 @@ TEST_F(MemoryGridTest, ARebuildWritesEveryCellAndARefreshOnlyTheBytes) {
     EXPECT_TRUE(grid.visible);
     EXPECT_FALSE(app->MemoryDump.GridRebuildNeeded);
 
-    views.ShowMemoryByte(0x2000, 0x0A);  // the first row of a column
+    views.ShowMemoryByte(0x3000, 0x0A);  // the first row of the last column
     views.ShowMemoryByte(0x1040, 0x0B);  // one past the first column: shown nowhere
-    EXPECT_EQ(grid.Cell(1, 3) + grid.Cell(65, 1), "0A");
+    EXPECT_EQ(grid.Cell(1, 5) + grid.Cell(65, 1), "0A");
+
+    struct : MachineObserver {  // the engine reports stores to what the grid shows, up to its last row
+        std::vector<std::uint16_t> stored;
+        void WatchedMemoryChanged(std::uint16_t address, std::uint8_t) override { stored.push_back(address); }
+        void RegistersChanged() override {}
+        void UnsupportedInstruction(const char*, std::uint8_t) override {}
+        void SelectLine(std::int32_t, std::int32_t) override {}
+    } observer;
+    app->Machine.SetObserver(&observer);
+    app->Processor.Memory[0x4000] = 0x32;  // STA 303FH
+    app->Processor.Memory[0x4002] = 0x30;
+    app->Processor.Memory[0x4001] = 0x3F;
+    app->Machine.Start(0x4000);
+    app->Machine.Step();
+    app->Machine.ReportChanges(true, false);
+    EXPECT_EQ(observer.stored, std::vector<std::uint16_t>{0x303F});
 
     grid.cells[{5, 2}] = "left alone";
     app->Processor.Memory[0x2004] = 0x5C;

@@ -53,7 +53,7 @@ TEST_F(RegisterPanelTest, ATextIsStoredWhileItSpellsItsValueAndRewrittenOnLeavin
         const char* typed;
         const char* shown;
     };
-    for (const Left c : {Left{F::B, "5G", "05"}, Left{F::B, "G5", "00"}, Left{F::StackPointer, "abc", "0ABC"},
+    for (const Left c : {Left{F::B, "5G", "05"}, Left{F::B, "G5", "00"}, Left{F::StackPointer, "fffe", "FFFE"},
                          Left{F::ProgramCounter, "1 2", "0012"}}) {
         panel.Box(c.box).SetFocus();
         panel.Box(c.box).SetText(c.typed);
@@ -61,7 +61,7 @@ TEST_F(RegisterPanelTest, ATextIsStoredWhileItSpellsItsValueAndRewrittenOnLeavin
         EXPECT_EQ(panel.Box(c.box).text, c.shown) << c.typed;
     }
     EXPECT_EQ(B(), 0);
-    EXPECT_EQ(app->Processor.StackPointer, 0x0ABC);
+    EXPECT_EQ(app->Processor.StackPointer, 0xFFFE);
     EXPECT_EQ(app->Processor.ProgramCounter, 0x12);
 
     panel.Box(F::StackPointer).SetFocus();  // the whole value is selected, so typing replaces it
