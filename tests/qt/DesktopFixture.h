@@ -16,13 +16,6 @@
 
 namespace vantric::testing {
 
-// Joins lines with CR LF, each line ending in one.
-inline std::string CrLf(std::initializer_list<const char*> lines) {
-    std::string text;
-    for (const char* line : lines) (text += line) += "\r\n";
-    return text;
-}
-
 class Desktop : public QObject {
 public:
     // The splash window is closed first (it closes with the first key or click anywhere), unless kept.
@@ -43,11 +36,6 @@ public:
     std::string selection() {
         return editor().Text().substr(static_cast<std::size_t>(editor().SelStart()),
                                       static_cast<std::size_t>(editor().SelLength()));
-    }
-    // A key pressed in the main window, once it is active again.
-    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTRY_VERIFY(QApplication::activeWindow() == &window());
-        QTest::keyClick(&window(), static_cast<Qt::Key>(key), modifiers);
     }
     void click(qt::ToolbarKind kind, const char* key) {
         QToolBar& bar = kind == qt::ToolbarKind::Main ? window().MainToolbar() : window().MemoryToolbar();
