@@ -37,7 +37,7 @@ TEST(InstructionSetRecords, FieldsAreTrimmedUpperCasedAndSplitOnSpacesAndMalform
     EXPECT_EQ(row(0x3E), "XYZ|A|8|9");  // a bare mnemonic does not clear the operand words
 
     // Past the size and line-length limits a file is unreadable too, however well formed.
-    const std::string overlong = "00,NOP,4" + std::string(kMaxInstructionSetLine, ' ') + "\n";
+    const std::string overlong = "00,NOP,4" + std::string(kMaxInstructionSetLine - 7, ' ') + "\n";  // one too many
     const std::string oversized(static_cast<std::size_t>(kMaxInstructionSetBytes) + 1, '\n');
     std::string lines;  // the line each one names
     for (const std::string& text : {std::string("00,NOP,4\n\t\n"), std::string("00,NOP\n"), std::string("00 NOP 4\n"),
@@ -49,7 +49,9 @@ TEST(InstructionSetRecords, FieldsAreTrimmedUpperCasedAndSplitOnSpacesAndMalform
         lines += std::to_string(result.LineNumber);
     }
     EXPECT_EQ(lines, "21121120");
-    EXPECT_EQ(ReadText("00,NOP,-32768\n01,X,32767.4\n", t).Status, InstructionSetReadStatus::Ok);
+    EXPECT_EQ(
+        ReadText("00,NOP,-32768\n01,X,32767.4\n02,Y,4" + std::string(kMaxInstructionSetLine - 6, ' ') + "\n", t).Status,
+        InstructionSetReadStatus::Ok);
 }
 
 TEST(InstructionSetLoader, TheShippedSetLoadsAMissingOneIsFatalWithAMessageAndAMalformedOneEndsSilently) {
