@@ -87,9 +87,8 @@ public:
         int steps = 0;
         do {
             step.Step();
-            ++steps;
             Observe(digest);
-        } while (app->Machine.Running() && steps < kMaxSteps);
+        } while (++steps < kMaxSteps && app->Machine.Running());
         return "S" + std::to_string(steps);
     }
 
@@ -119,10 +118,9 @@ private:
         for (const auto& shown : messages.shown) digest.Add(shown.text);
         digest.Add(status.Panel(1));
         digest.Add(Summary());
-        digest.Add(editor.selStart);
-        digest.Add(editor.selLength);
-        digest.Add(editor.readOnly ? 1 : 0);
-        digest.Add(app->Machine.Running() ? 1 : 0);
+        for (const std::int64_t n :
+             {editor.selStart, editor.selLength, editor.readOnly ? 1 : 0, app->Machine.Running() ? 1 : 0})
+            digest.Add(n);
     }
 };
 
@@ -145,8 +143,7 @@ TEST(EngineDifferential, GeneratedProgramsEndAsRecorded) {
     std::ifstream in(VANTRIC_TEST_DATA_DIR "/engine-runs.txt", std::ios::binary);
     ASSERT_TRUE(in) << "tests/data/engine-runs.txt is missing";
     std::string expected;
-    int compared = 0;
-    int mismatches = 0;
+    int compared = 0, mismatches = 0;
     while (std::getline(in, expected)) {
         const auto seed = std::strtoull(expected.c_str(), nullptr, 10);
         const std::string actual = RecordProgram(seed);

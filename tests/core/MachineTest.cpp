@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,6 @@
 
 namespace vantric {
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 struct MachineTest : ::testing::Test {
     AssemblyTables tables;
@@ -36,20 +35,20 @@ struct MachineTest : ::testing::Test {
     }
     // Where line n starts when line i has 9 + i characters (LineLength 10 + i), one after another.
     static int StartOf(int line) { return (line - 1) * (line + 18) / 2; }
-    // One line per entry of `code` (empty: a line without an instruction), each instruction where
-    // the one before ended from 1000H on unless `placedAt` gives its line an address; the run
-    // begins at the first instruction.
-    void Program(const std::vector<Bytes>& code, const std::map<int, int>& placedAt = {}) {
+    // One line per entry of `code`, its bytes in hex ("": a line without an instruction), each
+    // instruction where the one before ended from 1000H on unless `placedAt` gives its line an
+    // address; the run begins at the first instruction.
+    void Program(const std::vector<std::string>& code, const std::map<int, int>& placedAt = {}) {
         tables.ClearLines(static_cast<std::int32_t>(code.size()));
         std::int32_t next = 0x1000, first = -1;
         for (std::int32_t n = 1; n <= tables.LineCount; ++n) {
             tables.RecordLine(n, StartOf(n), 9 + n);
-            const Bytes& bytes = code[static_cast<std::size_t>(n - 1)];
-            if (bytes.empty()) continue;
+            std::istringstream bytes(code[static_cast<std::size_t>(n - 1)]);
+            if (bytes.str().empty()) continue;
             if (placedAt.contains(n)) next = placedAt.at(n);
             tables.RecordInstruction(n, next, 1);
             if (first < 0) first = next;
-            for (const std::uint8_t byte : bytes) cpu.Memory[static_cast<std::uint16_t>(next++)] = byte;
+            for (int byte; bytes >> std::hex >> byte;) cpu.Memory[static_cast<std::uint16_t>(next++)] = byte;
         }
         machine.Start(first);
         cpu.TStateCount = 0;
@@ -70,7 +69,7 @@ struct MachineTest : ::testing::Test {
 };
 
 TEST_F(MachineTest, RunsEndAtHltAnUncompiledAddressOrTheInstructionLimit) {
-    Program({{0x3E, 0x05}, {0xC6, 0x03}, {0x32, 0x00, 0x20}, {0x76}});  // MVI A,5; ADI 3; STA 2000H; HLT
+    Program({"3E 05", "C6 03", "32 00 20", "76"});  // MVI A,5; ADI 3; STA 2000H; HLT
     EXPECT_EQ(Run(2), StopReason::InstructionLimit);
     EXPECT_EQ(cpu.ProgramCounter, 0x1004);
     EXPECT_EQ(machine.CurrentLine(), 3);
@@ -81,11 +80,11 @@ TEST_F(MachineTest, RunsEndAtHltAnUncompiledAddressOrTheInstructionLimit) {
     EXPECT_EQ(cpu.TStateCount, 7 + 7 + 13 + 5);
     EXPECT_EQ(machine.CurrentLine(), 4);  // the guess stops at the last line
 
-    Program({{0xC3, 0x04, 0x10}, {0x3E, 0x01}});  // JMP into the middle of MVI
+    Program({"C3 04 10", "3E 01"});  // JMP into the middle of MVI
     EXPECT_EQ(Run(), StopReason::UncompiledAddress);
     ExpectEnded(kUncompiledAddressError);
     EXPECT_EQ(cpu.ProgramCounter, 0x1004);
-    Program({{0x3E, 0x01}});  // no HLT
+    Program({"3E 01"});  // no HLT
     Run();
     ExpectEnded(kUncompiledAddressError);
     EXPECT_EQ(cpu.ProgramCounter, 0x1002);
@@ -103,7 +102,7 @@ TEST_F(MachineTest, RunsEndAtHltAnUncompiledAddressOrTheInstructionLimit) {
 
 // L1 MVI B,2 / L2 JMP L6 / L3 DCR B / L4 no code / L5 JZ L8 / L6 NOP / L7 JMP L3 / L8 HLT
 TEST_F(MachineTest, LinesFollowJumpsBothWaysAndLocateSelectsOnlyWhereALineIs) {
-    Program({{0x06, 0x02}, {0xC3, 0x09, 0x10}, {0x05}, {}, {0xCA, 0x0D, 0x10}, {0x00}, {0xC3, 0x05, 0x10}, {0x76}});
+    Program({"06 02", "C3 09 10", "05", "", "CA 0D 10", "00", "C3 05 10", "76"});
     std::vector<int> seen;
     for (Execute(); machine.Running(); Execute()) seen.push_back(machine.CurrentLine());
     ExpectEnded();
@@ -129,23 +128,8 @@ TEST_F(MachineTest, EveryStoreToAWatchedAddressIsReportedOnceWithItsLastValue) {
     machine.WatchOnly({{0x3000, 0x40}, {0xFFF0, 0x20}});  // the second range is cut at FFFFH
     // LXI SP; LXI H; LXI B; MVI A; MVI M; STAX B; STA; SHLD; PUSH B; XTHL; MOV M,A; CALL; STA 4000H,
     // not watched; STA FFFFH; HLT; INR M; RET
-    Program({{0x31, 0x40, 0x30},
-             {0x21, 0x00, 0x30},
-             {0x01, 0x10, 0x30},
-             {0x3E, 0xAA},
-             {0x36, 0x11},
-             {0x02},
-             {0x32, 0x20, 0x30},
-             {0x22, 0x30, 0x30},
-             {0xC5},
-             {0xE3},
-             {0x77},
-             {0xCD, 0x40, 0x10},
-             {0x32, 0x00, 0x40},
-             {0x32, 0xFF, 0xFF},
-             {0x76},
-             {0x34},
-             {0xC9}},
+    Program({"31 40 30", "21 00 30", "01 10 30", "3E AA", "36 11", "02", "32 20 30", "22 30 30", "C5", "E3", "77",
+             "CD 40 10", "32 00 40", "32 FF FF", "76", "34", "C9"},
             {{16, 0x1040}});
     Run();
     ExpectEnded();
@@ -173,8 +157,7 @@ TEST_F(MachineTest, EveryStoreToAWatchedAddressIsReportedOnceWithItsLastValue) {
 
 TEST_F(MachineTest, AddressesWrapAtBothEndsOfMemory) {
     // MVI A at FFFFH, its operand at 0000H; LXI H,1234H; SHLD FFFFH; LXI H,0; LHLD FFFFH; HLT
-    Program({{0x3E}, {0x21, 0x34, 0x12}, {0x22, 0xFF, 0xFF}, {0x21, 0x00, 0x00}, {0x2A, 0xFF, 0xFF}, {0x76}},
-            {{1, 0xFFFF}, {2, 0x0001}});
+    Program({"3E", "21 34 12", "22 FF FF", "21 00 00", "2A FF FF", "76"}, {{1, 0xFFFF}, {2, 0x0001}});
     cpu.Memory[0x0000] = 0x42;
     Run();
     ExpectEnded();
@@ -183,7 +166,7 @@ TEST_F(MachineTest, AddressesWrapAtBothEndsOfMemory) {
     EXPECT_EQ(cpu.Memory[0x0000], 0x12);
     EXPECT_EQ(cpu.Register(RegH) << 8 | cpu.Register(RegL), 0x1234);
 
-    Program({{0xCD, 0x00, 0x20}, {0x76}, {0xC9}}, {{1, 0xFFFE}, {2, 0x0001}, {3, 0x2000}});  // CALL 2000H; HLT; RET
+    Program({"CD 00 20", "76", "C9"}, {{1, 0xFFFE}, {2, 0x0001}, {3, 0x2000}});  // CALL 2000H; HLT; RET
     cpu.StackPointer = 0xF000;
     Run();
     ExpectEnded();

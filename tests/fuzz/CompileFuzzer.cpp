@@ -41,7 +41,6 @@ struct Run {
     fakes::FakeEventPump events;
     Compiler compiler{app->Processor, app->Instructions, app->Assembly, editor, status, events};
     bool ok = false;
-    bool stopRequested = false;
 
     Run() {
         const auto read = ReadInstructionSetFile(VANTRIC_FUZZ_INSTSET, app->Instructions);
@@ -49,15 +48,12 @@ struct Run {
     }
     void Reset(const std::string& text) {
         app->Processor.Memory.fill(kFill);
-        stopRequested = false;
         editor.text = text;
         editor.selStart = editor.selLength = editor.textChanges = 0;
         status.panels.clear();
         status.history.clear();
-        events.calls = 0;
-        events.onEvents = nullptr;
     }
-    bool Compile() { return ok = compiler.CompileProgram(stopRequested); }
+    bool Compile() { return ok = compiler.CompileProgram(); }
 };
 
 void CheckInvariants(const std::string& input, Run& run) {
@@ -151,7 +147,7 @@ void CheckInvariants(const std::string& input, Run& run) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
 
-    static Run first, second, stopped;
+    static Run first, second;
     first.Reset(input);
     first.Compile();
     CheckInvariants(input, first);
@@ -168,15 +164,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "second assembly differs");
     Check(first.app->Processor.Memory == second.app->Processor.Memory, "second assembly left other memory");
     Check(second.editor.textChanges == 0, "second assembly rewrote the text");
-
-    // A Stop at the first yield ends a long source without a message.
-    if (first.app->Assembly.LineCount >= 100 && first.ok) {
-        stopped.Reset(first.editor.text);
-        stopped.events.onEvents = [] { stopped.stopRequested = true; };
-        Check(!stopped.Compile(), "stop ignored");
-        Check(stopped.events.calls == 1 && stopped.app->Assembly.CompileError.empty() &&
-                  stopped.app->Assembly.RecompileNeeded,
-              "stop left a message or cleared RecompileNeeded");
-    }
     return 0;
 }

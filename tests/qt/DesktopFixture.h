@@ -70,11 +70,12 @@ private:
             fileDialogSettings = QStringList{files->defaultSuffix(), files->nameFilters().join(QLatin1Char(',')),
                                              files->directory().path(), name ? name->text() : QString()}
                                      .join(QStringLiteral(" | "));
+            if (fileToChoose.isEmpty()) return files->reject();
             // In a call of its own, as it may ask before replacing a file.
             busy_ = files;
             QTimer::singleShot(0, files, [this, files, name, chosen = std::exchange(fileToChoose, QString())] {
                 name->setText(chosen);  // as typed
-                chosen.isEmpty() ? files->reject() : static_cast<QDialog*>(files)->accept();
+                static_cast<QDialog*>(files)->accept();
                 busy_ = nullptr;
             });
         } else if (modal == &run()) {

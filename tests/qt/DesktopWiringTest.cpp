@@ -180,10 +180,10 @@ private slots:
         d.answer = QMessageBox::Yes;
         d.fileToChoose = QStringLiteral("prog");
         d.editor().SetText("NOP\r\n");
-        d.seen.clear();
         d.program.Commands().Execute(CommandId::SaveAs);
         QCOMPARE(d.fileDialogSettings, filters + dir_.path() + QStringLiteral(" | prog.85"));
-        QCOMPARE(d.seen, QStringList({"saveDialog", "prog.85 already exists.\nDo you want to replace it?"}));
+        QCOMPARE(d.seen,
+                 QStringList({"saveDialog", "saveDialog", "prog.85 already exists.\nDo you want to replace it?"}));
         QCOMPARE(ReadAll(file_), std::string("NOP\r\n"));
     }
 
