@@ -107,9 +107,10 @@ void CheckInvariants(const std::string& input, Run& run) {
     static const auto shadow = std::make_unique<std::array<std::uint8_t, kMemorySize>>();
     shadow->fill(kFill);
     for (std::int32_t n = 1; n < last; ++n) {
-        if (t.LineAddress(n) < 0) continue;
-        long long address = t.LineAddress(n);
-        for (const std::uint8_t byte : run.compiler.InstructionBytes(n)) {
+        const Compiler::PlacedData data = run.compiler.DataAt(n);
+        if (t.LineAddress(n) < 0 && data.Address < 0) continue;
+        long long address = data.Address >= 0 ? data.Address : t.LineAddress(n);
+        for (const std::uint8_t byte : data.Address >= 0 ? data.Bytes : run.compiler.InstructionBytes(n)) {
             if (address > 0xFFFF) break;
             (*shadow)[static_cast<std::size_t>(address++)] = byte;
         }
@@ -133,9 +134,13 @@ void CheckInvariants(const std::string& input, Run& run) {
             Check(memory[at] == (target & 0xFF) && memory[at + 1] == (target >> 8), "reference not filled", target);
         }
     } else {
-        static const std::set<std::string> kMessages = {kInvalidLabelName, kHexTooLong,     kInvalidMnemonic,
-                                                        kInvalidAddress,   kDuplicateLabel, kCodeExceedsRam,
-                                                        kUnknownLabel};
+        static const std::set<std::string> kMessages = {kInvalidLabelName,      kHexTooLong,
+                                                        kInvalidMnemonic,       kInvalidAddress,
+                                                        kDuplicateLabel,        kCodeExceedsRam,
+                                                        kUnknownLabel,          kInvalidByteValue,
+                                                        kInvalidDataOperand,    kMissingConstantName,
+                                                        kInvalidConstantName,   kInvalidConstantValue,
+                                                        kDuplicateConstantName, kReservedSpaceExceedsRam};
         Check(kMessages.count(t.CompileError) == 1, "unknown error message");
         Check(t.RecompileNeeded, "failure without RecompileNeeded");
         Check(0 <= t.ErrorStart && t.ErrorStart <= t.ErrorEnd && t.ErrorEnd <= size, "error span", t.ErrorStart);
