@@ -18,7 +18,7 @@ class FakeDesktopServices : public platform::DesktopServices {
 public:
     bool OpenDocument(const std::string& path) override {
         opened.push_back(path);
-        return opens;
+        return true;
     }
     bool StartProgram(const std::string& path) override {
         started.push_back(path);
@@ -33,7 +33,6 @@ public:
     std::set<std::string> files;     // plain files
     std::set<std::string> programs;  // executable files
     std::string searchPath;
-    bool opens = true;
     bool starts = true;
     std::vector<std::string> opened;
     std::vector<std::string> started;
