@@ -150,10 +150,8 @@ ParsedLine ParseLine(std::string_view line, const InstructionIndex& index, const
         operand2 = TrimBlanks(field.substr(comma + 1));
     }
 
-    const auto valueOf = [constants](std::string_view operand) -> std::int64_t {
-        const std::int64_t number = ParseHexNumber(operand);
-        if (number >= 0 || constants == nullptr) return number;
-        return constants->Find(operand).value_or(-1);
+    const auto valueOf = [constants](std::string_view operand) {
+        return constants != nullptr ? constants->ValueOf(operand) : ParseHexNumber(operand);
     };
     const std::int64_t value1 = valueOf(operand1);
     const std::int64_t value2 = valueOf(operand2);

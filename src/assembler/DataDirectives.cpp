@@ -15,14 +15,6 @@ DataLine Failure(const char* message) {
     return data;
 }
 
-// A number, or a constant defined before this line; -1 for any other text.
-std::int64_t ValueOf(std::string_view text, const ConstantTable& constants) {
-    const std::int64_t number = ParseHexNumber(text);
-    if (number >= 0) return number;
-    if (const auto constant = constants.Find(text)) return *constant;
-    return -1;
-}
-
 // Where the item that starts at `from` ends: the next comma that is not inside quotes, or the end.
 std::size_t ItemEnd(std::string_view field, std::size_t from) {
     bool quoted = false;
@@ -47,7 +39,7 @@ const char* AddItems(DataLine& data, std::string_view field, std::string_view ty
                 return kInvalidDataOperand;
             for (const char c : typedField.substr(itemStart + 1, inside.size()))
                 data.Bytes.push_back(static_cast<std::uint8_t>(c));
-        } else if (const std::int64_t value = ValueOf(item, constants); value >= 0) {
+        } else if (const std::int64_t value = constants.ValueOf(item); value >= 0) {
             if (value >= kFirstTooLong) return kHexTooLong;
             // A constant gives its low byte; a number must fit.
             if (width == 1 && value > 0xFF && ParseHexNumber(item) >= 0) return kInvalidByteValue;
@@ -71,6 +63,12 @@ std::optional<std::int32_t> ConstantTable::Find(std::string_view name) const {
     const auto it = values_.find(name);
     if (it == values_.end()) return std::nullopt;
     return it->second;
+}
+
+std::int64_t ConstantTable::ValueOf(std::string_view text) const {
+    const std::int64_t number = ParseHexNumber(text);
+    if (number >= 0) return number;
+    return Find(text).value_or(-1);
 }
 
 DataLine ParseDataLine(std::string_view line, std::string_view typed, const ConstantTable& constants) {
@@ -98,7 +96,7 @@ DataLine ParseDataLine(std::string_view line, std::string_view typed, const Cons
         return data;
     }
     if (word == "DS") {
-        const std::int64_t count = ValueOf(field, constants);
+        const std::int64_t count = constants.ValueOf(field);
         if (count >= kFirstTooLong) return Failure(kHexTooLong);
         if (count < 0) return Failure(kInvalidDataOperand);
         data.Kind = DataKind::Reserve;
@@ -114,7 +112,7 @@ DataLine ParseDataLine(std::string_view line, std::string_view typed, const Cons
     if (word.size() < 3 || word == "PSW" || ParseHexNumber(word) >= 0) return Failure(kInvalidConstantName);
     const std::string_view valueText =
         nameEnd == std::string_view::npos ? std::string_view() : TrimBlanks(field.substr(nameEnd + 1));
-    const std::int64_t value = ValueOf(valueText, constants);
+    const std::int64_t value = constants.ValueOf(valueText);
     if (value >= kFirstTooLong) return Failure(kHexTooLong);
     if (value < 0) return Failure(kInvalidConstantValue);
     data.Kind = DataKind::Constant;

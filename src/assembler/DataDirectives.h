@@ -25,6 +25,8 @@ inline constexpr const char* kReservedSpaceExceedsRam = "Reserved space exceeds 
 class ConstantTable {
 public:
     std::optional<std::int32_t> Find(std::string_view name) const;
+    // A number as the language writes it, or a constant defined so far; -1 for any other text.
+    std::int64_t ValueOf(std::string_view text) const;
     void Define(std::string_view name, std::int32_t value) { values_.emplace(std::string(name), value); }
     void Clear() { values_.clear(); }
 
