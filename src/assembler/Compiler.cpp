@@ -114,7 +114,7 @@ int InstructionIndex::Find(std::string_view mnemonic, std::string_view kind1, st
     return -1;
 }
 
-ParsedLine ParseLine(std::string_view line, const InstructionIndex& index) {
+ParsedLine ParseLine(std::string_view line, const InstructionIndex& index, const ConstantTable* constants) {
     ParsedLine result;
 
     const auto colon = line.find(':');
@@ -150,8 +150,11 @@ ParsedLine ParseLine(std::string_view line, const InstructionIndex& index) {
         operand2 = TrimBlanks(field.substr(comma + 1));
     }
 
-    const std::int64_t value1 = ParseHexNumber(operand1);
-    const std::int64_t value2 = ParseHexNumber(operand2);
+    const auto valueOf = [constants](std::string_view operand) {
+        return constants != nullptr ? constants->ValueOf(operand) : ParseHexNumber(operand);
+    };
+    const std::int64_t value1 = valueOf(operand1);
+    const std::int64_t value2 = valueOf(operand2);
     if (value1 >= kFirstTooLong || value2 >= kFirstTooLong) {
         result.Error = kHexTooLong;
         return result;
@@ -247,6 +250,13 @@ std::span<const std::uint8_t> Compiler::InstructionBytes(std::int32_t line) cons
     return std::span<const std::uint8_t>(code_).subspan(CodeOffset(line), length);
 }
 
+Compiler::PlacedData Compiler::DataAt(std::int32_t line) const {
+    const auto it = std::lower_bound(dataLines_.begin(), dataLines_.end(), line,
+                                     [](const DataRecord& record, std::int32_t n) { return record.Line < n; });
+    if (it == dataLines_.end() || it->Line != line) return {};
+    return {it->Address, std::span<const std::uint8_t>(data_).subspan(it->Offset, it->Count), it->Reserved};
+}
+
 bool Compiler::Fail(const char* message) {
     tables_.CompileError = message;
     return false;
@@ -271,6 +281,10 @@ bool Compiler::CompileProgram(const bool& stopRequested) {
     labels_.clear();
     labelSlots_.assign(16, 0);
     references_.clear();
+    constants_.Clear();
+    dataLines_.clear();
+    data_.clear();
+    dataReferences_.clear();
 
     // The text is read where the editor keeps it, when it can be: a long source is not copied.
     std::string copy;
@@ -315,7 +329,8 @@ bool Compiler::FirstPass(const std::string& text, const InstructionIndex& index,
         tables_.RecordLine(n, static_cast<std::int32_t>(pos), static_cast<std::int32_t>(next - pos));
         if (n == 1 || n % 64 == 0) codeBlockOffset_.push_back(static_cast<std::uint32_t>(code_.size()));
 
-        prepared.assign(TrimBlanks(std::string_view(text).substr(pos, contentEnd - pos)));
+        const std::string_view typed = TrimBlanks(std::string_view(text).substr(pos, contentEnd - pos));
+        prepared.assign(typed);
         for (char& c : prepared) c = ToUpperChar(c);
         std::string_view code = prepared;
 
@@ -331,8 +346,15 @@ bool Compiler::FirstPass(const std::string& text, const InstructionIndex& index,
         }
         code = code.substr(0, code.find(';'));
 
-        if (!code.empty()) {
-            ParsedLine parsed = ParseLine(code, index);
+        ParsedLine parsed;
+        if (!code.empty()) parsed = ParseLine(code, index, &constants_);
+        // A line that no instruction matches may be a data directive.
+        const DataLine data = !code.empty() && parsed.Error == kInvalidMnemonic
+                                  ? ParseDataLine(code, typed.substr(0, code.size()), constants_)
+                                  : DataLine();
+        if (data.Kind != DataKind::None) {
+            if (!AssembleData(data, n)) return false;
+        } else if (!code.empty()) {
             lineLabel_ = parsed.Label;
             if (parsed.Outcome == LineOutcome::Failed) {
                 status_.SetPanelText(1, "Compile error");
@@ -340,7 +362,8 @@ bool Compiler::FirstPass(const std::string& text, const InstructionIndex& index,
                 return false;
             }
             if (!lineLabel_.empty()) {
-                if (labelSlots_[LabelSlot(lineLabel_)] != 0) return Fail(kDuplicateLabel);
+                if (labelSlots_[LabelSlot(lineLabel_)] != 0 || constants_.Find(lineLabel_))
+                    return Fail(kDuplicateLabel);
                 AddLabel(lineLabel_, locationCounter_);
             }
             if (parsed.Outcome != LineOutcome::LabelOnly) {
@@ -370,18 +393,71 @@ bool Compiler::FirstPass(const std::string& text, const InstructionIndex& index,
     return true;
 }
 
+bool Compiler::AssembleData(const DataLine& data, std::int32_t line) {
+    lineLabel_ = data.Label;
+    switch (data.Kind) {
+        case DataKind::Failed: status_.SetPanelText(1, "Compile error"); return Fail(data.Error.c_str());
+        case DataKind::Constant:
+            if (constants_.Find(data.Name) || labelSlots_[LabelSlot(data.Name)] != 0)
+                return Fail(kDuplicateConstantName);
+            constants_.Define(data.Name, data.Value);
+            return true;
+        default: break;
+    }
+    if (!data.Label.empty()) {
+        if (labelSlots_[LabelSlot(data.Label)] != 0 || constants_.Find(data.Label)) return Fail(kDuplicateLabel);
+        AddLabel(data.Label, locationCounter_);
+    }
+    const auto offset = static_cast<std::uint32_t>(data_.size());
+    dataLines_.push_back({line, locationCounter_, offset, static_cast<std::uint32_t>(data.Bytes.size()), data.Count});
+    if (data.Kind == DataKind::Reserve) {
+        // Reserved bytes keep what memory holds; like code, they may not run past FFFFH.
+        if (locationCounter_ + data.Count > kLastAddress) return Fail(kReservedSpaceExceedsRam);
+        locationCounter_ += data.Count;
+        return true;
+    }
+    for (const DataReference& reference : data.References)
+        dataReferences_.push_back({reference.Label, line,
+                                   locationCounter_ + static_cast<std::int32_t>(reference.Offset),
+                                   offset + reference.Offset, reference.Size});
+    data_.insert(data_.end(), data.Bytes.begin(), data.Bytes.end());
+    for (const std::uint8_t byte : data.Bytes) {
+        processor_.Memory[static_cast<std::size_t>(locationCounter_)] = byte;
+        if (++locationCounter_ > kLastAddress) return Fail(kCodeExceedsRam);
+    }
+    return true;
+}
+
+bool Compiler::UnknownLabel(const std::string& text, std::int32_t line) {
+    const std::int32_t lineStart = tables_.LineStart(line);
+    tables_.CompileError = kUnknownLabel;
+    tables_.ErrorStart = lineStart;
+    const auto cr = FindLineBreak(text, static_cast<std::size_t>(lineStart));
+    tables_.ErrorEnd = static_cast<std::int32_t>(cr == std::string::npos ? text.size() : cr);
+    return false;
+}
+
+// Instruction and data references are filled in source order, so the first unknown label in the
+// source is the one reported.
 bool Compiler::SecondPass(const std::string& text) {
-    for (std::size_t i = 0; i < references_.size(); ++i) {
-        const StoredReference& reference = references_[i];
-        const std::uint32_t label = labelSlots_[LabelSlot(ReferenceName(i))];
-        if (label == 0) {
-            const std::int32_t lineStart = tables_.LineStart(reference.Line);
-            tables_.CompileError = kUnknownLabel;
-            tables_.ErrorStart = lineStart;
-            const auto cr = FindLineBreak(text, static_cast<std::size_t>(lineStart));
-            tables_.ErrorEnd = static_cast<std::int32_t>(cr == std::string::npos ? text.size() : cr);
-            return false;
+    std::size_t i = 0;
+    std::size_t d = 0;
+    while (i < references_.size() || d < dataReferences_.size()) {
+        if (d < dataReferences_.size() && (i == references_.size() || dataReferences_[d].Line < references_[i].Line)) {
+            const DataLabelReference& reference = dataReferences_[d++];
+            const std::uint32_t label = labelSlots_[LabelSlot(reference.Label)];
+            if (label == 0) return UnknownLabel(text, reference.Line);
+            const std::int32_t address = labels_[label - 1].Address;
+            for (int b = 0; b < reference.Size; ++b) {
+                const auto byte = static_cast<std::uint8_t>((address >> (8 * b)) & 0xFF);
+                processor_.Memory[static_cast<std::size_t>(reference.Address + b)] = byte;
+                data_[reference.Offset + static_cast<std::uint32_t>(b)] = byte;
+            }
+            continue;
         }
+        const StoredReference& reference = references_[i];
+        const std::uint32_t label = labelSlots_[LabelSlot(ReferenceName(i++))];
+        if (label == 0) return UnknownLabel(text, reference.Line);
         const std::int32_t address = labels_[label - 1].Address;
         const auto placeholders = static_cast<std::size_t>(tables_.LineAddress(reference.Line) + 1);
         processor_.Memory[placeholders] = static_cast<std::uint8_t>(address & 0xFF);

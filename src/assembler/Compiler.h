@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "assembler/DataDirectives.h"
 #include "core/AssemblyTables.h"
 #include "core/InstructionTable.h"
 #include "core/ProcessorState.h"
@@ -91,8 +92,9 @@ struct ParsedLine {
     std::string Reference;
 };
 
-// Parses one prepared line (trimmed, upper case, comment removed, not empty).
-ParsedLine ParseLine(std::string_view line, const InstructionIndex& index);
+// Parses one prepared line (trimmed, upper case, comment removed, not empty). An operand that names
+// one of `constants` stands for its value.
+ParsedLine ParseLine(std::string_view line, const InstructionIndex& index, const ConstantTable* constants = nullptr);
 
 // A label as the assembler recorded it: its name (upper case) and the location counter at its definition.
 struct LabelEntry {
@@ -137,6 +139,15 @@ public:
     std::span<const std::uint8_t> InstructionBytes(std::int32_t line) const;
     int InstructionLength(std::int32_t line) const { return static_cast<int>(InstructionBytes(line).size()); }
 
+    // What a DB, DW or DS line placed: its address and bytes (label addresses filled in as far as
+    // the second pass got), or the count DS reserved. Address -1 for any other line.
+    struct PlacedData {
+        std::int32_t Address = -1;
+        std::span<const std::uint8_t> Bytes;
+        std::int32_t Reserved = 0;
+    };
+    PlacedData DataAt(std::int32_t line) const;
+
 private:
     // Names are kept one after another, label names in labelNames_ and referenced names in
     // referenceNames_, each entry holding where its own begins (it ends where the next one's
@@ -155,7 +166,10 @@ private:
     static constexpr bool kNeverStop = false;
 
     bool FirstPass(const std::string& text, const InstructionIndex& index, const bool& stopRequested);
+    bool AssembleData(const DataLine& data, std::int32_t line);
     bool SecondPass(const std::string& text);
+    // Selects the referring line (without its line break) and fails with "Unknown label".
+    bool UnknownLabel(const std::string& text, std::int32_t line);
     std::string_view LabelName(std::size_t index) const;
     std::string_view ReferenceName(std::size_t index) const;
     // The slot of labelSlots_ that holds the label named `name`, or the empty slot where it would go.
@@ -182,6 +196,26 @@ private:
     std::vector<StoredReference> references_;
     std::vector<std::uint8_t> code_;              // every instruction's bytes, in source order
     std::vector<std::uint32_t> codeBlockOffset_;  // where the bytes of lines 1, 64, 128, ... start in code_
+
+    // Data lines, in source order, and their bytes one after another.
+    struct DataRecord {
+        std::int32_t Line = 0;
+        std::int32_t Address = 0;
+        std::uint32_t Offset = 0;  // in data_
+        std::uint32_t Count = 0;   // bytes in data_
+        std::int32_t Reserved = 0;
+    };
+    struct DataLabelReference {
+        std::string Label;
+        std::int32_t Line = 0;
+        std::int32_t Address = 0;  // where the label's address goes in memory
+        std::uint32_t Offset = 0;  // and in data_
+        std::uint8_t Size = 2;     // 1: the low byte only
+    };
+    ConstantTable constants_;
+    std::vector<DataRecord> dataLines_;
+    std::vector<std::uint8_t> data_;
+    std::vector<DataLabelReference> dataReferences_;
 };
 
 }  // namespace vantric

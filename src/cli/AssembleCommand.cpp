@@ -17,17 +17,36 @@ std::string SourceLine(const std::string& text, const AssemblyTables& tables, st
     return text.substr(start, end - start);
 }
 
+namespace {
+
+// Address (or 4 blanks), up to three bytes in 8 columns, then the source text.
+void WriteListingLine(std::ostream& out, std::int32_t address, std::span<const std::uint8_t> bytes,
+                      const std::string& source) {
+    std::string text;
+    for (const std::uint8_t byte : bytes) {
+        if (!text.empty()) text += ' ';
+        text += HexText(byte, 2);
+    }
+    if (text.size() < 8) text.resize(8, ' ');
+    out << (address >= 0 ? HexText(address, 4) : std::string(4, ' ')) << "  " << text << "  " << source << '\n';
+}
+
+}  // namespace
+
 void WriteListing(std::ostream& out, const std::string& text, const AssemblyTables& tables, const Compiler& compiler) {
+    constexpr std::size_t kBytesPerLine = 3;
     for (std::int32_t n = 1; n <= tables.LineCount; ++n) {
-        const std::int32_t address = tables.LineAddress(n);
-        std::string bytes;
-        for (const std::uint8_t byte : compiler.InstructionBytes(n)) {
-            if (!bytes.empty()) bytes += ' ';
-            bytes += HexText(byte, 2);
+        const Compiler::PlacedData data = compiler.DataAt(n);
+        if (data.Address < 0) {
+            WriteListingLine(out, tables.LineAddress(n), compiler.InstructionBytes(n), SourceLine(text, tables, n));
+            continue;
         }
-        if (bytes.size() < 8) bytes.resize(8, ' ');
-        out << (address >= 0 ? HexText(address, 4) : std::string(4, ' ')) << "  " << bytes << "  "
-            << SourceLine(text, tables, n) << '\n';
+        // Data longer than three bytes goes on in lines of its own, each with its address.
+        std::size_t shown = std::min(data.Bytes.size(), kBytesPerLine);
+        WriteListingLine(out, data.Address, data.Bytes.first(shown), SourceLine(text, tables, n));
+        for (; shown < data.Bytes.size(); shown += kBytesPerLine)
+            WriteListingLine(out, (data.Address + static_cast<std::int32_t>(shown)) & 0xFFFF,
+                             data.Bytes.subspan(shown, std::min(kBytesPerLine, data.Bytes.size() - shown)), "");
     }
 }
 

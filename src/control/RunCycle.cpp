@@ -155,9 +155,14 @@ RunOutcome RunCycle::RunPhase() {
         Report("Execution finished");
         return RunOutcome::Finished;
     }
-    // Paused: a breakpoint, the instruction limit or Stop. The line of PC is selected.
-    state_.StopRequested = true;
+    // Paused: a breakpoint, the instruction limit, Stop or the run's target. The line of PC is selected.
     machine_.LocateLine();
+    if (reason == StopReason::TargetReached) {
+        // Whoever set the target says how the program goes on.
+        SetEditorLocked(true);
+        return RunOutcome::TargetReached;
+    }
+    state_.StopRequested = true;
     RunOutcome outcome = RunOutcome::Paused;
     if (reason == StopReason::Breakpoint) {
         progress_.AddItem("Breakpoint encountered");

@@ -29,6 +29,7 @@ enum class RunOutcome {
     Breakpoint,        // paused at a breakpoint
     Paused,            // paused by a stop request
     InstructionLimit,  // paused at the instruction limit
+    TargetReached,     // paused where a step over or run to cursor was going
 };
 
 enum class RunCyclePhase { Assembling, Running, Ended };

@@ -44,8 +44,9 @@ void RunWindowPresenter::OnShown() {
     lastOutcome_ = cycle_.Activate();
     if (lastOutcome_ == RunOutcome::CompileFailed)
         window_.ProgressList().AddItem("Press 'Close' to see the line containing the error");
-    // At a breakpoint the window closes by itself, so the user sees the line and can go on.
-    if (lastOutcome_ == RunOutcome::Breakpoint) window_.Hide();
+    // At a breakpoint or the run's target the window closes by itself, so the user sees the line
+    // and can go on.
+    if (lastOutcome_ == RunOutcome::Breakpoint || lastOutcome_ == RunOutcome::TargetReached) window_.Hide();
 }
 
 }  // namespace vantric

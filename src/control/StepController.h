@@ -21,6 +21,12 @@ public:
     // Executes one instruction, starting a step sequence when nothing runs; assembles instead when
     // the source has changed since the last assembly.
     void Step();
+    // On a CALL, or a conditional call about to be taken, runs the whole subroutine and stops once
+    // it has returned (or at a breakpoint, HLT or an error inside); otherwise one Step.
+    void StepOver();
+    // Runs until the first instruction on the caret's line, or on the next line that has one, is
+    // reached (or a breakpoint, HLT or an error). Starts and assembles as Step does.
+    void RunToCursor();
     // Ends a paused or stepping program.
     void Halt() { ProgramHalted(true); }
     // The power-on state, with the views brought up to date.
@@ -32,7 +38,22 @@ public:
     // Loads the power-on state: halts a running program, zeroes registers and memory, SP FFF0, PC 1000.
     void ResetProcessor(bool updateEditor);
 
+    // Instructions a step over or run to cursor runs before it opens the run window: a run this
+    // short is over before the window could be seen.
+    static constexpr std::uint64_t kRunWithoutWindow = 1'000'000;
+
 private:
+    // Assembles instead when the source has changed (false), or enters step mode, starting a step
+    // sequence when nothing runs (false when there is no code).
+    bool EnterStepMode();
+    // Executes the one instruction at PC in step mode.
+    void StepOnce();
+    // Runs until PC reaches `target` with SP at or above `lowestStackPointer`, and stays in step mode.
+    void RunToTarget(std::int32_t target, std::uint16_t lowestStackPointer);
+    // Reports the end of a run to the target that stopped without the run window.
+    void StoppedWithoutWindow(StopReason reason);
+    // The program ended while stepping (HLT or a run-time error): says so and leaves step mode.
+    void SteppedToEnd();
     // Leaves step mode with the editor editable again.
     void EndStepMode();
 

@@ -11,6 +11,7 @@ void LineMap::Build(const AssemblyTables& tables, bool ignoreBreakpoints) {
     // hold it: 0, 1 or more.
     std::fill(firstLine_.begin(), firstLine_.end(), -1);
     std::fill(attributes_.begin(), attributes_.end(), 0);
+    runTarget_ = -1;
     for (std::size_t line = 0; line < lines.size(); ++line) {
         if (lines[line].Bytes == 0) continue;
         const std::uint16_t address = lines[line].Address;
@@ -43,6 +44,13 @@ void LineMap::Build(const AssemblyTables& tables, bool ignoreBreakpoints) {
                                              tables.Breakpoints.empty() ? 0 : tables.Breakpoints.size() - 1);
     for (std::size_t i = 1; i <= count; ++i)
         attributes_[static_cast<std::uint16_t>(tables.Breakpoints[i])] |= kBreakpoint;
+}
+
+void LineMap::MarkRunTarget(std::int32_t address) {
+    if (address == runTarget_) return;
+    if (runTarget_ >= 0) attributes_[static_cast<std::size_t>(runTarget_)] &= static_cast<std::uint8_t>(~kRunTarget);
+    runTarget_ = address >= 0 && address < kMemorySize ? address : -1;
+    if (runTarget_ >= 0) attributes_[static_cast<std::size_t>(runTarget_)] |= kRunTarget;
 }
 
 std::int64_t LineMap::Track(std::int32_t pc, std::int64_t current, bool guess) const {

@@ -18,6 +18,7 @@ public:
     static constexpr std::uint8_t kNoLine = 1;      // no line starts here
     static constexpr std::uint8_t kBreakpoint = 2;  // a ;BREAK was assembled at this address
     static constexpr std::uint8_t kSearch = 4;      // several lines start here: the search decides
+    static constexpr std::uint8_t kRunTarget = 8;   // the current run also stops here (MarkRunTarget)
 
     // Derives the map from `tables` (breakpoints left out when ignoreBreakpoints). `tables` must
     // outlive the map; Build again after it changes.
@@ -43,6 +44,9 @@ public:
     std::int32_t SelectionStart(std::int64_t line) const;
     std::int32_t SelectionLength(std::int64_t line) const;
 
+    // Marks `address` as the run's target, in place of the one marked before; -1 marks none.
+    void MarkRunTarget(std::int32_t address);
+
     std::int32_t LineCount() const { return tables_ ? tables_->LineCount : 0; }
 
 private:
@@ -58,6 +62,7 @@ private:
     // The lines of the addresses that several lines hold, by address and then line, so a search
     // costs the lines at pc and the index stays in proportion to the overlapping lines alone.
     std::vector<SharedLine> shared_;
+    std::int32_t runTarget_ = -1;
 };
 
 }  // namespace vantric

@@ -34,6 +34,7 @@ StopReason Machine::Run(std::uint64_t budget, const bool* stopRequested) {
     if (stopRequested != nullptr && *stopRequested && runCount_ > 0) return StopReason::StopRequested;
     if (limitLeft_ == 0) return StopReason::InstructionLimit;
     RefreshLineMap();
+    lines_.MarkRunTarget(runTarget_);
     budgetLeft_ = budget;
     return Execute<false>(stopRequested);
 }
@@ -145,6 +146,11 @@ bool Machine::Landed() {
             return false;
         }
         sharedLine_ = found;
+    }
+    if ((attribute & LineMap::kRunTarget) && state_.StackPointer >= runTargetStack_) {
+        currentLine_ = static_cast<std::int32_t>(LandingLine(pc));
+        Stop(StopReason::TargetReached);
+        return false;
     }
     if (attribute & LineMap::kBreakpoint) {
         currentLine_ = static_cast<std::int32_t>(LandingLine(pc));

@@ -25,6 +25,7 @@ enum class StopReason {
     UncompiledAddress,  // PC left the assembled lines: Running false, RuntimeError set
     Breakpoint,         // PC reached a breakpoint address; the program is still running
     StopRequested,      // the caller's stop flag was raised
+    TargetReached,      // PC reached the run target (SetRunTarget); the program is still running
     InstructionLimit,   // the run's instruction limit is used up
     BudgetUsed,         // this call's budget is used up, or events are waiting: yield, then call again
 };
@@ -66,6 +67,13 @@ public:
     // every kYieldInterval-th instruction of a run, Run returns BudgetUsed when it is raised.
     void SetYieldSignal(const std::atomic<bool>* eventsMayBePending) { yieldSignal_ = eventsMayBePending; }
     void SetIgnoreBreakpoints(bool ignore);
+    // Runs also stop, with TargetReached, when PC lands on `address` with SP at or above
+    // `lowestStackPointer`, so that a call stepped over stops only once it has returned to its own
+    // level. Breakpoints still stop them; a step ignores the target. -1: no target.
+    void SetRunTarget(std::int32_t address, std::uint16_t lowestStackPointer = 0) {
+        runTarget_ = address;
+        runTargetStack_ = lowestStackPointer;
+    }
 
     // A run begins (or resumes): the yield cadence and the instruction count start again.
     // instructionLimit: at most that many instructions until the next BeginRun (0: no limit).
@@ -149,6 +157,8 @@ private:
     std::uint64_t mappedGeneration_ = 0;
     bool mapped_ = false;
     bool ignoreBreakpoints_ = false;
+    std::int32_t runTarget_ = -1;
+    std::uint16_t runTargetStack_ = 0;
 
     MachineObserver* observer_ = nullptr;
     const std::atomic<bool>* yieldSignal_ = nullptr;

@@ -508,7 +508,7 @@ dispatch:
             DISPATCH();
         }
     }
-    // PC is not simply the start of one line: no line, several lines, or a breakpoint.
+    // PC is not simply the start of one line: no line, several lines, a breakpoint or the run target.
     SAVE_REGISTERS();
     if (!Landed()) return exitReason_;
     LOAD_REGISTERS();

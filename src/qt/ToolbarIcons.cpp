@@ -143,6 +143,31 @@ void DrawStep(QPainter& p) {
     p.drawRect(QRectF(10.5, 2.5, 3, 10));
 }
 
+// An arrow arching over a line of text: the call runs, the next line is where it stops.
+void DrawStepOver(QPainter& p) {
+    TextLines(p, 4.5, 13.5, 7, 1);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Pen(kBlue, 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(2.5, 3.5, 10, 10), 0, 180 * 16);
+    p.setPen(Pen(kBlue.darker(140)));
+    p.setBrush(kBlue);
+    p.drawPolygon(QPolygonF({{9.5, 8}, {15.5, 8}, {12.5, 12}}));
+}
+
+// A run up to the text cursor.
+void DrawRunToCursor(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Pen(kGreen.darker(140)));
+    p.setBrush(kGreen);
+    p.drawPolygon(QPolygonF({{1.5, 3}, {9.5, 8}, {1.5, 13}}));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Pen(kInk));
+    p.drawLine(QPointF(12.5, 2), QPointF(12.5, 14));
+    p.drawLine(QPointF(10.5, 1.5), QPointF(14.5, 1.5));
+    p.drawLine(QPointF(10.5, 14.5), QPointF(14.5, 14.5));
+}
+
 void DrawHalt(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Pen(kRed.darker(150)));
@@ -267,9 +292,13 @@ QIcon ToolbarIcon(ToolbarKind toolbar, std::string_view key) {
         void (*draw)(QPainter&);
     };
     static constexpr Picture kMain[] = {
-        {"new", DrawNew},   {"open", DrawOpen},   {"save", DrawSave},        {"cut", DrawCut},
-        {"copy", DrawCopy}, {"paste", DrawPaste}, {"compile", DrawCompile},  {"run", DrawRun},
-        {"step", DrawStep}, {"halt", DrawHalt},   {"brkpt", DrawBreakpoint}, {"exit", DrawExit},
+        {"new", DrawNew},           {"open", DrawOpen},
+        {"save", DrawSave},         {"cut", DrawCut},
+        {"copy", DrawCopy},         {"paste", DrawPaste},
+        {"compile", DrawCompile},   {"run", DrawRun},
+        {"step", DrawStep},         {"halt", DrawHalt},
+        {"brkpt", DrawBreakpoint},  {"exit", DrawExit},
+        {"stepover", DrawStepOver}, {"runtocursor", DrawRunToCursor},
     };
     static constexpr Picture kMemory[] = {
         {"cols", DrawColumns}, {"fill", DrawFill}, {"copy", DrawMemoryCopy}, {"reset", DrawReset}};

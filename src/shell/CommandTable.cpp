@@ -49,6 +49,9 @@ constexpr std::array kCpuMenu{
     kSeparator,
     MenuEntry{Refresh, "Re&fresh", "", "refresh"},
     MenuEntry{Reset, "Re&set CPU", "", "reset"},
+    kSeparator,
+    MenuEntry{StepOver, "Step o&ver", "F10", "stepOver"},
+    MenuEntry{RunToCursor, "Run &to cursor", "F7", "runToCursor"},
 };
 
 constexpr std::array kHelpMenu{
@@ -78,6 +81,8 @@ constexpr std::array kMainToolbar{
     ToolbarButton{"brkpt", "Inserts a breakpoint (;BREAK). Make sure the cursor is at the end or beginning of a line.",
                   InsertBreakpoint, 2},
     ToolbarButton{"exit", "Exit (Ctrl+Q)", Exit, 3},
+    ToolbarButton{"stepover", "Step over (F10)", StepOver, 4},
+    ToolbarButton{"runtocursor", "Run to cursor (F7)", RunToCursor, 4},
 };
 
 constexpr std::array kMemoryToolbar{

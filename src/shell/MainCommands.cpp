@@ -29,6 +29,8 @@ void ConnectExecutionCommands(MainCommands& commands, RunWindowPresenter& runWin
     commands.Connect(CommandId::Compile, [&runWindow] { runWindow.BeginCompile(); });
     commands.Connect(CommandId::Run, [&runWindow] { runWindow.BeginRun(); });
     commands.Connect(CommandId::Step, [&step] { step.Step(); });
+    commands.Connect(CommandId::StepOver, [&step] { step.StepOver(); });
+    commands.Connect(CommandId::RunToCursor, [&step] { step.RunToCursor(); });
     commands.Connect(CommandId::Halt, [&step] { step.Halt(); });
     commands.Connect(CommandId::Reset, [&step] { step.Reset(); });
 }

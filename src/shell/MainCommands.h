@@ -37,7 +37,8 @@ private:
     std::array<Handler, kCommandCount> handlers_;
 };
 
-// Connects the commands of the run window and step mode: compile, run, step, halt and reset.
+// Connects the commands of the run window and step mode: compile, run, step, step over, run to
+// cursor, halt and reset.
 void ConnectExecutionCommands(MainCommands& commands, RunWindowPresenter& runWindow, StepController& step);
 
 }  // namespace vantric

@@ -1,5 +1,5 @@
 #pragma once
-// The instruction table of data/InstSet.Dat, read once for all assembler tests.
+// The instruction table of data/InstSet.Dat, read once for all tests that assemble or run.
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,7 @@ namespace vantric::testing {
 inline const InstructionTable& ShippedInstructionSet() {
     static const InstructionTable table = [] {
         InstructionTable t{};
-        const auto result = ReadInstructionSetFile(VANTRIC_DATA_DIR "/InstSet.Dat", t);
-        EXPECT_EQ(result.Status, InstructionSetReadStatus::Ok) << result.Reason;
+        EXPECT_EQ(ReadInstructionSetFile(VANTRIC_DATA_DIR "/InstSet.Dat", t).Status, InstructionSetReadStatus::Ok);
         return t;
     }();
     return table;

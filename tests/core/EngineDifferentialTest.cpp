@@ -60,7 +60,9 @@ std::string Hex64(std::uint64_t value) {
 class RecordedMachine : public ControlFixture {
 public:
     void TestBody() override {}
-    const InstructionTable& Instructions() const { return app->Instructions; }
+    std::string Program(std::uint64_t seed) const {
+        return testing::RandomProgramWriter(app->Instructions, seed).Program();
+    }
 
     // Runs, resuming after breakpoints and instruction limits; returns the letters of the outcomes
     // and adds what each stop left to `digest`.
@@ -85,9 +87,8 @@ public:
         int steps = 0;
         do {
             step.Step();
-            ++steps;
             Observe(digest);
-        } while (app->Machine.Running() && steps < kMaxSteps);
+        } while (++steps < kMaxSteps && app->Machine.Running());
         return "S" + std::to_string(steps);
     }
 
@@ -117,16 +118,15 @@ private:
         for (const auto& shown : messages.shown) digest.Add(shown.text);
         digest.Add(status.Panel(1));
         digest.Add(Summary());
-        digest.Add(editor.selStart);
-        digest.Add(editor.selLength);
-        digest.Add(editor.readOnly ? 1 : 0);
-        digest.Add(app->Machine.Running() ? 1 : 0);
+        for (const std::int64_t n :
+             {editor.selStart, editor.selLength, editor.readOnly ? 1 : 0, app->Machine.Running() ? 1 : 0})
+            digest.Add(n);
     }
 };
 
 std::string RecordProgram(std::uint64_t seed) {
     RecordedMachine machine;
-    const std::string source = testing::RandomProgramWriter(machine.Instructions(), seed).Program();
+    const std::string source = machine.Program(seed);
     Digest digest;
     const std::string outcomes =
         seed % 4 == 3 ? machine.StepThrough(source, digest) : machine.RunSeveralTimes(source, digest);
@@ -143,14 +143,13 @@ TEST(EngineDifferential, GeneratedProgramsEndAsRecorded) {
     std::ifstream in(VANTRIC_TEST_DATA_DIR "/engine-runs.txt", std::ios::binary);
     ASSERT_TRUE(in) << "tests/data/engine-runs.txt is missing";
     std::string expected;
-    int compared = 0;
-    int mismatches = 0;
+    int compared = 0, mismatches = 0;
     while (std::getline(in, expected)) {
         const auto seed = std::strtoull(expected.c_str(), nullptr, 10);
         const std::string actual = RecordProgram(seed);
         if (actual != expected && ++mismatches <= 5) {
             ADD_FAILURE() << "program " << seed << "\n  recorded: " << expected << "\n  now:      " << actual << "\n"
-                          << testing::RandomProgramWriter(RecordedMachine().Instructions(), seed).Program();
+                          << RecordedMachine().Program(seed);
         }
         ++compared;
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The desktop program on a real X server with a window manager (Xvfb and openbox), driven with
 # xdotool and xclip, for what Qt's offscreen platform cannot show: activation, the keyboard focus
-# and another program's clipboard.
+# and another program's clipboard; and F7 and F10 pressed on a real keyboard.
 #
 #   RealDesktopTest.sh PATH/TO/vantric
 #
@@ -108,5 +108,28 @@ sleep 0.5
 xdotool key ctrl+s
 cat "$work/clip" >>"$work/expected"
 wait_for 30 file_is "$program" "$work/expected" || fail "Edit > Paste changed the line breaks: $(od -c "$program" | tail -n 3)"
+
+stop_vantric  # xclip, started last
+stop_vantric
+
+# --- F7 to the CALL's line, then F10 over the CALL: the printed registers show the subroutine's work.
+program=$work/multiply.85
+printf '\tMVI C,05H\r\n\tCALL MUL\r\n\tHLT\r\nMUL:\tMVI A,00H\r\nLOOP:\tADI 03H\r\n\tDCR C\r\n\tJNZ LOOP\r\n\tRET\r\n' >"$program"
+VANTRIC_PRINT_PDF=$work/registers.pdf start_vantric multiply.log "$program"
+timeout 20 xdotool windowactivate --sync "$main"
+xdotool key F4
+wait_for 30 has_visible_window '^Simulation$' && sleep 1
+timeout 20 xdotool windowactivate --sync "$(visible_window '^Simulation$')" key Escape  # Close, once assembled
+wait_for 30 no_visible_window '^Simulation$' || fail "the run window stayed open after assembling"
+xdotool mousemove --window "$main" 20 150 click 1
+for keys in "ctrl+Home Down F7" F10 alt+f r; do  # r: File > P&rint regs and mem
+    sleep 0.5
+    xdotool key $keys
+done
+printed() { pdftotext -layout "$work/registers.pdf" - 2>/dev/null | grep -q 'PC: 1005'; }
+wait_for 30 printed || fail "F7 and F10 did not stop on HLT: $(pdftotext "$work/registers.pdf" - 2>&1)"
+for expected in ' A: 0F' ' B: 00 00 :C' 'SP: FFF0'; do
+    pdftotext -layout "$work/registers.pdf" - | grep -q "$expected" || fail "after F10 the registers lack '$expected'"
+done
 
 echo "PASS"

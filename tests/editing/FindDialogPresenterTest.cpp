@@ -10,19 +10,20 @@
 namespace vantric {
 namespace {
 
-class FindDialogPresenterTest : public ::testing::Test {
-protected:
+struct FindDialogPresenterTest : ::testing::Test {
     FindDialogPresenterTest() {
-        dialog.onActivate = [this] { find.OnShown(); };
+        dialog.onShow = [this] { find.OnShown(); };
     }
-    void Open(const std::string& text, int caret, bool replaceMode) {
-        editor.text = text;
-        editor.selStart = caret;
-        editor.selLength = 0;
-        if (replaceMode)
-            find.ShowReplace();
-        else
-            find.ShowFind();
+    void Show(const std::string& text, const std::string& wanted, const std::string& replacement) {
+        editor.SetText(text);
+        dialog.find.text = wanted;
+        dialog.replace.text = replacement;
+        find.ShowReplace();
+    }
+    // The text, the selection and the beeps so far.
+    std::string Seen() const {
+        return editor.text + "|" + std::to_string(editor.selStart) + "+" + std::to_string(editor.selLength) + "|" +
+               std::to_string(messages.beeps);
     }
 
     fakes::FakeEditor editor;
@@ -33,78 +34,47 @@ protected:
 };
 
 TEST_F(FindDialogPresenterTest, FindsForwardIgnoringCaseAndNeverWraps) {
-    Open("mvi a,1\r\nMvI B,2\r\n", 0, false);
-    EXPECT_EQ(dialog.caption, "Find");
-    EXPECT_FALSE(dialog.replaceEnabled);
-
+    editor.SetText("mvi a,1\r\nMvI B,2\r\n");
+    find.ShowFind();
     dialog.find.text = "MVI";
     find.OnFindNextClicked();
-    EXPECT_EQ(editor.SelText(), "mvi");
+    EXPECT_EQ(Seen(), "mvi a,1\r\nMvI B,2\r\n|0+3|0");
     find.OnFindNextClicked();
-    EXPECT_EQ(editor.selStart, 9);
-    EXPECT_EQ(editor.SelText(), "MvI");
     find.OnFindNextClicked();  // past the last match: a beep, the selection stays
-    EXPECT_EQ(messages.beeps, 1);
-    EXPECT_EQ(editor.selStart, 9);
-    EXPECT_EQ(dialog.findButtonFocused, 3);
+    EXPECT_EQ(Seen() + "|" + std::to_string(dialog.findButtonFocused), "mvi a,1\r\nMvI B,2\r\n|9+3|1|3");
 
-    dialog.find.text.clear();
-    find.OnFindNextClicked();
-    EXPECT_EQ(messages.beeps, 2);
-
+    find.OnFindFieldFocused();
     dialog.replace.text = "kept";
     find.OnReplaceFieldFocused();
-    EXPECT_EQ(dialog.replace.SelectedText(), "kept");
+    EXPECT_EQ(dialog.find.SelectedText() + dialog.replace.SelectedText(), "MVIkept");
+    dialog.find.text.clear();
+    find.OnFindNextClicked();
+    find.OnReplaceClicked();
+    EXPECT_EQ(Seen(), "mvi a,1\r\nMvI B,2\r\n|9+3|3");
 }
 
 TEST_F(FindDialogPresenterTest, TheFirstReplaceOnlyFindsAndReplacementsAreNotSearchedAgain) {
-    Open("A A", 0, true);
-    EXPECT_TRUE(dialog.replaceEnabled);
-    dialog.find.text = "a";
-    dialog.replace.text = "AA";
+    Show("A A", "a", "AA");
+    EXPECT_EQ(dialog.caption, "Replace");
     find.OnReplaceClicked();
-    EXPECT_EQ(editor.text, "A A");
-    EXPECT_EQ(editor.selLength, 1);
+    EXPECT_EQ(Seen(), "A A|0+1|0");
     find.OnReplaceClicked();
-    EXPECT_EQ(editor.text, "AA A");
-    EXPECT_EQ(editor.selStart, 3);
-
-    // Shown again: the texts stay, the match is forgotten, so Replace finds first.
-    dialog.user = [this] { find.OnReplaceClicked(); };
-    editor.selStart = 0;
-    editor.selLength = 0;
-    find.ShowReplace();
-    EXPECT_EQ(editor.text, "AA A");
-    EXPECT_EQ(editor.selLength, 1);
+    EXPECT_EQ(Seen(), "AA A|3+1|0");
+    Show("AA A", "a", "AA");  // shown again: the match is forgotten, so Replace finds first
+    find.OnReplaceClicked();
+    EXPECT_EQ(Seen(), "AA A|0+1|0");
 }
 
 TEST_F(FindDialogPresenterTest, ReplaceAllCountsAndAlwaysReports) {
-    Open("A A", 0, true);
-    dialog.find.text = "A";
-    dialog.replace.text = "AA";
+    Show("A A", "A", "AA");
     dialog.visible = true;
     find.OnReplaceAllClicked();
-    EXPECT_EQ(editor.text, "AA AA");
-    EXPECT_FALSE(dialog.visible);
-    EXPECT_EQ(pump.calls, 1);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "2 replacements have been made.");
-    EXPECT_EQ(messages.shown[0].title, "Replace all");
-
+    EXPECT_EQ(Seen() + (dialog.visible ? "+" : "-") + std::to_string(pump.calls), "AA AA|5+0|0-1");
+    EXPECT_EQ(messages.shown.back().title + "|" + messages.shown.back().text,
+              "Replace all|2 replacements have been made.");
     dialog.find.text = "XYZ";
     find.OnReplaceAllClicked();
-    EXPECT_EQ(messages.beeps, 1);
-    EXPECT_EQ(messages.shown.back().text, "0 replacements have been made.");
-
-    // A match already found by Find next is the first one replaced.
-    Open("B1 B2 B3", 0, true);
-    dialog.find.text = "b";
-    dialog.replace.text = "";
-    find.OnFindNextClicked();
-    editor.selStart = 3;
-    editor.selLength = 1;
-    find.OnReplaceAllClicked();
-    EXPECT_EQ(editor.text, "B1 2 3");
+    EXPECT_EQ(Seen() + "|" + messages.shown.back().text, "AA AA|5+0|1|0 replacements have been made.");
 }
 
 }  // namespace

@@ -1,21 +1,18 @@
-// New, Open, Save and Save as against real files in a scratch folder, the unsaved-changes prompt and
-// the start-up file.
+// New, Open, Save and Save as against real files in a scratch folder, the unsaved-changes prompt,
+// a start-up file yet to be made, and where a save may write.
 
 #include "editing/ProgramFiles.h"
 
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <optional>
-#include <sstream>
+#include <iterator>
+#include <utility>
 
 #include "control/ControlFixture.h"
 #include "editing/LocalFileStore.h"
@@ -30,13 +27,10 @@ using platform::MessageAnswer;
 class ProgramFilesTest : public ControlFixture {
 protected:
     ProgramFilesTest() {
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::replace(name.begin(), name.end(), '/', '-');
-        dir = fs::temp_directory_path() / ("vantric-files-" + std::to_string(::getpid()) + "-" + name);
         fs::create_directories(dir);
         editor.onChange = [this] {
             files.MarkModified();
-            app->Assembly.RecompileNeeded = true;
+            refreshesAtEdit = {views.gridRefreshes, views.registerRefreshes};
         };
     }
     ~ProgramFilesTest() override {
@@ -44,405 +38,212 @@ protected:
         fs::remove_all(dir);
     }
 
+    std::string Path(const std::string& name) const { return (dir / name).string(); }
     std::string Write(const std::string& name, const std::string& bytes) {
         std::ofstream(dir / name, std::ios::binary) << bytes;
-        return (dir / name).string();
+        return Path(name);
     }
-    std::string Contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
+    static std::string Contents(const std::string& path) {
+        return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
     }
-    void Type(const std::string& text) { editor.SetSelText(text); }
-    const ProgramFileState& State() const { return files.State(); }
+    // The caption, " *" while the text differs from the file's, and the text.
+    std::string Seen() const {
+        return mainWindow.caption + (files.State().ProgramModified ? " *|" : "|") + editor.text;
+    }
+    static std::string Caption(const std::string& path) { return "Vantric - [" + path + "]"; }
+    std::string LastMessage() const { return messages.shown.empty() ? "" : messages.shown.back().text; }
+    // Saves "NEW" with Save as under `path`: the failure message, or "" when it was written.
+    std::string SaveAs(const std::string& path) {
+        const std::size_t shown = messages.shown.size();
+        editor.SetText("NEW");
+        dialogs.answers = {path};
+        files.SaveProgramAs();
+        return messages.shown.size() == shown ? "" : LastMessage();
+    }
 
-    fs::path dir;
+    fs::path dir = fs::temp_directory_path() / ("vantric-files-" + std::to_string(::getpid()));
+    std::pair<int, int> refreshesAtEdit;  // the grid's and the register panel's when the text last changed
     fakes::FakeWindow mainWindow;
     fakes::FakeFileDialogs dialogs;
     LocalFileStore store;
     ProgramFiles files{{mainWindow, editor, messages, dialogs, store, step, views, status}};
 };
 
-TEST_F(ProgramFilesTest, NewOnACleanProgramAsksNothingAndResetsTheMachine) {
-    app->Processor.Memory[0x2000] = 0x77;
-    app->Processor.Registers[7] = 0x12;
-    files.NewProgram();
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(mainWindow.caption, "Vantric - [untitled]");
-    EXPECT_EQ(app->Processor.Memory[0x2000], 0);
-    EXPECT_EQ(app->Processor.Registers[7], 0);
-    EXPECT_FALSE(State().ProgramModified);
-    EXPECT_GE(views.gridRefreshes, 1);
-}
-
-TEST_F(ProgramFilesTest, ThePromptsThreeAnswers) {
-    Type("X");
-    editor.SetSelStart(0);
-    editor.SetSelLength(1);
-    editor.SetSelText("");  // typed and deleted again: still a change
-    ASSERT_TRUE(State().ProgramModified);
-
-    messages.answers = {MessageAnswer::Cancel};
-    Type("MVI A,1");
-    files.NewProgram();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Save changes to the current program ?");
-    EXPECT_EQ(messages.shown[0].title, "Save changes ?");
-    EXPECT_EQ(messages.shown[0].buttons, platform::MessageButtons::YesNoCancel);
-    EXPECT_EQ(editor.text, "MVI A,1");
-    EXPECT_TRUE(dialogs.kinds.empty());
-
-    messages.answers = {MessageAnswer::No};
-    files.NewProgram();
-    EXPECT_EQ(editor.text, "");
-    EXPECT_FALSE(State().ProgramModified);
-
-    Type("HLT");
-    messages.answers = {MessageAnswer::Yes};
-    dialogs.answers = {(dir / "kept").string()};
-    files.NewProgram();
-    EXPECT_EQ(Contents((dir / "kept.85").string()), "HLT");
-    EXPECT_EQ(editor.text, "");
-    EXPECT_EQ(State().CurrentFileName, "");
-
-    // The name completed with ".85" is an existing file: No shows the dialog again, Cancel stops,
-    // Yes replaces it.
-    Type("NOP");
-    const std::string kept = (dir / "kept").string();
-    messages.answers = {MessageAnswer::No, MessageAnswer::Cancel, MessageAnswer::Yes};
-    dialogs.answers = {kept, kept, kept};
-    files.SaveProgramAs();
-    EXPECT_EQ(messages.shown.back().text, kept + ".85 already exists.\nDo you want to replace it?");
-    EXPECT_EQ(messages.shown.back().title, "Save 8085 code as");
-    EXPECT_EQ(dialogs.shown.back().InitialName, kept + ".85");
-    EXPECT_EQ(Contents(kept + ".85"), "HLT");
-    files.SaveProgramAs();
-    EXPECT_EQ(Contents(kept + ".85"), "NOP");
-    EXPECT_EQ(dialogs.kinds.size(), 4u);
-}
-
-TEST_F(ProgramFilesTest, YesWithoutAFileWrittenAbandonsNewOpenAndClose) {
-    Type("work");
-    messages.answers = {MessageAnswer::Yes};
-    files.NewProgram();  // the save dialog is cancelled
-    EXPECT_EQ(editor.text, "work");
-    EXPECT_TRUE(State().ProgramModified);
-
-    messages.answers = {MessageAnswer::Yes};
-    dialogs.answers = {(dir / "no-such-folder" / "a.85").string()};
-    EXPECT_FALSE(files.ConfirmSaveChanges());
-    EXPECT_EQ(messages.shown.back().icon, platform::MessageIcon::Critical);
-    EXPECT_NE(messages.shown.back().text.find("no-such-folder/a.85"), std::string::npos);
-    EXPECT_NE(messages.shown.back().text.find("No such file or directory"), std::string::npos);
-    EXPECT_EQ(State().CurrentFileName, "");
-    EXPECT_TRUE(State().ProgramModified);
-}
-
-TEST_F(ProgramFilesTest, OpeningAndSavingKeepsTheBytesAndTheLineBreakStyle) {
-    std::string crlf = "; \xE9t\xE9\r\n\tMVI A,1\r\nHLT";  // Latin-1, no final break
-    const std::string crlfPath = Write("crlf file.85", crlf);
-    dialogs.answers = {crlfPath};
-    app->Processor.Memory[0x1000] = 0x3E;
-    files.OpenProgram();
-    EXPECT_EQ(editor.text, crlf);
-    EXPECT_EQ(mainWindow.caption, "Vantric - [" + crlfPath + "]");
-    EXPECT_FALSE(State().ProgramModified);
+TEST_F(ProgramFilesTest, NewAndThePromptBeforeChangesAreThrownAway) {
+    app->Processor.Memory[0x1000] = 0x77;
+    views.lastKeepStatusText = true;
+    files.NewProgram();  // nothing to lose: nothing asked
+    EXPECT_EQ(Seen(), "Vantric - [untitled]|");
     EXPECT_EQ(app->Processor.Memory[0x1000], 0);
-    EXPECT_EQ(dialogs.shown.back().Title, "Open 8085 code file");
-    EXPECT_EQ(dialogs.shown.back().InitialName, "*.85");
-    EXPECT_EQ(dialogs.shown.back().Filter, "8085 assembly programs (*.85)|*.85|All files (*.*)|*.*");
-    files.SaveProgram();
-    EXPECT_EQ(Contents(crlfPath), crlf);
+    EXPECT_GT(views.gridRefreshes, refreshesAtEdit.first);  // both drawn again after the text went
+    EXPECT_GT(views.registerRefreshes, refreshesAtEdit.second);
+    EXPECT_FALSE(views.lastKeepStatusText);
 
-    const std::string lfPath = Write("lf.85", "NOP\nHLT\n");
-    dialogs.answers = {lfPath};
+    editor.SetText("HLT");
+    messages.answers = {MessageAnswer::Cancel, MessageAnswer::No};
+    files.NewProgram();
+    EXPECT_EQ(Seen(), "Vantric - [untitled] *|HLT");
+    EXPECT_EQ(messages.shown[0].title + "|" + LastMessage(), "Save changes ?|Save changes to the current program ?");
+    EXPECT_EQ(messages.shown[0].buttons, platform::MessageButtons::YesNoCancel);
+    files.NewProgram();
+    EXPECT_EQ(Seen(), "Vantric - [untitled]|");
+
+    // Yes saves first; a save that writes nothing (dialog cancelled, folder missing) stops the caller.
+    editor.SetText("HLT");
+    files.NewProgram();
+    dialogs.answers = {Path("no-such-folder/a.85")};
+    EXPECT_FALSE(files.ConfirmSaveChanges());
+    EXPECT_EQ(LastMessage(), "Could not save " + Path("no-such-folder/a.85") + "\n\nNo such file or directory.");
+    EXPECT_EQ(messages.shown.back().icon, platform::MessageIcon::Critical);
+    EXPECT_EQ(Seen(), "Vantric - [untitled] *|HLT");
+    dialogs.answers = {Path("kept")};
+    files.NewProgram();
+    EXPECT_EQ(Contents(Path("kept.85")) + Seen(), "HLTVantric - [untitled]|");
+}
+
+TEST_F(ProgramFilesTest, OpenSaveAndSaveAsKeepTheBytesTheNameAndTheCaption) {
+    app->Processor.Memory[0x1000] = 0x3E;
+    editor.SetText("NOP\r\nHLT\r\n");
+    files.MarkSaved();
+    files.OpenProgram();  // both dialogs cancelled: nothing changes, nothing is reported
+    files.SaveProgramAs();
+    EXPECT_EQ(Seen(), "|NOP\r\nHLT\r\n");
+    EXPECT_EQ(app->Processor.Memory[0x1000], 0x3E);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(dialogs.kinds[0] + dialogs.shown[0].Title + dialogs.kinds[1] + dialogs.shown[1].Title,
+              "openOpen 8085 code filesaveSave 8085 code as");
+    EXPECT_EQ(dialogs.shown[0].InitialName + "|" + dialogs.shown[0].Filter,
+              "*.85|8085 assembly programs (*.85)|*.85|All files (*.*)|*.*");
+
+    // The first save of an untitled program asks for the name and completes it with ".85".
+    dialogs.answers = {Path("first")};
+    EXPECT_TRUE(files.SaveProgram());
+    EXPECT_EQ(Contents(Path("first.85")), "NOP\r\nHLT\r\n");
+    EXPECT_EQ(Seen(), Caption(Path("first.85")) + "|NOP\r\nHLT\r\n");
+
+    // Each style of line break and 8-bit text come back byte for byte; Open resets the machine.
+    const std::string crlf = "; \xE9t\xE9\r\n\tMVI A,1\r\nHLT";
+    dialogs.answers = {Write("crlf file.85", crlf), Write("lf.85", "\nNOP\nHLT\n")};
     files.OpenProgram();
-    EXPECT_EQ(dialogs.shown.back().InitialName, crlfPath);
-    EXPECT_EQ(editor.text, "NOP\r\nHLT\r\n");
-    Type("; top\r\n");
+    EXPECT_EQ(Seen(), Caption(Path("crlf file.85")) + "|" + crlf);
+    EXPECT_EQ(app->Processor.Memory[0x1000], 0);
     files.SaveProgram();
-    EXPECT_EQ(Contents(lfPath), "; top\nNOP\nHLT\n");
-    EXPECT_FALSE(State().ProgramModified);
+    EXPECT_EQ(Contents(Path("crlf file.85")), crlf);
+    files.OpenProgram();
+    EXPECT_EQ(editor.text, "\r\nNOP\r\nHLT\r\n");
+    editor.SetSelText("; top");
+    files.SaveProgram();
+    EXPECT_EQ(Contents(Path("lf.85")), "; top\nNOP\nHLT\n");
+    EXPECT_EQ(dialogs.shown[3].InitialName + "|" + dialogs.shown[4].InitialName,
+              Path("first.85") + "|" + Path("crlf file.85"));
 
-    EXPECT_EQ(status.Panel(1), "");
-
-    // Mixed breaks cannot come back as they were: the status bar says so when the file is opened.
-    const std::string mixedPath = Write("mixed.85", "A\r\nB\nC\rD\n");
-    dialogs.answers = {mixedPath};
+    // Mixed breaks cannot come back as they were: the status bar says so until the next program.
+    dialogs.answers = {Write("mixed.85", "A\r\nB\nC\rD\r")};
     files.OpenProgram();
     EXPECT_EQ(status.Panel(1), "The file mixes line breaks; it will be saved with CR LF");
     files.SaveProgram();
-    EXPECT_EQ(Contents(mixedPath), "A\r\nB\r\nC\rD\r\n");
-
+    EXPECT_EQ(Contents(Path("mixed.85")), "A\r\nB\r\nC\rD\r");
     files.NewProgram();
     EXPECT_EQ(status.Panel(1), "");
-    Type("NOP\r\nHLT\r\n");
-    dialogs.answers = {(dir / "new.asm").string()};
+
+    // A completed name that exists: No shows the dialog again, Cancel stops, Yes replaces the file.
+    editor.SetText("NEW");
+    messages.answers = {MessageAnswer::No, MessageAnswer::Cancel};
+    dialogs.answers = {Path("first"), Path("first")};
     files.SaveProgramAs();
-    EXPECT_EQ(dialogs.shown.back().Title, "Save 8085 code as");
-    EXPECT_EQ(Contents((dir / "new.asm").string()), "NOP\r\nHLT\r\n");
-    EXPECT_EQ(State().CurrentFileName, (dir / "new.asm").string());
+    EXPECT_EQ(LastMessage(), Path("first.85") + " already exists.\nDo you want to replace it?");
+    EXPECT_EQ(messages.shown.back().title, "Save 8085 code as");
+    EXPECT_EQ(dialogs.shown.back().InitialName, Path("first.85"));
+    EXPECT_EQ(Seen(), "Vantric - [untitled] *|NEW");
+    SaveAs(Path("first"));
+    EXPECT_EQ(Contents(Path("first.85")) + Seen(), "NEW" + Caption(Path("first.85")) + "|NEW");
 }
 
-TEST_F(ProgramFilesTest, AFileThatCannotBeReadChangesNothing) {
-    Type("mine");
-    dialogs.answers = {(dir / "gone.85").string(), dir.string()};
+TEST_F(ProgramFilesTest, WhatCannotBeReadOrWrittenChangesNothing) {
+    files.OpenStartupFile(dir.string());  // nor at start-up, where its name is not taken either
+    editor.SetText("mine");
     app->Processor.Memory[0x1000] = 0x3E;
-    messages.answers = {MessageAnswer::No, MessageAnswer::Ok, MessageAnswer::No, MessageAnswer::Ok};
+    messages.answers = {MessageAnswer::No, MessageAnswer::Ok, MessageAnswer::No};
+    dialogs.answers = {Path("gone.85"), dir.string()};
     files.OpenProgram();
+    EXPECT_EQ(LastMessage(), "Could not open " + Path("gone.85") + "\n\nNo such file or directory.");
     files.OpenProgram();
-    ASSERT_EQ(messages.shown.size(), 4u);
-    EXPECT_NE(messages.shown[1].text.find("gone.85"), std::string::npos);
-    EXPECT_NE(messages.shown[1].text.find("No such file or directory"), std::string::npos);
-    EXPECT_NE(messages.shown[3].text.find("Is a directory"), std::string::npos);
-    EXPECT_EQ(editor.text, "mine");
-    EXPECT_TRUE(State().ProgramModified);
-    EXPECT_EQ(State().CurrentFileName, "");
+    EXPECT_EQ(LastMessage() + std::to_string(messages.shown.size()),
+              "Could not open " + dir.string() + "\n\nIs a directory.5");
+    EXPECT_EQ(Seen(), "Vantric - [untitled] *|mine");
     EXPECT_EQ(app->Processor.Memory[0x1000], 0x3E);
 
-    if (::geteuid() != 0) {
-        const std::string locked = Write("locked.85", "secret");
-        fs::permissions(locked, fs::perms::none);
-        dialogs.answers = {locked};
-        messages.answers = {MessageAnswer::No};
-        files.OpenProgram();
-        EXPECT_NE(messages.shown.back().text.find("Permission denied"), std::string::npos);
-        EXPECT_EQ(editor.text, "mine");
-    }
-}
+    // A start-up file yet to be made names the program; the disk runs out of room in its first write.
+    const std::string path = Path("prog.85");
+    files.OpenStartupFile(path);
+    EXPECT_EQ(Seen() + std::to_string(messages.shown.size()), Caption(path) + "|mine5");
+    editor.SetText(std::string(4096, 'N'));
+    struct rlimit limit {};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlim_t unlimited = std::exchange(limit.rlim_cur, 100);
+    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_FALSE(files.SaveProgram());
+    limit.rlim_cur = unlimited;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_EQ(LastMessage(), "Could not save " + path + "\n\nFile too large.");
 
-TEST_F(ProgramFilesTest, AFailedSaveKeepsThePreviousFileTheNameAndTheMark) {
-    const std::string path = Write("prog.85", "OLD CONTENTS");
-    dialogs.answers = {path};
-    files.OpenProgram();
-    Type(std::string(4096, 'N'));
-
-    // The disk runs out of room part-way through the write.
-    struct rlimit before {};
-    ::getrlimit(RLIMIT_FSIZE, &before);
-    struct rlimit small = before;
-    small.rlim_cur = 100;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const bool saved = files.SaveProgram();
-    ::setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(Contents(path), "OLD CONTENTS");
-    EXPECT_TRUE(State().ProgramModified);
-    EXPECT_NE(messages.shown.back().text.find(path), std::string::npos);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no temporary left
-
-    // A folder in the way, and a Save as that fails keeps the old name.
+    // A failed Save as keeps the old name.
     fs::create_directory(dir / "folder.85");
-    dialogs.answers = {(dir / "folder.85").string()};
-    files.SaveProgramAs();
-    EXPECT_NE(messages.shown.back().text.find("Is a directory"), std::string::npos);
-    EXPECT_EQ(State().CurrentFileName, path);
-    EXPECT_EQ(mainWindow.caption, "Vantric - [" + path + "]");
-    EXPECT_EQ(Contents(path), "OLD CONTENTS");
-}
+    EXPECT_EQ(SaveAs(Path("folder.85")), "Could not save " + Path("folder.85") + "\n\nIs a directory.");
+    EXPECT_EQ(Seen(), Caption(path) + " *|NEW");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);  // no temporary left
 
-TEST_F(ProgramFilesTest, ACharacterBeyondEightBitsIsRefusedNotWrittenAltered) {
-    const std::string path = Write("prog.85", "NOP");
-    dialogs.answers = {path};
-    files.OpenProgram();
-    Type("MVI A,1\r\n; \xE2\r\n");
+    // A character beyond 8 bits is refused, not written altered.
+    editor.SetText("MVI A,1\r\n; \xE2\r\n");
     editor.wideCharacterAt = 11;
     EXPECT_FALSE(files.SaveProgram());
-    EXPECT_NE(messages.shown.back().text.find("Line 2"), std::string::npos);
-    EXPECT_EQ(Contents(path), "NOP");
-    EXPECT_TRUE(State().ProgramModified);
+    EXPECT_NE(LastMessage().find(path + "\n\nLine 2 holds a character"), std::string::npos);
+    EXPECT_FALSE(fs::exists(path));
 }
 
-TEST_F(ProgramFilesTest, SavingReplacesTheFileALinkPointsToAndKeepsItsPermissions) {
-    const std::string real = Write("real.85", "OLD");
-    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+// Root may write any file, so write protection shows only to an ordinary user: run by root, the
+// test saves those with an unused user id.
+TEST_F(ProgramFilesTest, SavingReplacesOnlyAPlainFileItMayWriteAndKeepsWhatItReplaces) {
+    constexpr uid_t kOtherId = 54321;
+    const uid_t self = ::geteuid();
+    const auto kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(Write("real.85", "OLD"), kept);
     fs::create_symlink("real.85", dir / "link.85");
-    dialogs.answers = {(dir / "link.85").string()};
-    files.OpenProgram();
-    Type("NEW ");
-    ASSERT_TRUE(files.SaveProgram());
+    EXPECT_EQ(SaveAs(Path("link.85")), "");
     EXPECT_TRUE(fs::is_symlink(dir / "link.85"));
-    EXPECT_EQ(Contents(real), "NEW OLD");
-    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
+    EXPECT_EQ(Contents(Path("real.85")), "NEW");
+    EXPECT_EQ(fs::status(Path("real.85")).permissions(), kept);
 
-// Where a save may be pointed, each prepared in the test's folder, and what the save must do there.
-// Root may write any file, so write protection shows only with an ordinary user: a test run by root
-// saves those in a child process that has dropped to an unused user and group id.
-enum class Saver { Anyone, Root, OrdinaryUser };
-constexpr uid_t kOtherId = 54321;
+    const auto limit = static_cast<std::size_t>(::pathconf(dir.c_str(), _PC_NAME_MAX));
+    EXPECT_EQ(SaveAs(Write(std::string(limit - 3, 'n') + ".85", "OLD")), "");
+    const std::string theirs = Write("theirs.85", "OLD");
+    EXPECT_EQ(::chown(theirs.c_str(), kOtherId, kOtherId) == 0, self == 0);
+    EXPECT_EQ(SaveAs(theirs), "");
+    struct stat owner {};
+    ::stat(theirs.c_str(), &owner);
+    EXPECT_EQ(owner.st_uid == kOtherId, self == 0);
 
-struct SaveTarget {
-    const char* name;
-    Saver saver;
-    std::string (*prepare)(const fs::path& dir);  // makes the target; returns the path to save to
-    const char* refusal;                          // in the failure message; nullptr: the save succeeds
-};
+    ::mkfifo(Path("pipe.85").c_str(), 0644);
+    EXPECT_EQ(SaveAs(Path("pipe.85")), "Could not save " + Path("pipe.85") + "\n\nIs a named pipe, not a plain file.");
+    fs::create_symlink("b.85", dir / "a.85");
+    fs::create_symlink("a.85", dir / "b.85");
+    EXPECT_EQ(SaveAs(Path("a.85")), "Could not save " + Path("a.85") + "\n\nToo many levels of symbolic links.");
 
-std::string PlainFile(const fs::path& path, fs::perms permissions) {
-    std::ofstream(path, std::ios::binary) << "OLD";
-    fs::permissions(path, permissions);
-    return path.string();
-}
-
-const SaveTarget kSaveTargets[] = {
-    {"Pipe", Saver::Anyone,
-     [](const fs::path& dir) {
-         ::mkfifo((dir / "pipe.85").c_str(), 0644);
-         return (dir / "pipe.85").string();
-     },
-     "Is a named pipe, not a plain file"},
-    {"LinkLoop", Saver::Anyone,
-     [](const fs::path& dir) {
-         fs::create_symlink("b.85", dir / "a.85");
-         fs::create_symlink("a.85", dir / "b.85");
-         return (dir / "a.85").string();
-     },
-     "Too many levels of symbolic links"},
-    {"NameAtTheLengthLimit", Saver::Anyone,
-     [](const fs::path& dir) {
-         const auto limit = ::pathconf(dir.c_str(), _PC_NAME_MAX);
-         return PlainFile(dir / (std::string(static_cast<std::size_t>(limit) - 3, 'n') + ".85"),
-                          fs::perms::owner_read | fs::perms::owner_write);
-     },
-     nullptr},
-    {"AnotherUsersFile", Saver::Root,
-     [](const fs::path& dir) {
-         const std::string path =
-             PlainFile(dir / "theirs.85", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-         EXPECT_EQ(::chown(path.c_str(), kOtherId, kOtherId), 0);
-         return path;
-     },
-     nullptr},
-    {"WriteProtectedFile", Saver::OrdinaryUser,
-     [](const fs::path& dir) {
-         fs::permissions(dir, fs::perms::all);
-         return PlainFile(dir / "locked.85", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-     },
-     "Permission denied"},
-    {"FolderNotWritable", Saver::OrdinaryUser,
-     [](const fs::path& dir) {
-         const std::string path =
-             PlainFile(dir / "open.85",
-                       fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec));
-         fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                                  fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-         return path;
-     },
-     "The folder is not writable (Permission denied). Save as can put the program elsewhere"},
-};
-
-class SaveTargetTest : public ProgramFilesTest, public ::testing::WithParamInterface<SaveTarget> {
-protected:
-    struct Outcome {
-        bool saved = false;
-        std::string message;  // the last message shown, "" when none
-    };
-    // Saves as the target's saver needs (the test's own user, or root for Saver::Root); nothing when
-    // root cannot drop to an ordinary user.
-    std::optional<Outcome> Save(Saver saver) {
-        if (saver != Saver::OrdinaryUser || ::geteuid() != 0) return Outcome{files.SaveProgram(), LastMessage()};
-        int channel[2];
-        if (::pipe(channel) != 0) return std::nullopt;
-        const pid_t child = ::fork();
-        if (child == 0) {
-            ::close(channel[0]);
-            std::string report = "!";
-            if (::setgroups(0, nullptr) == 0 && ::setgid(kOtherId) == 0 && ::setuid(kOtherId) == 0) {
-                report = files.SaveProgram() ? "1" : "0";
-                report += LastMessage();
-            }
-            const ssize_t wrote = ::write(channel[1], report.data(), report.size());
-            ::_exit(wrote == static_cast<ssize_t>(report.size()) ? 0 : 1);
-        }
-        ::close(channel[1]);
-        std::string report;
-        char buffer[512];
-        for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-            report.append(buffer, static_cast<std::size_t>(got));
-        ::close(channel[0]);
-        ::waitpid(child, nullptr, 0);
-        if (report.empty() || report[0] == '!') return std::nullopt;
-        return Outcome{report[0] == '1', report.substr(1)};
-    }
-    std::string LastMessage() const { return messages.shown.empty() ? "" : messages.shown.back().text; }
-    std::size_t Entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
-};
-
-TEST_P(SaveTargetTest, ReplacesOnlyAPlainFileItMayWriteAndKeepsWhatItReplaces) {
-    const SaveTarget& target = GetParam();
-    if (target.saver == Saver::Root && ::geteuid() != 0) {
-        GTEST_SKIP() << "needs to run as root";
-    }
-    const std::string path = target.prepare(dir);
-    struct stat before {};
-    ASSERT_EQ(::lstat(path.c_str(), &before), 0);
-    const std::size_t entries = Entries();
-    dialogs.answers = {path};  // the untitled program is saved under the target's name
-    Type("NEW");
-
-    const std::optional<Outcome> outcome = Save(target.saver);
-    if (!outcome) {
-        GTEST_SKIP() << "could not drop to an ordinary user";
-    }
-
-    struct stat after {};
-    ASSERT_EQ(::lstat(path.c_str(), &after), 0);
-    EXPECT_EQ(Entries(), entries);  // nothing created, no temporary left
-    EXPECT_EQ(after.st_mode, before.st_mode);
-    if (target.refusal == nullptr) {
-        EXPECT_TRUE(outcome->saved) << outcome->message;
-        EXPECT_EQ(Contents(path), "NEW");
-        EXPECT_EQ(after.st_uid, before.st_uid);
-        EXPECT_EQ(after.st_gid, before.st_gid);
-        return;
-    }
-    EXPECT_FALSE(outcome->saved);
-    EXPECT_EQ(outcome->message, "Could not save " + path + "\n\n" + target.refusal + ".");
-    EXPECT_EQ(after.st_ino, before.st_ino);  // not replaced
-    if (S_ISREG(before.st_mode)) {
-        EXPECT_EQ(Contents(path), "OLD");
-    }
-    EXPECT_TRUE(State().ProgramModified);
-}
-
-INSTANTIATE_TEST_SUITE_P(Targets, SaveTargetTest, ::testing::ValuesIn(kSaveTargets),
-                         [](const ::testing::TestParamInfo<SaveTarget>& target) {
-                             return std::string(target.param.name);
-                         });
-
-TEST_F(ProgramFilesTest, TheStartupFile) {
-    const std::string spaced = Write("my prog.85", "HLT\r\n");
-    files.OpenStartupFile("\"" + spaced + "\"");
-    EXPECT_EQ(editor.text, "HLT\r\n");
-    EXPECT_EQ(mainWindow.caption, "Vantric - [" + spaced + "]");
-    EXPECT_FALSE(State().ProgramModified);
-
-    editor.SetText("");
-    files.OpenStartupFile(spaced);
-    EXPECT_EQ(editor.text, "HLT\r\n");
-
-    // A new file: the name waits for the first Save.
-    editor.SetText("");
-    const std::string fresh = (dir / "fresh.85").string();
-    files.OpenStartupFile(fresh);
-    EXPECT_EQ(State().CurrentFileName, fresh);
-    EXPECT_TRUE(messages.shown.empty());
-    Type("NOP\r\n");
-    files.SaveProgram();
-    EXPECT_EQ(Contents(fresh), "NOP\r\n");
-
-    // Something that exists but cannot be read is reported, and its name not taken.
-    files.NewProgram();
-    files.OpenStartupFile(dir.string());
-    EXPECT_EQ(State().CurrentFileName, "");
-    EXPECT_NE(messages.shown.back().text.find(dir.string()), std::string::npos);
-    EXPECT_EQ(mainWindow.caption, "Vantric - [untitled]");
+    const std::string locked = Write("locked.85", "OLD");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string open = Write("open.85", "OLD");
+    fs::permissions(open, fs::perms::all);
+    fs::permissions(dir, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    ASSERT_EQ(::seteuid(self == 0 ? kOtherId : self), 0);
+    const std::string refusals = SaveAs(locked) + "|" + SaveAs(open);
+    ASSERT_EQ(::seteuid(self), 0);
+    EXPECT_EQ(refusals,
+              "Could not save " + locked + "\n\nPermission denied.|Could not save " + open +
+                  "\n\nThe folder is not writable (Permission denied). Save as can put the program elsewhere.");
+    EXPECT_EQ(Contents(open) + Seen(), "OLD" + Caption(theirs) + " *|NEW");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 9);  // nothing created, no temporary left
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 // Built by -DVANTRIC_FUZZ=ON; see docs/fuzzing.md.
 
 #include <array>
-#include <cstddef>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -14,9 +12,7 @@
 #include <string>
 
 #include "assembler/Compiler.h"
-#include "core/AssemblyTables.h"
 #include "core/InstructionSetFile.h"
-#include "core/ProcessorState.h"
 #include "support/Fakes.h"
 
 using namespace vantric;
@@ -25,23 +21,10 @@ namespace {
 
 constexpr std::uint8_t kFill = 0xA5;
 
-[[noreturn]] void Violation(const char* what, long long detail = 0) {
+void Check(bool condition, const char* what, long long detail = 0) {
+    if (condition) return;
     std::fprintf(stderr, "CompileFuzzer: %s (%lld)\n", what, detail);
     std::abort();
-}
-
-void Check(bool condition, const char* what, long long detail = 0) {
-    if (!condition) Violation(what, detail);
-}
-
-const InstructionTable& Table() {
-    static const InstructionTable table = [] {
-        InstructionTable t{};
-        const auto result = ReadInstructionSetFile(VANTRIC_FUZZ_INSTSET, t);
-        if (result.Status != InstructionSetReadStatus::Ok) Violation("cannot read " VANTRIC_FUZZ_INSTSET);
-        return t;
-    }();
-    return table;
 }
 
 // One assembler with its state and fakes, kept across inputs (allocating 64 KB states per input
@@ -59,19 +42,18 @@ struct Run {
     Compiler compiler{app->Processor, app->Instructions, app->Assembly, editor, status, events};
     bool ok = false;
 
-    Run() { app->Instructions = Table(); }
+    Run() {
+        const auto read = ReadInstructionSetFile(VANTRIC_FUZZ_INSTSET, app->Instructions);
+        Check(read.Status == InstructionSetReadStatus::Ok, "cannot read " VANTRIC_FUZZ_INSTSET);
+    }
     void Reset(const std::string& text) {
         app->Processor.Memory.fill(kFill);
-        stopRequested = false;
         editor.text = text;
         editor.selStart = editor.selLength = editor.textChanges = 0;
         status.panels.clear();
         status.history.clear();
-        events.calls = 0;
-        events.onEvents = nullptr;
     }
-    bool Compile() { return ok = compiler.CompileProgram(stopRequested); }
-    bool stopRequested = false;
+    bool Compile() { return ok = compiler.CompileProgram(); }
 };
 
 void CheckInvariants(const std::string& input, Run& run) {
@@ -125,9 +107,10 @@ void CheckInvariants(const std::string& input, Run& run) {
     static const auto shadow = std::make_unique<std::array<std::uint8_t, kMemorySize>>();
     shadow->fill(kFill);
     for (std::int32_t n = 1; n < last; ++n) {
-        if (t.LineAddress(n) < 0) continue;
-        long long address = t.LineAddress(n);
-        for (const std::uint8_t byte : run.compiler.InstructionBytes(n)) {
+        const Compiler::PlacedData data = run.compiler.DataAt(n);
+        if (t.LineAddress(n) < 0 && data.Address < 0) continue;
+        long long address = data.Address >= 0 ? data.Address : t.LineAddress(n);
+        for (const std::uint8_t byte : data.Address >= 0 ? data.Bytes : run.compiler.InstructionBytes(n)) {
             if (address > 0xFFFF) break;
             (*shadow)[static_cast<std::size_t>(address++)] = byte;
         }
@@ -151,9 +134,13 @@ void CheckInvariants(const std::string& input, Run& run) {
             Check(memory[at] == (target & 0xFF) && memory[at + 1] == (target >> 8), "reference not filled", target);
         }
     } else {
-        static const std::set<std::string> kMessages = {kInvalidLabelName, kHexTooLong,     kInvalidMnemonic,
-                                                        kInvalidAddress,   kDuplicateLabel, kCodeExceedsRam,
-                                                        kUnknownLabel};
+        static const std::set<std::string> kMessages = {kInvalidLabelName,      kHexTooLong,
+                                                        kInvalidMnemonic,       kInvalidAddress,
+                                                        kDuplicateLabel,        kCodeExceedsRam,
+                                                        kUnknownLabel,          kInvalidByteValue,
+                                                        kInvalidDataOperand,    kMissingConstantName,
+                                                        kInvalidConstantName,   kInvalidConstantValue,
+                                                        kDuplicateConstantName, kReservedSpaceExceedsRam};
         Check(kMessages.count(t.CompileError) == 1, "unknown error message");
         Check(t.RecompileNeeded, "failure without RecompileNeeded");
         Check(0 <= t.ErrorStart && t.ErrorStart <= t.ErrorEnd && t.ErrorEnd <= size, "error span", t.ErrorStart);
@@ -165,7 +152,7 @@ void CheckInvariants(const std::string& input, Run& run) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
 
-    static Run first, second, stopped;
+    static Run first, second;
     first.Reset(input);
     first.Compile();
     CheckInvariants(input, first);
@@ -182,15 +169,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "second assembly differs");
     Check(first.app->Processor.Memory == second.app->Processor.Memory, "second assembly left other memory");
     Check(second.editor.textChanges == 0, "second assembly rewrote the text");
-
-    // A Stop at the first yield ends a long source without a message.
-    if (first.app->Assembly.LineCount >= 100 && first.ok) {
-        stopped.Reset(first.editor.text);
-        stopped.events.onEvents = [] { stopped.stopRequested = true; };
-        Check(!stopped.Compile(), "stop ignored");
-        Check(stopped.events.calls == 1 && stopped.app->Assembly.CompileError.empty() &&
-                  stopped.app->Assembly.RecompileNeeded,
-              "stop left a message or cleared RecompileNeeded");
-    }
     return 0;
 }

@@ -2,70 +2,51 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <memory>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "memtools/MemoryBlock.h"
 #include "memtools/MemoryBlockPresenter.h"
-#include "support/FakeMemoryTools.h"
-#include "support/Fakes.h"
+#include "support/FakeViews.h"
 #include "support/TestState.h"
 
 namespace vantric {
 namespace {
 
-using Typed = std::array<std::string, 3>;  // the three fields, in focus order
+using Typed = std::array<const char*, 3>;  // the three fields, in focus order
 using Bytes = std::vector<int>;
+
+// A fill or copy dialog; like the real ones it is only hidden when it closes.
+struct FakeBlockDialog : platform::MemoryBlockDialogView {
+    explicit FakeBlockDialog(int targetMax)
+        : fields{fakes::FakeTextBox{4}, fakes::FakeTextBox{4}, fakes::FakeTextBox{targetMax}} {}
+    void ShowModal() override { visible = true; }
+    void Hide() override { visible = false; }
+    platform::TextBox& Field(platform::BlockField field) override { return fields[static_cast<std::size_t>(field)]; }
+    std::array<fakes::FakeTextBox, 3> fields;
+    bool visible = false;
+};
 
 class MemoryBlockToolsTest : public ::testing::Test {
 protected:
-    MemoryBlockToolsTest() {
-        for (const auto field :
-             {platform::BlockField::Start, platform::BlockField::End, platform::BlockField::Target}) {
-            const auto i = static_cast<std::size_t>(field);
-            fillDialog.fields[i].onGotFocus = [this, field] { fill.OnFieldFocused(field); };
-            copyDialog.fields[i].onGotFocus = [this, field] { copy.OnFieldFocused(field); };
-        }
-    }
-
-    // Opens the dialog, tabs through the fields typing over their selected text, and presses the
-    // button. Closing must come with a grid refresh and a new assembly due; staying open, with one
-    // beep and no change at all. True when the dialog closed.
-    bool Press(fakes::FakeBlockDialog& dialog, const Typed& typed, const std::function<void()>& button) {
-        bool closed = false;
-        dialog.user = [&] {
-            for (std::size_t i = 0; i < 3; ++i) {
-                dialog.fields[i].SetFocus();
-                dialog.fields[i].DeleteSelection();
-                dialog.fields[i].Type(typed[i]);
-            }
-            const auto memoryBefore = app->Processor.Memory;
-            const int beepsBefore = messages.beeps;
-            const int refreshesBefore = views.gridRefreshes;
-            app->Assembly.RecompileNeeded = false;
-            button();
-            closed = !dialog.visible;
-            EXPECT_EQ(views.gridRefreshes, refreshesBefore + (closed ? 1 : 0));
-            EXPECT_EQ(app->Assembly.RecompileNeeded, closed);
-            EXPECT_EQ(messages.beeps, beepsBefore + (closed ? 0 : 1));
-            if (closed) return;
-            EXPECT_TRUE(app->Processor.Memory == memoryBefore);
-            EXPECT_EQ(dialog.focus.current, &dialog.fields[2]);
-            for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(dialog.fields[i].text, typed[i]);
-        };
-        dialog.Show();
+    // Opens the dialog, fills in the fields and presses the button. Closing must come with a grid
+    // refresh and a new assembly due; staying open, with one beep and no change at all. True when the
+    // dialog closed.
+    bool Press(MemoryBlockPresenter& presenter, FakeBlockDialog& dialog, const Typed& typed) {
+        presenter.ShowDialog();
+        for (std::size_t i = 0; i < 3; ++i) dialog.fields[i].SetText(typed[i]);
+        const MemoryImage before = memory();
+        const int beeps = messages.beeps;
+        const int refreshes = views.gridRefreshes;
+        app->Assembly.RecompileNeeded = false;
+        presenter.OnActionClicked();
+        const bool closed = !dialog.visible;
+        EXPECT_EQ(views.gridRefreshes - refreshes + app->Assembly.RecompileNeeded, closed ? 2 : 0);
+        EXPECT_EQ(messages.beeps - beeps, closed ? 0 : 1);
+        EXPECT_TRUE(closed || memory() == before);
         return closed;
     }
-    bool Fill(const Typed& typed) {
-        return Press(fillDialog, typed, [this] { fill.OnActionClicked(); });
-    }
-    bool Copy(const Typed& typed) {
-        return Press(copyDialog, typed, [this] { copy.OnActionClicked(); });
-    }
-
+    bool Fill(const Typed& typed) { return Press(fill, fillDialog, typed); }
+    bool Copy(const Typed& typed) { return Press(copy, copyDialog, typed); }
     void Poke(int address, const Bytes& bytes) {
         for (int b : bytes) memory()[static_cast<std::size_t>(address++)] = static_cast<std::uint8_t>(b);
     }
@@ -75,8 +56,8 @@ protected:
     std::unique_ptr<TestState> app = std::make_unique<TestState>();
     fakes::FakeMessageBox messages;
     fakes::FakeMachineViews views;
-    fakes::FakeMemoryBlockDialog fillDialog{2};
-    fakes::FakeMemoryBlockDialog copyDialog{4};
+    FakeBlockDialog fillDialog{2};
+    FakeBlockDialog copyDialog{4};
     MemoryBlockPresenter fill{BlockCommand::Fill, app->Processor, app->Assembly, app->DialogFields,
                               fillDialog,         messages,       views};
     MemoryBlockPresenter copy{BlockCommand::Copy, app->Processor, app->Assembly, app->DialogFields,
@@ -87,47 +68,31 @@ TEST_F(MemoryBlockToolsTest, FillStoresTheValueOverTheWholeRangeAndRefusesBadInp
     Poke(0x1FFF, {0x11, 0x22, 0x33});
     EXPECT_TRUE(Fill({"2000", "2000", "FF"}));
     EXPECT_EQ(Peek(0x1FFF, 3), (Bytes{0x11, 0xFF, 0x33}));
-
     EXPECT_TRUE(Fill({"0000", "ffff", "a5"}));
     EXPECT_EQ(std::count(memory().begin(), memory().end(), 0xA5), kMemorySize);
-
-    using Value = std::pair<const char*, int>;  // typed, stored
-    for (const auto& [typed, stored] : {Value{"", 0}, Value{"7", 7}, Value{"5Z", 5}, Value{"Z5", 0}, Value{" 5", 0}}) {
+    for (const auto& [typed, stored] : {std::pair{"", 0}, std::pair{"5Z", 5}, std::pair{"Z5", 0}}) {
         EXPECT_TRUE(Fill({"FFFE", "FFFF", typed})) << typed;
         EXPECT_EQ(Peek(0xFFFD, 3), (Bytes{0xA5, stored, stored})) << typed;
     }
-
-    for (const Typed& bad : {Typed{"3000", "2FFF", "FF"}, Typed{"200", "2000", "FF"}, Typed{"2000", "12G4", "FF"},
-                             Typed{"", "2000", "FF"}, Typed{" 200", "2000", "FF"}, Typed{"2000", "", ""}})
+    for (const Typed& bad :
+         {Typed{"3000", "2FFF", "FF"}, Typed{"200", "2000", "FF"}, Typed{"2000", "12G4", "FF"}, Typed{"2000", "", ""}})
         EXPECT_FALSE(Fill(bad)) << bad[0] << "-" << bad[1];
+
+    fill.OnFieldFocused(platform::BlockField::Start);  // the field selects its text, so typing replaces it
+    EXPECT_EQ(fillDialog.fields[0].SelectedText(), "2000");
 }
 
-TEST_F(MemoryBlockToolsTest, CopyKeepsTheSourceBlockWhateverTheOverlap) {
+TEST_F(MemoryBlockToolsTest, CopyKeepsTheSourceBlockWhateverTheOverlapAndStopsAtFFFF) {
     Poke(0x2000, {1, 2, 3, 4, 5, 6});
     EXPECT_TRUE(Copy({"2000", "2003", "2002"}));  // destination above the source, overlapping
     EXPECT_EQ(Peek(0x2000, 7), (Bytes{1, 2, 1, 2, 3, 4, 0}));
-
-    Poke(0x3000, {1, 2, 3, 4, 5, 6});
-    EXPECT_TRUE(Copy({"3002", "3005", "3000"}));  // destination below the source, overlapping
-    EXPECT_EQ(Peek(0x3000, 6), (Bytes{3, 4, 5, 6, 5, 6}));
-    EXPECT_TRUE(Copy({"3000", "3005", "3000"}));  // onto itself: nothing changes, yet it counts as a copy
-    EXPECT_EQ(Peek(0x3000, 6), (Bytes{3, 4, 5, 6, 5, 6}));
-
-    for (int address = 0; address < kMemorySize; ++address) Poke(address, {address * 7 + (address >> 8)});
-    const MemoryImage before = memory();
-    EXPECT_TRUE(Copy({"0000", "FFFF", "0000"}));
-    EXPECT_TRUE(memory() == before);
-}
-
-TEST_F(MemoryBlockToolsTest, CopyRefusesBadInputAndBlocksRunningPastFFFF) {
-    Poke(0x1000, {1, 2, 3});
-    for (const Typed& bad : {Typed{"100", "1002", "2000"}, Typed{"1000", "10 2", "2000"}, Typed{"1000", "1002", "G000"},
-                             Typed{"1000", "1002", ""}, Typed{"1002", "1000", "2000"}, Typed{"1000", "1002", "FFFE"},
-                             Typed{"0000", "FFFF", "0001"}})
-        EXPECT_FALSE(Copy(bad)) << bad[0] << "-" << bad[1] << " to " << bad[2];
-
-    EXPECT_TRUE(Copy({"1000", "1002", "fffd"}));  // ends exactly at FFFF
+    EXPECT_TRUE(Copy({"2002", "2005", "2000"}));  // destination below the source, overlapping
+    EXPECT_EQ(Peek(0x2000, 6), (Bytes{1, 2, 3, 4, 3, 4}));
+    EXPECT_TRUE(Copy({"2000", "2002", "fffd"}));  // ends exactly at FFFF
     EXPECT_EQ(Peek(0xFFFD, 3), (Bytes{1, 2, 3}));
+    for (const Typed& bad : {Typed{"100", "1002", "2000"}, Typed{"1000", "1002", "G000"}, Typed{"1000", "1002", ""},
+                             Typed{"1002", "1000", "2000"}, Typed{"1000", "1002", "FFFE"}})
+        EXPECT_FALSE(Copy(bad)) << bad[0] << "-" << bad[1] << " to " << bad[2];
 }
 
 }  // namespace

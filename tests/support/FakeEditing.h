@@ -14,7 +14,7 @@
 namespace vantric::fakes {
 
 // Answers each dialog from a script of paths ("" = cancelled, also when the script has run out) and
-// keeps the settings every dialog was shown with.
+// keeps the settings and the kind ("open", "save") of every dialog shown.
 class FakeFileDialogs : public platform::FileDialogs {
 public:
     std::string ShowOpen(const platform::FileDialogSettings& settings) override { return Answer(settings, "open"); }
@@ -28,9 +28,8 @@ private:
     std::string Answer(const platform::FileDialogSettings& settings, const char* kind) {
         shown.push_back(settings);
         kinds.emplace_back(kind);
-        if (answers.empty()) return {};
-        std::string path = answers.front();
-        answers.pop_front();
+        const std::string path = answers.empty() ? "" : answers.front();
+        if (!answers.empty()) answers.pop_front();
         return path;
     }
 };
@@ -42,15 +41,10 @@ public:
     std::string text;
 };
 
-// Shows "modally" by activating itself and running `user`, the user's actions while it is open.
+// Shown "modally": runs `onShow` (the presenter's OnShown) and returns at once.
 class FakeFindDialog : public platform::FindDialogView {
 public:
-    void ShowModal() override {
-        visible = true;
-        if (onActivate) onActivate();
-        if (user) user();
-        visible = false;
-    }
+    void ShowModal() override { onShow(); }
     void Hide() override { visible = false; }
     std::string Caption() const override { return caption; }
     void SetCaption(const std::string& value) override { caption = value; }
@@ -65,8 +59,7 @@ public:
     bool replaceEnabled = true;
     bool visible = false;
     int findButtonFocused = 0;
-    std::function<void()> onActivate;
-    std::function<void()> user;
+    std::function<void()> onShow;
 };
 
 }  // namespace vantric::fakes

@@ -30,7 +30,7 @@ public:
     }
     int ClientWidth() const override { return clientWidth; }
     int ClientHeight() const override { return clientHeight; }
-    int StatusBarHeight() const override { return statusBarHeight; }
+    int StatusBarHeight() const override { return 20; }
     int ScreenWidth() const override { return 1280; }
     int ScreenHeight() const override { return 801; }
     platform::Rect ControlBounds(platform::MainWindowControl control) const override { return bounds.at(control); }
@@ -47,12 +47,10 @@ public:
     int editorFocusCount = 0;
     int clientWidth = 731;
     int clientHeight = 435;
-    int statusBarHeight = 20;
     // The design places at 96 dots per inch.
     std::map<platform::MainWindowControl, platform::Rect> bounds{
         {platform::MainWindowControl::Editor, {8, 40, 385, 441}},
         {platform::MainWindowControl::RegisterPanel, {400, 48, 297, 185}},
-        {platform::MainWindowControl::MemoryCaption, {400, 240, 97, 25}},
         {platform::MainWindowControl::MemoryGrid, {400, 272, 393, 217}},
     };
 

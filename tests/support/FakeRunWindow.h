@@ -1,7 +1,5 @@
 #pragma once
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "platform/RunWindowView.h"
 #include "support/Fakes.h"
@@ -17,10 +15,7 @@ public:
         visible = true;
         hiddenByItself = false;
         if (onActivate) onActivate();
-        if (visible) {
-            hiddenByItself = false;
-            visible = false;
-        }
+        visible = false;
     }
     void Hide() override {
         if (visible) hiddenByItself = true;

@@ -33,8 +33,8 @@ public:
     std::set<std::string> files;     // plain files
     std::set<std::string> programs;  // executable files
     std::string searchPath;
-    bool opens = true;
     bool starts = true;
+    bool opens = true;  // false: no program is associated with the document's type
     std::vector<std::string> opened;
     std::vector<std::string> started;
 };

@@ -59,13 +59,6 @@ public:
             if (onChange) onChange();
         }
     }
-    // The Delete key on the selection.
-    void DeleteSelection() {
-        if (selLength == 0) return;
-        text.erase(static_cast<std::size_t>(selStart), static_cast<std::size_t>(selLength));
-        selLength = 0;
-        if (onChange) onChange();
-    }
 
     std::string text;
     int maxLength;

@@ -85,14 +85,10 @@ public:
 class FakeWindow : public platform::Window {
 public:
     bool IsVisible() const override { return visible; }
-    void Hide() override {
-        visible = false;
-        ++hideCount;
-    }
+    void Hide() override { visible = false; }
     void SetCaption(const std::string& text) override { caption = text; }
 
     bool visible = false;
-    int hideCount = 0;
     std::string caption;
 };
 

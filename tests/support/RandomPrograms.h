@@ -35,7 +35,8 @@ private:
         return state_ * 0x2545F4914F6CDD1DULL;
     }
     std::uint32_t Below(std::uint32_t n) { return static_cast<std::uint32_t>((Next() >> 33) % n); }
-    int Pick(std::initializer_list<int> values) {
+    template <typename T>
+    T Pick(std::initializer_list<T> values) {
         return values.begin()[Below(static_cast<std::uint32_t>(values.size()))];
     }
 
@@ -75,16 +76,11 @@ private:
         for (;;) {
             const int opcode = static_cast<int>(Below(256));
             const InstructionDef& row = table_[static_cast<std::size_t>(opcode)];
-            if (row.Mnemonic.empty() || row.Mnemonic == "HLT" || row.Mnemonic == "RST") continue;
-            const char first = row.Mnemonic[0];
-            const bool transfer =
-                first == 'J' ||
-                (first == 'C' && row.Mnemonic != "CMA" && row.Mnemonic != "CMC" && row.Mnemonic != "CMP" &&
-                 row.Mnemonic != "CPI") ||
-                (first == 'R' && row.Mnemonic.size() <= 3 && row.Mnemonic != "RAL" && row.Mnemonic != "RAR" &&
-                 row.Mnemonic != "RLC" && row.Mnemonic != "RRC" && row.Mnemonic != "RIM") ||
-                row.Mnemonic == "PCHL";
-            if (transfer) continue;
+            // Rows without an instruction, and every transfer of control, HLT and RST.
+            static const std::string kSkipped =
+                " JMP JNZ JZ JNC JC JPO JPE JP JM CALL CNZ CZ CNC CC CPO CPE CP CM RET RNZ RZ RNC RC RPO RPE RP RM "
+                "PCHL HLT RST ";
+            if (row.Mnemonic.empty() || kSkipped.find(" " + row.Mnemonic + " ") != std::string::npos) continue;
             if (row.Mnemonic == "SPHL" && Below(4) != 0) continue;
             std::string line = row.Mnemonic;
             if (!row.Operand1.empty()) line += " " + Operand(row.Operand1);
@@ -106,13 +102,8 @@ private:
 
     void Block() {
         switch (Below(16)) {
-            case 0:
-            case 1:
-            case 2:
-            case 3: Line(Simple()); break;
             case 4: {  // a counted loop around a few instructions
-                const char* counters[] = {"B", "C", "D", "E"};
-                const std::string reg = counters[Below(4)];
+                const std::string reg = Pick({"B", "C", "D", "E"});
                 const std::string top = NewLabel();
                 Line("MVI " + reg + "," + Byte(1 + static_cast<int>(Below(12))));
                 text_ += top + ": ";
@@ -125,13 +116,12 @@ private:
             case 5: {  // a call, plain or conditional
                 const std::string target = "SB" + std::to_string(Below(static_cast<std::uint32_t>(subroutines_ + 1)));
                 if (target == "SB" + std::to_string(subroutines_)) ++subroutines_;
-                static const char* calls[] = {"CALL", "CALL", "CNZ", "CZ", "CNC", "CC", "CPO", "CPE", "CP", "CM"};
-                Line(std::string(calls[Below(10)]) + " " + target);
+                Line(std::string(Pick({"CALL", "CALL", "CNZ", "CZ", "CNC", "CC", "CPO", "CPE", "CP", "CM"})) + " " +
+                     target);
                 break;
             }
             case 6: {  // a jump forward over a few lines, or back to an earlier target
-                static const char* jumps[] = {"JMP", "JNZ", "JZ", "JNC", "JC", "JPO", "JPE", "JP", "JM"};
-                const std::string jump = jumps[Below(9)];
+                const std::string jump = Pick({"JMP", "JNZ", "JZ", "JNC", "JC", "JPO", "JPE", "JP", "JM"});
                 if (targets_ > 0 && Below(3) == 0 && jump != "JMP") {
                     Line(jump + " " + SomeTarget());
                     break;
@@ -172,19 +162,15 @@ private:
                 else
                     Line(Simple());
                 break;
-            case 13: {  // an ;ORG that places the next lines over earlier code
+            case 13:  // an ;ORG that places the next lines over earlier code
                 if (Below(4) == 0)
                     text_ += ";ORG " + Word(Pick({0x1000, 0x1002, 0x1004, 0x0800, 0x1010})) + "\r\n";
                 else
                     Line(Simple());
                 break;
-            }
-            case 14: {  // unsupported instructions warn and go on
-                static const char* unsupported[] = {"OUT 10H", "IN 20H", "DI", "EI", "RIM", "SIM"};
-                Line(unsupported[Below(6)]);
-                break;
-            }
-            default: Line(Below(3) == 0 ? "XTHL" : "XCHG"); break;
+            case 14: Line(Pick({"OUT 10H", "IN 20H", "DI", "EI", "RIM", "SIM"})); break;  // unsupported: warn, go on
+            case 15: Line(Below(3) == 0 ? "XTHL" : "XCHG"); break;
+            default: Line(Simple()); break;
         }
     }
 
@@ -192,8 +178,7 @@ private:
         text_ += "SB" + std::to_string(number) + ": ";
         Line(Simple());
         if (Below(3) == 0) {
-            static const char* returns[] = {"RNZ", "RZ", "RNC", "RC", "RPO", "RPE", "RP", "RM"};
-            Line(returns[Below(8)]);
+            Line(Pick({"RNZ", "RZ", "RNC", "RC", "RPO", "RPE", "RP", "RM"}));
             Line(Simple());
         }
         if (Below(5) == 0) Line("CALL SB" + std::to_string(Below(static_cast<std::uint32_t>(number + 1))));

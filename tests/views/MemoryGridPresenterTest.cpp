@@ -1,106 +1,87 @@
-#include "core/HexText.h"
 #include "views/ViewsFixture.h"
 
 namespace vantric {
 namespace {
 
 class MemoryGridTest : public ViewsFixture {};
+using Style = fakes::FakeCellStyle;
 
-TEST_F(MemoryGridTest, StartUpBuildsThreeColumnsOfSixtyFourRows) {
+TEST_F(MemoryGridTest, ARebuildWritesEveryCellAndARefreshOnlyTheBytes) {
+    app->Processor.Memory[0x2004] = 0xA7;
+    grid.ScrollTo(30, 3);
     Start();
     ASSERT_EQ(grid.rows, 65);
     ASSERT_EQ(grid.cols, 6);
-    for (int i = 0; i < 3; ++i) {
-        const int address = 2 * i;
-        const int data = address + 1;
-        EXPECT_EQ(grid.Cell(0, address), "Address");
-        EXPECT_EQ(grid.Cell(0, data), "Data");
-        EXPECT_EQ(grid.widths[address], 7 * 120 + 100);  // "Columns" plus 100 twips
-        EXPECT_EQ(grid.widths[data], 4 * 120 + 100);     // "Data" plus 100 twips
-        EXPECT_EQ(grid.alignments[address], platform::CellAlignment::Left);
-        EXPECT_EQ(grid.alignments[data], platform::CellAlignment::Left);
-        for (int row = 1; row <= 64; ++row) {
-            EXPECT_EQ(grid.Cell(row, address), HexText(0x1000 * (i + 1) + row - 1, 4));
-            EXPECT_EQ(grid.Cell(row, data), "00");
-            EXPECT_EQ(grid.Style(row, address), (fakes::FakeCellStyle{kAddressCellColour, true}));
-            EXPECT_EQ(grid.Style(row, data), (fakes::FakeCellStyle{kDataCellColour, false}));
-        }
-        EXPECT_EQ(grid.Style(0, address), fakes::FakeCellStyle{});  // the heading row keeps its look
+    for (int column = 0; column < 6; column += 2) {
+        EXPECT_EQ(grid.Cell(0, column) + grid.Cell(0, column + 1), "AddressData");
+        EXPECT_EQ(grid.widths[column], 7 * 120 + 100);  // "Columns" plus 100 twips
+        EXPECT_EQ(grid.widths[column + 1], 4 * 120 + 100);
+        EXPECT_TRUE(grid.alignments[column] == grid.alignments[column + 1] &&
+                    grid.alignments[column] == platform::CellAlignment::Left);
+        EXPECT_EQ(grid.Style(1, column), (Style{kAddressCellColour, true}));
+        EXPECT_EQ(grid.Style(64, column + 1), (Style{kDataCellColour, false}));
+        EXPECT_EQ(grid.Style(0, column), Style{});  // the heading row keeps its look
     }
-    EXPECT_EQ(grid.Cell(64, 4), "303F");
-    EXPECT_EQ(grid.currentRow, 1);
-    EXPECT_EQ(grid.currentCol, 0);
-    EXPECT_EQ(grid.topRow, 1);
-    EXPECT_EQ(grid.leftCol, 0);
+    EXPECT_EQ(grid.Cell(1, 0) + grid.Cell(64, 4) + grid.Cell(5, 3) + grid.Cell(64, 5), "1000303FA700");
+    EXPECT_EQ(grid.currentRow + grid.currentCol, 1);
+    EXPECT_EQ(grid.topRow + grid.leftCol, 1);
     EXPECT_TRUE(grid.visible);
     EXPECT_FALSE(app->MemoryDump.GridRebuildNeeded);
-}
 
-TEST_F(MemoryGridTest, RefreshWithoutRebuildRewritesOnlyTheDataCells) {
-    Start();
-    grid.cells[{5, 0}] = "left alone";
-    grid.styles[{5, 0}] = {};
-    app->Processor.Memory[0x2004] = 0xA7;
+    views.ShowMemoryByte(0x3000, 0x0A);  // the first row of the last column
+    views.ShowMemoryByte(0x1040, 0x0B);  // one past the first column: shown nowhere
+    EXPECT_EQ(grid.Cell(1, 5) + grid.Cell(65, 1), "0A");
+
+    struct : MachineObserver {  // the engine reports stores to what the grid shows, up to its last row
+        std::vector<std::uint16_t> stored;
+        void WatchedMemoryChanged(std::uint16_t address, std::uint8_t) override { stored.push_back(address); }
+        void RegistersChanged() override {}
+        void UnsupportedInstruction(const char*, std::uint8_t) override {}
+        void SelectLine(std::int32_t, std::int32_t) override {}
+    } observer;
+    app->Machine.SetObserver(&observer);
+    app->Processor.Memory[0x4000] = 0x32;  // STA 303FH
+    app->Processor.Memory[0x4002] = 0x30;
+    app->Processor.Memory[0x4001] = 0x3F;
+    app->Machine.Start(0x4000);
+    app->Machine.Step();
+    app->Machine.ReportChanges(true, false);
+    EXPECT_EQ(observer.stored, std::vector<std::uint16_t>{0x303F});
+
+    grid.cells[{5, 2}] = "left alone";
+    app->Processor.Memory[0x2004] = 0x5C;
     grid.writes = 0;
-    grid.ScrollTo(30, 3);
     views.RefreshMemoryGrid();
-    EXPECT_EQ(grid.Cell(5, 3), "A7");
-    EXPECT_EQ(grid.Cell(5, 0), "left alone");
-    EXPECT_EQ(grid.Style(5, 0), fakes::FakeCellStyle{});
+    EXPECT_EQ(grid.Cell(5, 3) + grid.Cell(5, 2), "5Cleft alone");
     EXPECT_EQ(grid.writes, 3 * 64 + 6);  // the bytes and the headings
-    EXPECT_EQ(grid.topRow, 1);
-    EXPECT_EQ(grid.leftCol, 0);
-
-    views.Refresh();  // rebuilds and redraws the register panel
-    EXPECT_EQ(grid.Cell(5, 0), "1004");
-    EXPECT_EQ(grid.Style(5, 0), (fakes::FakeCellStyle{kAddressCellColour, true}));
-    EXPECT_EQ(panel.Box(platform::RegisterField::StackPointer).text, "FFF0");
+    views.Refresh();                     // rebuilds, and redraws the register panel
+    EXPECT_EQ(grid.Cell(5, 2), "2004");
     EXPECT_EQ(status.Panel(2), "Program not running");
 }
 
 TEST_F(MemoryGridTest, RowsPastFFFFAreEmptyAndGrey) {
     MemoryDumpSettings& dump = app->MemoryDump;
-    dump.MemoryColumnCount = 1;
+    dump.MemoryColumnCount = 2;
     dump.RowsPerColumn = 100;
-    dump.ColumnStart = {0, 0xFFBF};
+    dump.ColumnStart = {0, 0xFFBF, 0xFF9D};  // the second column's last row is the first past FFFF
     app->Processor.Memory[0xFFFF] = 0x99;
     Start();
-    ASSERT_EQ(grid.rows, 101);
-    EXPECT_EQ(grid.Cell(65, 0), "FFFF");
-    EXPECT_EQ(grid.Cell(65, 1), "99");
-    EXPECT_EQ(grid.Style(65, 0), (fakes::FakeCellStyle{kAddressCellColour, true}));
-    for (int row : {66, 100}) {
-        EXPECT_EQ(grid.Cell(row, 0), "");
-        EXPECT_EQ(grid.Cell(row, 1), "");
-        EXPECT_EQ(grid.Style(row, 0), (fakes::FakeCellStyle{kAddressPastEndColour, true}));
-        EXPECT_EQ(grid.Style(row, 1), (fakes::FakeCellStyle{kDataPastEndColour, false}));
-    }
+    EXPECT_EQ(grid.Cell(65, 0) + grid.Cell(65, 1) + grid.Cell(66, 0) + grid.Cell(100, 1), "FFFF99");
+    EXPECT_EQ(grid.Style(65, 0), (Style{kAddressCellColour, true}));
+    EXPECT_EQ(grid.Style(66, 0), (Style{kAddressPastEndColour, true}));
+    EXPECT_EQ(grid.Style(100, 1), (Style{kDataPastEndColour, false}));
+    EXPECT_EQ(grid.Style(99, 2), (Style{kAddressCellColour, true}));
+    EXPECT_EQ(grid.Style(100, 2), (Style{kAddressPastEndColour, true}));
     grid.cells[{66, 1}] = "xx";  // a refresh without rebuild leaves those cells as they are
     views.RefreshMemoryGrid();
     EXPECT_EQ(grid.Cell(66, 1), "xx");
-}
 
-TEST_F(MemoryGridTest, GridFollowsTheDumpSettingsItIsGiven) {
-    Start();
-    MemoryDumpSettings& dump = app->MemoryDump;
     dump.MemoryColumnCount = 0;
-    dump.ColumnStart = {0};
     dump.GridRebuildNeeded = true;
     grid.ScrollTo(7, 1);
     views.RefreshMemoryGrid();
     EXPECT_EQ(grid.cols, 0);
     EXPECT_EQ(grid.topRow, 7);  // nothing to scroll back to
-    EXPECT_TRUE(grid.visible);
-
-    dump.MemoryColumnCount = 2;
-    dump.RowsPerColumn = 1;
-    dump.ColumnStart = {0, 0x0000, 0xFFFF};
-    dump.GridRebuildNeeded = true;
-    views.RefreshMemoryGrid();
-    EXPECT_EQ(grid.rows, 2);
-    EXPECT_EQ(grid.cols, 4);
-    EXPECT_EQ(grid.Cell(1, 0), "0000");
-    EXPECT_EQ(grid.Cell(1, 2), "FFFF");
 }
 
 }  // namespace

@@ -22,7 +22,6 @@ namespace vantric {
 class ViewsFixture : public ::testing::Test {
 protected:
     ViewsFixture() {
-        app->Processor.ApplyResetValues();
         mainWindow.visible = true;
         for (int i = 0; i < platform::kRegisterFieldCount; ++i) {
             const auto field = static_cast<platform::RegisterField>(i);

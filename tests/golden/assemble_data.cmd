@@ -1,0 +1,1 @@
+assemble {PROGRAMS}/data_fallthrough.85 --listing

@@ -1,0 +1,1 @@
+run {PROGRAMS}/data_fallthrough.85
