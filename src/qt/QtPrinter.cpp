@@ -5,11 +5,11 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 
+#include "editing/LocalFileStore.h"
 #include "qt/FileNameText.h"
 #include "qt/Latin1.h"
 
@@ -39,8 +39,7 @@ void QtPrinter::Reset() {
     if (painter_ && painter_->isActive()) painter_->end();
     painter_.reset();
     printer_.reset();
-    if (!partFile_.isEmpty()) QFile::remove(partFile_);
-    partFile_.clear();
+    scratch_.reset();
     refused_ = false;
     line_ = 0;
     column_ = 0;
@@ -65,21 +64,15 @@ bool QtPrinter::Begin() {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     const QString pdfFile = PdfTarget();
     if (!pdfFile.isEmpty()) {
-        // A fresh name in the target's folder, so that the final rename stays on one file system.
-        QTemporaryFile part(pdfFile + QStringLiteral(".XXXXXX.part"));
-        part.setAutoRemove(false);
-        if (!part.open()) {
+        scratch_ = std::make_unique<QTemporaryDir>();
+        if (!scratch_->isValid()) {
             printer_.reset();
             refused_ = true;
             return false;
         }
-        // As a newly created file would be; a temporary file starts private to its owner.
-        part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                            QFileDevice::ReadOther);
-        partFile_ = part.fileName();
         pdfTarget_ = pdfFile;
         printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(partFile_);
+        printer_->setOutputFileName(ScratchPdf());
     }
     printer_->setDocName(QStringLiteral("Vantric"));
     painter_ = std::make_unique<QPainter>();
@@ -152,12 +145,15 @@ bool QtPrinter::NewLine() {
     return true;
 }
 
+QString QtPrinter::ScratchPdf() const { return scratch_->filePath(QStringLiteral("printout.pdf")); }
+
 bool QtPrinter::EndDocument() {
     bool sent = !refused_ && (!painter_ || painter_->end());
-    if (sent && !partFile_.isEmpty()) {
-        // rename() replaces the target in one step; QFile::rename would not overwrite it.
-        sent = std::rename(QFile::encodeName(partFile_).constData(), QFile::encodeName(pdfTarget_).constData()) == 0;
-        if (sent) partFile_.clear();
+    if (sent && scratch_) {
+        // Saved as a program is: the target is replaced whole or not at all, and only a plain file.
+        QFile pdf(ScratchPdf());
+        sent = pdf.open(QIODevice::ReadOnly) &&
+               LocalFileStore().Replace(QFile::encodeName(pdfTarget_).toStdString(), pdf.readAll().toStdString()).Ok;
     }
     Reset();
     return sent;

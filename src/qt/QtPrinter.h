@@ -1,8 +1,8 @@
 #pragma once
 // The default printer through QPrinter, without a dialog. A printer made for a PDF file, or with
 // VANTRIC_PRINT_PDF naming one, writes each document to that file instead with the same layout. The
-// file is written beside its place under another name and replaces it only once the document is
-// complete, so a failed export leaves the earlier file as it was.
+// PDF is drawn in a scratch folder and saved over the file only once the document is complete, so a
+// failed export leaves the earlier file as it was.
 
 #include <QFont>
 #include <QString>
@@ -12,6 +12,7 @@
 
 class QPainter;
 class QPrinter;
+class QTemporaryDir;
 
 namespace vantric::qt {
 
@@ -38,10 +39,11 @@ private:
     bool Draw(const QString& shown);
     // The PDF file of this document: the one given, else VANTRIC_PRINT_PDF's; empty for the printer.
     QString PdfTarget() const;
+    QString ScratchPdf() const;
 
     QString pdfFile_;
-    QString pdfTarget_;  // this document's PDF file
-    QString partFile_;   // the PDF being written, renamed to pdfTarget_ at the end
+    QString pdfTarget_;                      // this document's PDF file
+    std::unique_ptr<QTemporaryDir> scratch_;  // holds the PDF while it is drawn
     QFont font_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
