@@ -12,7 +12,8 @@ namespace vantric::qt {
 namespace {
 // Asks the desktop's MIME database which program opens documents like this one. Qt's open call
 // answers true as soon as the launcher starts, even when the launcher then finds no program; hence
-// the question first. When the database cannot be asked, the open call has the last word.
+// the question first. A database that cannot be asked (no xdg-mime, no answer in time) counts as
+// naming no program, so that the guide shows in the help window rather than perhaps nowhere.
 bool HasDefaultApplication(const QString& path) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     constexpr int kQueryTimeoutMs = 5000;
@@ -22,7 +23,7 @@ bool HasDefaultApplication(const QString& path) {
     if (!query.waitForFinished(kQueryTimeoutMs) || query.exitStatus() != QProcess::NormalExit) {
         query.kill();
         query.waitForFinished();
-        return true;
+        return false;
     }
     return !query.readAllStandardOutput().trimmed().isEmpty();
 #else
