@@ -42,7 +42,7 @@ private:
     QString ScratchPdf() const;
 
     QString pdfFile_;
-    QString pdfTarget_;                      // this document's PDF file
+    QString pdfTarget_;                       // this document's PDF file
     std::unique_ptr<QTemporaryDir> scratch_;  // holds the PDF while it is drawn
     QFont font_;
     std::unique_ptr<QPrinter> printer_;

@@ -28,14 +28,15 @@ TEST(HelpMenuTest, TheReadmeOpensOnlyWhenThereInTheHelpWindowWithoutAViewerAndSy
     FakeHelpWindow help;
     const fakes::FakeProgramHost host("/opt/vantric");
     desktop.opens = false;  // no viewer for RTF documents
-    ShowReadme(host, desktop, help);  // absent: not asked for, no help window
+    ShowReadme(host, desktop, help);
+    EXPECT_EQ(help.shown, 0);  // absent: neither asked for nor shown
     EXPECT_TRUE(desktop.opened.empty());
     desktop.files = {"/opt/vantric/readme.rtf"};
     ShowReadme(host, desktop, help);
     desktop.opens = true;
     ShowReadme(host, desktop, help);
     EXPECT_EQ(desktop.opened, std::vector<std::string>(2, "/opt/vantric/readme.rtf"));
-    EXPECT_EQ(help.shown, 1);
+    EXPECT_EQ(help.shown, 1);  // only where the desktop had no viewer
 
     // Relative and empty entries are never searched; a file that cannot run does not count.
     desktop.searchPath = "::.:bin:/opt/tools/:/usr/bin:/usr/local/bin:/";

@@ -17,10 +17,11 @@ public:
     bool PrintFileName(const std::string& path) override { return Add(path); }
     bool PrintLine(const std::string& text) override { return Add(text + "\n"); }
     bool NewLine() override { return Add("\n"); }
-    bool EndDocument() override { return Add("[end]\n"); }
+    bool EndDocument() override { return Add("[end]\n") && ends; }
 
     std::string printed;
     bool hasPrinter = true;
+    bool ends = true;  // false: the document is not sent whole
 
 private:
     bool Add(const std::string& text) {
