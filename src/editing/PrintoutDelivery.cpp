@@ -23,6 +23,7 @@ void PrintoutDelivery::ExportAsPdf() {
     lastPdf_ = path;
     const std::unique_ptr<platform::Printer> pdf = parts_.Pdf.PdfFile(path);
     if (!parts_.Layout.Write(*printout, *pdf)) {
+        parts_.Status.SetPanelText(1, "");  // an earlier export's word must not stand for this one
         parts_.Messages.Show(
             "Could not export " + path + "\n\nThe file could not be written there. Choose another folder or name.",
             platform::kApplicationTitle, platform::MessageButtons::Ok, platform::MessageIcon::Critical);

@@ -99,6 +99,7 @@ TEST_F(PrintCommandsTest, WithoutAPrinterTheStatusBarSaysSoAndAnExportThatFailsI
     delivery.ExportAsPdf();
     EXPECT_EQ(dialogs.shown.at(1).InitialName, "/home/ann/regs.pdf");
     EXPECT_TRUE(messages.shown.at(0).text.starts_with("Could not export /readonly/regs.pdf\n\n"));
+    EXPECT_EQ(status.Panel(1), "");
     EXPECT_EQ(printer.printed, "");  // nothing went to the printer
 }
 
