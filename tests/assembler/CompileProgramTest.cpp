@@ -1,27 +1,19 @@
 // CompileProgram: the two passes over the editor's text, the tables they leave, their errors and
-// the spans those errors select, the write-back of a missing final line break, and the Stop check.
-
-#include <gtest/gtest.h>
+// the spans those errors select, the write-back of a missing final line break, the Stop check, and
+// the data directives DB, DW, DS and EQU.
 
 #include <algorithm>
-#include <memory>
-#include <string>
-#include <vector>
 
-#include "assembler/Compiler.h"
-#include "assembler/ShippedInstructionSet.h"
-#include "support/Fakes.h"
-#include "support/TestState.h"
+#include "control/ControlFixture.h"
+#include "memtools/MemoryBlock.h"
 
 namespace vantric {
 namespace {
 
 using Bytes = std::vector<int>;
 
-class CompileProgramTest : public ::testing::Test {
+class CompileProgramTest : public ControlFixture {
 protected:
-    CompileProgramTest() { app_->Instructions = testing::ShippedInstructionSet(); }
-
     bool Compile(const std::string& text) {
         editor.text = text;
         tables.RecompileNeeded = false;
@@ -33,12 +25,9 @@ protected:
         EXPECT_EQ(tables.CompileError, message) << text;
         EXPECT_TRUE(tables.RecompileNeeded) << text;
     }
+    MemoryImage& memory() const { return app->Processor.Memory; }
     Bytes MemoryAt(int address, int count) const {
         return Bytes(memory().begin() + address, memory().begin() + address + count);
-    }
-    Bytes BytesOf(int line) const {
-        const auto span = compiler.InstructionBytes(line);
-        return Bytes(span.begin(), span.end());
     }
     // The text an error would select in the editor.
     std::string ErrorSpan() const {
@@ -51,15 +40,10 @@ protected:
         for (std::int32_t n = 0; n <= tables.LineCount + 1; ++n) entries.push_back((tables.*table)(n));
         return entries;
     }
-    std::array<std::uint8_t, kMemorySize>& memory() const { return app_->Processor.Memory; }
 
     bool stopRequested = false;
-    std::unique_ptr<TestState> app_ = std::make_unique<TestState>();
-    AssemblyTables& tables = app_->Assembly;
-    fakes::FakeEditor editor;
-    fakes::FakeStatusBar status;
-    fakes::FakeEventPump events;
-    Compiler compiler{app_->Processor, app_->Instructions, tables, editor, status, events};
+    AssemblyTables& tables = app->Assembly;
+    fakes::FakeEventPump& events = pump;
 };
 
 TEST_F(CompileProgramTest, MissingFinalLineBreakIsWrittenBackWithTheCaretKept) {
@@ -75,30 +59,6 @@ TEST_F(CompileProgramTest, MissingFinalLineBreakIsWrittenBackWithTheCaretKept) {
     EXPECT_EQ(editor.selStart, 4);
     ASSERT_TRUE(compiler.CompileProgram());  // a text that ends in a line break is left alone
     EXPECT_EQ(editor.textChanges, 1);
-}
-
-TEST_F(CompileProgramTest, CodeLabelsAndReferencesFillTheLineTablesAndMemory) {
-    memory()[0x1006] = 0xAA;
-    app_->Processor.Register(RegA) = 0x77;
-    const std::string text = "\tmvi a,05h ; load\r\n\r\n;note\r\nloop: dcr a\r\n  jnz loop\r\nEND:\r\n";
-    ASSERT_TRUE(Compile(text));
-    EXPECT_EQ(MemoryAt(0x1000, 7), (Bytes{0x3E, 0x05, 0x3D, 0xC2, 0x02, 0x10, 0xAA}));
-    EXPECT_EQ(Column(&AssemblyTables::LineAddress),
-              (std::vector<std::int32_t>{-1, 0x1000, -1, -1, 0x1002, 0x1003, -1, -1}));
-    EXPECT_EQ(Column(&AssemblyTables::LineStart), (std::vector<std::int32_t>{0, 0, 19, 21, 28, 41, 53, 0}));
-    EXPECT_EQ(Column(&AssemblyTables::LineLength), (std::vector<std::int32_t>{0, 20, 3, 8, 14, 13, 7, 0}));
-    EXPECT_EQ(BytesOf(1), (Bytes{0x3E, 0x05}));
-    EXPECT_EQ(compiler.InstructionLength(99), 0);
-    EXPECT_EQ(compiler.Label(1).Address, 0x1006);
-    EXPECT_EQ(app_->Processor.Register(RegA), 0x77);  // registers are not touched
-    EXPECT_FALSE(tables.RecompileNeeded);
-
-    // Each line keeps its own bytes, low byte first, when other code goes over them; the second pass
-    // writes the address last.
-    ASSERT_TRUE(Compile("JMP THERE\r\n;ORG 1001H\r\nTHERE: MVI A,7\r\nLDA THERE\r\n"));
-    EXPECT_EQ(BytesOf(1), (Bytes{0xC3, 0x01, 0x10}));
-    EXPECT_EQ(BytesOf(3), (Bytes{0x3E, 0x07}));
-    EXPECT_EQ(MemoryAt(0x1000, 6), (Bytes{0xC3, 0x01, 0x10, 0x3A, 0x01, 0x10}));
 }
 
 TEST_F(CompileProgramTest, LabelsAreCaseInsensitiveAndBreakpointMarkersRecordTheLocationCounter) {
@@ -207,25 +167,78 @@ TEST_F(CompileProgramTest, EventsRunAfterEveryHundredthLineAndStopEndsTheAssembl
     EXPECT_TRUE(Compile("NOP\r\n"));
 }
 
-TEST_F(CompileProgramTest, ManyLabelsResolveToTheirOwnDefinitionsAndEveryLineKeepsItsPlace) {
-    std::string text;
-    for (int i = 0; i < 3000; ++i) {
-        text += "JMP LBL" + std::to_string((i * 7919) % 3000) + "\r\nLBL" + std::to_string(i) + ":\r\n";
-        if (i % 700 == 0) text += ";" + std::string(250 + i / 10, '-') + "\r\n";  // lines of 255 characters and more
+TEST_F(CompileProgramTest, DataPlaceBytesWordsAndGapsAndUseConstantsAndLabelsAnywhere) {
+    memory().fill(0xEE);
+    ASSERT_TRUE(
+        Compile("count equ 0AH\r\n"
+                "BASE EQU 2100H\r\n"
+                ";ORG 2000H\r\n"
+                "TABLE: DB 05H, COUNT,'aB' , BASE,LATER\r\n"
+                "WORDS: dw 1234H,LATER,TABLE,ENDS\r\n"
+                "GAP: DS 3\r\n"
+                "LATER: DB 0FFH\r\n"
+                " MVI A,COUNT\r\n"
+                " LXI H,BASE\r\n"
+                " JMP BASE\r\n"
+                "ENDS: DS COUNT\r\n"))
+        << tables.CompileError;
+    // Quoted text keeps its case.
+    EXPECT_EQ(MemoryAt(0x2000, 0x1B), (Bytes{0x05, 0x0A, 0x61, 0x42, 0x00, 0x11,              // TABLE
+                                             0x34, 0x12, 0x11, 0x20, 0x00, 0x20, 0x1A, 0x20,  // WORDS
+                                             0xEE, 0xEE, 0xEE,                                // GAP
+                                             0xFF,                                            // LATER
+                                             0x3E, 0x0A, 0x21, 0x00, 0x21, 0xC3, 0x00, 0x21, 0xEE}));
+    EXPECT_EQ(tables.StartAddress, 0x2012);  // data before the code is not run
+    EXPECT_EQ(tables.LineAddress(4), -1);    // data lines hold no instruction
+    EXPECT_EQ(tables.LineAddress(8), 0x2012);
+    EXPECT_EQ(compiler.DataAt(4).Address, 0x2000);
+    EXPECT_EQ(compiler.DataAt(5).Bytes.size(), 8u);
+    EXPECT_EQ(compiler.DataAt(6).Reserved, 3);
+    EXPECT_EQ(compiler.DataAt(8).Address, -1);
+    EXPECT_EQ(compiler.LocationCounter(), 0x2024);
+}
+
+TEST_F(CompileProgramTest, DataErrorsSelectTheirLine) {
+    struct Case {
+        const char* source;
+        const char* message;
+        const char* selected;
+    };
+    for (const Case& c : {
+             Case{"NOP\r\nDB 100H\r\n", kInvalidByteValue, "DB 100H\r\n"},
+             Case{"DB 10000H\r\n", kHexTooLong, "DB 10000H\r\n"},
+             Case{"DB\r\n", kInvalidDataOperand, "DB\r\n"},
+             Case{"DB 1,,2\r\n", kInvalidDataOperand, "DB 1,,2\r\n"},
+             Case{"DB 'ab\r\n", kInvalidDataOperand, "DB 'ab\r\n"},
+             Case{"DB 'a;b'\r\n", kInvalidDataOperand, "DB 'a;b'\r\n"},  // a ; still starts the comment
+             Case{"DW 'ab'\r\n", kInvalidDataOperand, "DW 'ab'\r\n"},
+             Case{"DS X\r\n", kInvalidDataOperand, "DS X\r\n"},
+             Case{";ORG 0FFF0H\r\nDS 0FH\r\nDS 1\r\n", kReservedSpaceExceedsRam, "DS 1\r\n"},
+             Case{";ORG 0FFFEH\r\nDB 1,2\r\n", kCodeExceedsRam, "DB 1,2\r\n"},
+             Case{"EQU 5\r\n", kMissingConstantName, "EQU 5\r\n"},
+             Case{"AB EQU 5\r\n", kInvalidConstantName, "AB EQU 5\r\n"},
+             Case{"12AH EQU 5\r\n", kInvalidConstantName, "12AH EQU 5\r\n"},
+             Case{"NUM EQU\r\n", kInvalidConstantValue, "NUM EQU\r\n"},
+             Case{"NUM EQU 1\r\nNUM EQU 2\r\n", kDuplicateConstantName, "NUM EQU 2\r\n"},
+             Case{"NUM: NOP\r\nNUM EQU 2\r\n", kDuplicateConstantName, "NUM EQU 2\r\n"},
+             Case{"NUM EQU 2\r\nNUM: NOP\r\n", kDuplicateLabel, "NUM: NOP\r\n"},
+             Case{"BIG EQU 100H\r\nMVI A,BIG\r\n", kInvalidMnemonic, "MVI A,BIG\r\n"},
+             // A constant is known from its line on; before it, the name reads as a label.
+             Case{"JMP LATE\r\nLATE EQU 5\r\nDW NONE\r\n", kUnknownLabel, "JMP LATE"},
+         }) {
+        SCOPED_TRACE(c.source);
+        EXPECT_FALSE(Compile(c.source));
+        EXPECT_EQ(tables.CompileError, c.message);
+        EXPECT_EQ(ErrorSpan(), c.selected);
     }
-    ASSERT_TRUE(Compile(text));
-    std::size_t start = 0;
-    for (std::int32_t n = 1, i = 0; n <= tables.LineCount; ++n) {
-        const std::size_t end = text.find("\r\n", start) + 2;
-        ASSERT_EQ(tables.LineStart(n), static_cast<std::int32_t>(start)) << n;
-        ASSERT_EQ(tables.LineLength(n), static_cast<std::int32_t>(end - start + 1)) << n;
-        if (tables.LineAddress(n) >= 0) {
-            const int address = 0x1000 + 3 * ((i++ * 7919) % 3000 + 1);
-            ASSERT_EQ(BytesOf(n), (Bytes{0xC3, address & 0xFF, address >> 8})) << n;
-            ASSERT_EQ(BytesOf(n), MemoryAt(tables.LineAddress(n), 3)) << n;
-        }
-        start = end;
-    }
+}
+
+TEST_F(CompileProgramTest, DataQuotesAndTheNewWordsChangeNothingElse) {
+    // A quote in a label or a comment, and a label named like a directive, assemble as before.
+    ASSERT_TRUE(Compile("IT'S: NOP ; don't\r\nEQU: JMP IT'S\r\nEQUALS: DB 1\r\n")) << tables.CompileError;
+    EXPECT_EQ(MemoryAt(0x1000, 5), (Bytes{0x00, 0xC3, 0x00, 0x10, 0x01}));
+    EXPECT_FALSE(Compile("MVI A,FF\r\n"));
+    EXPECT_EQ(tables.CompileError, kInvalidMnemonic);
 }
 
 }  // namespace

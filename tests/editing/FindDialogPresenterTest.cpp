@@ -65,7 +65,7 @@ TEST_F(FindDialogPresenterTest, TheFirstReplaceOnlyFindsAndReplacementsAreNotSea
     EXPECT_EQ(Seen(), "AA A|0+1|0");
 }
 
-TEST_F(FindDialogPresenterTest, ReplaceAllCountsAndAlwaysReports) {
+TEST_F(FindDialogPresenterTest, ReplaceAllCountsAndReportsWhenThereIsAnythingToFind) {
     Show("A A", "A", "AA");
     dialog.visible = true;
     find.OnReplaceAllClicked();
@@ -75,6 +75,9 @@ TEST_F(FindDialogPresenterTest, ReplaceAllCountsAndAlwaysReports) {
     dialog.find.text = "XYZ";
     find.OnReplaceAllClicked();
     EXPECT_EQ(Seen() + "|" + messages.shown.back().text, "AA AA|5+0|1|0 replacements have been made.");
+    dialog.find.text.clear();  // nothing to look for: a beep and no report
+    find.OnReplaceAllClicked();
+    EXPECT_EQ(Seen() + "|" + std::to_string(messages.shown.size()), "AA AA|5+0|2|2");
 }
 
 }  // namespace

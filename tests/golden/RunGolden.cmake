@@ -1,24 +1,49 @@
-# Runs one golden case: CASE is NAME.cmd, whose first line holds vantric-cli's arguments
-# ({PROGRAMS} stands for the programs folder). NAME.out holds the expected stdout and, when present,
-# NAME.status the expected exit status (0 otherwise).
+# Runs one golden case: CASE is NAME.cmd, each line of which holds vantric-cli's arguments
+# ({PROGRAMS} stands for the programs folder; a line of blanks runs it without arguments).
+# One line: NAME.out holds the expected stdout and, when present, NAME.status the expected exit
+# status (0 otherwise). Several lines: NAME.out holds the transcript, for each line in order
+# "$ <line>", its stdout and "exit <status>". When present, each line of NAME.err must appear
+# somewhere in the stderr of the case.
 file(STRINGS ${CASE} lines)
-list(GET lines 0 argline)
-string(REPLACE "{PROGRAMS}" "${PROGRAMS}" argline "${argline}")
-separate_arguments(args UNIX_COMMAND "${argline}")
+list(FILTER lines EXCLUDE REGEX "^$")
+list(LENGTH lines count)
 get_filename_component(dir ${CASE} DIRECTORY)
 get_filename_component(name ${CASE} NAME_WE)
 
-execute_process(COMMAND ${CLI} ${args} OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
-file(READ ${dir}/${name}.out expected)
-set(expected_status 0)
-if(EXISTS ${dir}/${name}.status)
-  file(STRINGS ${dir}/${name}.status expected_status LIMIT_COUNT 1)
+set(actual "")
+set(errors "")
+foreach(line IN LISTS lines)
+  string(REPLACE "{PROGRAMS}" "${PROGRAMS}" argline "${line}")
+  separate_arguments(args UNIX_COMMAND "${argline}")
+  execute_process(COMMAND ${CLI} ${args} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+  string(APPEND errors "${err}")
+  string(APPEND actual "$ ${line}\n${out}exit ${status}\n")
+endforeach()
+if(count EQUAL 1)
+  set(actual "${out}")
 endif()
 
+file(READ ${dir}/${name}.out expected)
 if(NOT actual STREQUAL expected)
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${name}.actual "${actual}")
   message(FATAL_ERROR "stdout differs from ${name}.out; got (also in ${name}.actual):\n${actual}\nstderr:\n${errors}")
 endif()
-if(NOT status STREQUAL expected_status)
-  message(FATAL_ERROR "exit status ${status}, expected ${expected_status}; stderr:\n${errors}")
+if(count EQUAL 1)
+  set(expected_status 0)
+  if(EXISTS ${dir}/${name}.status)
+    file(STRINGS ${dir}/${name}.status expected_status LIMIT_COUNT 1)
+  endif()
+  if(NOT status STREQUAL expected_status)
+    message(FATAL_ERROR "exit status ${status}, expected ${expected_status}; stderr:\n${errors}")
+  endif()
+endif()
+if(EXISTS ${dir}/${name}.err)
+  file(STRINGS ${dir}/${name}.err wanted)
+  foreach(text IN LISTS wanted)
+    string(REPLACE "{PROGRAMS}" "${PROGRAMS}" text "${text}")
+    string(FIND "${errors}" "${text}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "stderr lacks \"${text}\" (from ${name}.err); stderr:\n${errors}")
+    endif()
+  endforeach()
 endif()

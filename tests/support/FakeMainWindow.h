@@ -28,8 +28,8 @@ public:
         visible = value;
         log_.push_back(value ? "main shown" : "main hidden");
     }
-    int ClientWidth() const override { return clientWidth; }
-    int ClientHeight() const override { return clientHeight; }
+    int ClientWidth() const override { return 731; }
+    int ClientHeight() const override { return 435; }
     int StatusBarHeight() const override { return 20; }
     int ScreenWidth() const override { return 1280; }
     int ScreenHeight() const override { return 801; }
@@ -45,8 +45,6 @@ public:
     bool visible = false;
     std::string caption;
     int editorFocusCount = 0;
-    int clientWidth = 731;
-    int clientHeight = 435;
     // The design places at 96 dots per inch.
     std::map<platform::MainWindowControl, platform::Rect> bounds{
         {platform::MainWindowControl::Editor, {8, 40, 385, 441}},

@@ -111,12 +111,6 @@ public:
     Holder* current = nullptr;
 };
 
-struct FakeCellStyle {
-    std::uint32_t background = 0;
-    bool bold = false;
-    bool operator==(const FakeCellStyle&) const = default;
-};
-
 // Keeps every cell written (also outside its row and column counts, for tests that never size it).
 // Moving the current cell and scrolling raise onCurrentCellChange and onScroll, as the real grid does.
 class FakeMemoryGrid : public platform::MemoryGrid, public FakeFocus::Holder {
@@ -140,15 +134,9 @@ public:
         cols = count;
         std::erase_if(cells, [&](const auto& cell) { return cell.first.second >= count; });
     }
-    void SetColumnWidth(int column, int twips) override { widths[column] = twips; }
-    void SetColumnAlignment(int column, platform::CellAlignment alignment) override { alignments[column] = alignment; }
-    void SetCellStyle(int column, int firstRow, int lastRow, std::uint32_t background, bool bold) override {
-        for (int row = firstRow; row <= lastRow; ++row) styles[{row, column}] = {background, bold};
-    }
-    FakeCellStyle Style(int row, int column) const {
-        const auto it = styles.find({row, column});
-        return it == styles.end() ? FakeCellStyle{} : it->second;
-    }
+    void SetColumnWidth(int, int) override {}
+    void SetColumnAlignment(int, platform::CellAlignment) override {}
+    void SetCellStyle(int, int, int, std::uint32_t, bool) override {}
     int Row() const override { return currentRow; }
     int Col() const override { return currentCol; }
     void SetCurrentCell(int row, int column) override {
@@ -177,9 +165,6 @@ public:
     int writes = 0;
     int rows = 0;
     int cols = 0;
-    std::map<int, int> widths;
-    std::map<int, platform::CellAlignment> alignments;
-    std::map<std::pair<int, int>, FakeCellStyle> styles;
     int currentRow = 0;
     int currentCol = 0;
     int topRow = 0;

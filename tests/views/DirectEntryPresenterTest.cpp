@@ -87,18 +87,6 @@ TEST_F(DirectEntryTest, LeavingTheBoxCommitsThePendingValue) {
     EXPECT_TRUE(Closed());
     EXPECT_EQ(box.text, "");
 
-    ClickCell(4, 1);
-    box.Type("BB");
-    ClickCell(9, 3);  // another data cell: written before the box moves
-    EXPECT_EQ(Memory(0x1003), 0xBB);
-    EXPECT_EQ(Memory(0x2008), 0x00);
-    EXPECT_EQ(entry.EntryColumn(), 3);
-
-    box.Type("CC");
-    grid.ScrollTo(20, 0);  // scrolling: written and closed
-    EXPECT_EQ(Memory(0x2008), 0xCC);
-    EXPECT_TRUE(Closed());
-
     app->Assembly.RecompileNeeded = false;
     ClickCell(1, 5);
     focus.MoveTo(&editor);  // unchanged: nothing written, yet the program needs assembling

@@ -7,9 +7,6 @@
 namespace vantric {
 namespace {
 
-using platform::MainWindowControl;
-using platform::Rect;
-
 class MainWindowPresenterTest : public StartupFixture {
 protected:
     MainWindowPresenter& Start(const std::string& commandLine = "", bool expectLoaded = true) {
@@ -17,7 +14,6 @@ protected:
         EXPECT_EQ(presenter->Start(), expectLoaded);
         return *presenter;
     }
-    Rect& Bounds(MainWindowControl control) { return mainWindow.bounds[control]; }
 
     std::unique_ptr<MainWindowPresenter> presenter;
 };
@@ -60,24 +56,6 @@ TEST_F(MainWindowPresenterTest, TheCommandLineFileNeedsNoSplashAndAMissingInstru
     Start("", false);
     EXPECT_TRUE(host.ended);
     EXPECT_EQ(std::count(log.begin(), log.end(), "main shown"), 0);
-}
-
-TEST_F(MainWindowPresenterTest, LaysOutTheEditorBesideThePanelAndStretchesOnlyWhatFits) {
-    MainWindowPresenter& p = Start();
-    EXPECT_EQ(Bounds(MainWindowControl::Editor), (Rect{2, 40, 396, 435 - 40 - 20}));
-    EXPECT_EQ(Bounds(MainWindowControl::RegisterPanel), (Rect{400, 40, 297, 185}));
-    EXPECT_EQ(Bounds(MainWindowControl::MemoryGrid), (Rect{400, 272, 731 - 400 - 2, 435 - 272 - 20}));
-
-    mainWindow.clientWidth = 831;
-    mainWindow.clientHeight = 272 + 20;  // the grid's top plus the status bar: the grid keeps its height
-    p.OnResized();
-    EXPECT_EQ(Bounds(MainWindowControl::MemoryGrid), (Rect{400, 272, 831 - 400 - 2, 435 - 272 - 20}));
-    EXPECT_EQ(Bounds(MainWindowControl::Editor).height, 272 - 40);
-    mainWindow.clientHeight = 40 + 20;  // too small for either rule, even sideways
-    mainWindow.clientWidth = 402;
-    p.OnResized();
-    EXPECT_EQ(Bounds(MainWindowControl::Editor).height, 272 - 40);
-    EXPECT_EQ(Bounds(MainWindowControl::MemoryGrid).width, 831 - 400 - 2);
 }
 
 TEST_F(MainWindowPresenterTest, TracksFocusEditsAndTheCloseRequest) {
