@@ -1,8 +1,7 @@
-// The about box's "System Info..." button, Help > View readme when there is none, and the version text.
+// The about box's "System Info..." button and Help > View readme when there is none.
 
 #include <gtest/gtest.h>
 
-#include "shell/ProgramVersion.h"
 #include "shell/Readme.h"
 #include "shell/SystemInfoLauncher.h"
 #include "support/FakeShell.h"
@@ -10,11 +9,6 @@
 
 namespace vantric {
 namespace {
-
-TEST(HelpMenuTest, VersionTextShowsEachNumberInPlainDecimal) {
-    EXPECT_EQ(VersionText(ParseVersion("01.10")), "Version 1.10.0");
-    EXPECT_EQ(VersionText(ParseVersion("x.-1.99999999999")), "Version 0.0.0");
-}
 
 TEST(HelpMenuTest, TheReadmeOpensOnlyWhenThereAndSystemInfoStartsThePreferredToolOnTheSearchPath) {
     fakes::FakeDesktopServices desktop;
