@@ -29,16 +29,12 @@ struct EditorCommandsTest : ::testing::Test {
 };
 
 TEST_F(EditorCommandsTest, CommandsFromTheMenuOrToolbarActOnTheSelection) {
-    EXPECT_EQ(After("MVI A,1\r\nHLT", 0, 7, &EditorCommands::Copy), "MVI A,1\r\nHLT|0+7|MVI A,1");
-    EXPECT_EQ(After("MVI A,1\r\nHLT", 2, 1, &EditorCommands::SelectAll), "MVI A,1\r\nHLT|0+12|MVI A,1");
-    EXPECT_EQ(editor.textChanges, 0);
-    EXPECT_EQ(After("MVI A,1\r\nHLT", 9, 3, &EditorCommands::Cut), "MVI A,1\r\n|9+0|HLT");
+    // The command walk of the desktop program shows each command at work; these are the edges.
+    clipboard.text = "x";
     EXPECT_EQ(After("NOP", 1, 0, &EditorCommands::Cut), "NOP|1+0|");  // nothing selected: clipboard emptied
     EXPECT_EQ(After("ABC", 1, 1, &EditorCommands::Paste), "AC|1+0|");
     EXPECT_EQ(After("ABC", 1, 0, &EditorCommands::Delete), "ABC|1+0|");
-    EXPECT_EQ(editor.textChanges, 3);  // two cuts and a paste
-    EXPECT_EQ(After("ABC", 0, 2, &EditorCommands::Delete), "C|0+0|");
-    EXPECT_EQ(After("HLT", 3, 0, &EditorCommands::InsertBreakpoint), "HLT\r\n;BREAK\r\n|13+0|");
+    EXPECT_EQ(editor.textChanges, 2);  // the cut and the paste, not the empty Delete
     EXPECT_EQ(After("NOP\r\nHLT", 0, 3, &EditorCommands::InsertBreakpoint), "NOP\r\n;BREAK\r\n\r\nHLT|13+0|");
 }
 

@@ -1,8 +1,7 @@
-// The about box's "System Info..." button, Help > View readme, and the version text.
+// The about box's "System Info..." button and Help > View readme.
 
 #include <gtest/gtest.h>
 
-#include "shell/ProgramVersion.h"
 #include "shell/Readme.h"
 #include "shell/SystemInfoLauncher.h"
 #include "support/FakeShell.h"
@@ -15,11 +14,6 @@ struct FakeHelpWindow : platform::HelpWindow {
     void ShowGuide() override { ++shown; }
     int shown = 0;
 };
-
-TEST(HelpMenuTest, VersionTextShowsEachNumberInPlainDecimal) {
-    EXPECT_EQ(VersionText(ParseVersion("01.10")), "Version 1.10.0");
-    EXPECT_EQ(VersionText(ParseVersion("x.-1.99999999999")), "Version 0.0.0");
-}
 
 TEST(HelpMenuTest, TheReadmeOpensOnlyWhenThereInTheHelpWindowWithoutAViewerAndSystemInfoStartsThePreferredTool) {
     fakes::FakeDesktopServices desktop;

@@ -38,13 +38,12 @@ public:
         bounds[control] = rect;
     }
     void LoadSecondaryWindows() override { log_.push_back("secondary windows loaded"); }
-    void FocusEditor() override { ++editorFocusCount; }
+    void FocusEditor() override {}
     void RequestClose() override {}
     void CloseAllWindows() override { log_.push_back("all windows closed"); }
 
     bool visible = false;
     std::string caption;
-    int editorFocusCount = 0;
     // The design places at 96 dots per inch.
     std::map<platform::MainWindowControl, platform::Rect> bounds{
         {platform::MainWindowControl::Editor, {8, 40, 385, 441}},

@@ -37,7 +37,7 @@ public:
     void SetFocus() override {
         if (focus && visible) focus->MoveTo(this);
     }
-    void Move(const platform::Rect& value) override { bounds = value; }
+    void Move(const platform::Rect&) override {}
     void SetVisible(bool value) override {
         visible = value;
         if (!visible && HasFocus()) focus->MoveTo(nullptr);  // the focus goes elsewhere
@@ -65,7 +65,6 @@ public:
     int selStart = 0;
     int selLength = 0;
     bool visible = true;
-    platform::Rect bounds;
     FakeFocus* focus = nullptr;
     std::function<void()> onChange;
 };

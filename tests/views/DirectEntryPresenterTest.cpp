@@ -19,7 +19,6 @@ TEST_F(DirectEntryTest, EnterWritesTheByteAndMovesToTheNextRow) {
     app->Machine.Start(0x1000);  // paused in a run: what the user types shows all the same
     ClickCell(1, 1);
     EXPECT_TRUE(box.visible && box.HasFocus());
-    EXPECT_EQ(box.bounds, (platform::Rect{400 + 50, 272 + 16, 50, 16}));
     EXPECT_EQ(box.SelectedText(), "00");
 
     box.Type("3E");
@@ -29,7 +28,6 @@ TEST_F(DirectEntryTest, EnterWritesTheByteAndMovesToTheNextRow) {
     EXPECT_TRUE(app->Assembly.RecompileNeeded);
     EXPECT_EQ(grid.currentRow, 2);
     EXPECT_EQ(entry.EntryRow(), 2);
-    EXPECT_EQ(box.bounds.top, 272 + 32);
     EXPECT_EQ(box.SelectedText(), "00");
 
     box.Type("g5");  // read up to the first non-digit: 00, unchanged, so nothing is written

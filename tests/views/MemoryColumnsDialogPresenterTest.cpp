@@ -64,23 +64,6 @@ TEST_F(MemoryColumnsDialogTest, AddPadsChecksAndSortsTheNewAddressAndOkRebuildsT
     EXPECT_EQ(grid.Cell(1, 0) + grid.Cell(100, 0), "00120075");
 }
 
-TEST_F(MemoryColumnsDialogTest, CancelForgetsTheEditsAndEachShowingMakesOkTheDefault) {
-    Open([this] {
-        Add("0800");
-        Enter(dialog.rows, "9");
-        dialog.address.SetFocus();
-        columns.OnCancelClicked();
-        EXPECT_FALSE(dialog.visible);
-    });
-    EXPECT_EQ(app->MemoryDump.MemoryColumnCount, 3);
-    EXPECT_EQ(app->MemoryDump.RowsPerColumn, 64);
-    Open([this] {
-        EXPECT_FALSE(dialog.addIsDefault);
-        EXPECT_EQ(dialog.list.items, (Items{"1000", "2000", "3000"}));
-        EXPECT_EQ(dialog.rows.text, "64");
-    });
-}
-
 TEST_F(MemoryColumnsDialogTest, RemoveSelectsTheLastEntryAndBeepsWithNothingSelected) {
     Open([this] {
         columns.OnDeleteColumnClicked();
