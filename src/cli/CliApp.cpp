@@ -20,6 +20,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "vantric-cli: " << error << '\n' << kCliUsage;
         return ExitUsage;
     }
+    if (options->Command == CliCommand::Help) {
+        out << options->HelpText;
+        return ExitHalted;
+    }
     if (options->Command == CliCommand::Version) {
         out << "Vantric " << VANTRIC_VERSION << '\n';
         return ExitHalted;

@@ -8,7 +8,7 @@
 
 namespace vantric::console {
 
-enum class CliCommand { Version, Run, Assemble };
+enum class CliCommand { Version, Help, Run, Assemble };
 
 struct MemoryDumpRequest {
     std::int32_t Address = 0;
@@ -17,6 +17,7 @@ struct MemoryDumpRequest {
 
 struct CliOptions {
     CliCommand Command = CliCommand::Version;
+    std::string HelpText;  // Help: what to print
     std::string ProgramFile;
     std::string InstructionSetPath;  // empty: InstSet.Dat beside the executable
     bool Listing = false;
@@ -27,12 +28,14 @@ struct CliOptions {
 };
 
 // Parses the arguments after the program name; on a usage error returns nothing and sets `error`.
+// A repeated option takes its last value; --dump adds a range each time.
 std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args, std::string& error);
 
 inline constexpr const char* kCliUsage =
     "usage: vantric-cli run FILE [--max-instructions N] [--ignore-breakpoints] [--trace] "
     "[--dump ADDR:COUNT]... [--instset PATH]\n"
     "       vantric-cli assemble FILE [--listing] [--instset PATH]\n"
-    "       vantric-cli --version\n";
+    "       vantric-cli --version\n"
+    "       vantric-cli [run|assemble] --help\n";
 
 }  // namespace vantric::console

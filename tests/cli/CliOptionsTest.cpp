@@ -12,14 +12,16 @@ namespace {
 
 TEST(CliOptions, RunOptionsAtTheirEdgesAndUsageErrorsRefusedWithAReason) {
     std::string error;  // golden cases run every option; these are the edges
-    const auto o = ParseCliArguments({"run", "p.85", "--max-instructions", "1", "--dump", "fff0:16"}, error);
+    const auto o = ParseCliArguments(
+        {"run", "p.85", "--max-instructions", "9", "--max-instructions", "1", "--dump", "fff0:16"}, error);
     ASSERT_TRUE(o) << error;
-    EXPECT_EQ(o->MaxInstructions, 1);
+    EXPECT_EQ(o->MaxInstructions, 1);           // the last one given
     EXPECT_EQ(o->Dumps.at(0).Address, 0xFFF0);  // ends exactly at FFFFH
-    for (const char* line : {"", "go p.85", "run", "run a.85 b.85", "run p.85 --listing", "assemble p.85 --trace",
-                             "run p.85 --max-instructions", "run p.85 --max-instructions 0",
-                             "run p.85 --max-instructions 12x", "run p.85 --dump 2000", "run p.85 --dump :4", "run p.85 --dump FFF0:17",
-                             "run p.85 --dump 10000:0", "run p.85 --dump 1:9223372036854775807", "run p.85 --bogus"}) {
+    for (const char* line :
+         {"", "go p.85", "run", "run a.85 b.85", "run p.85 --listing", "assemble p.85 --trace",
+          "run p.85 --max-instructions", "run p.85 --max-instructions 0", "run p.85 --max-instructions 12x",
+          "run p.85 --dump 2000", "run p.85 --dump :4", "run p.85 --dump FFF0:17", "run p.85 --dump 10000:0",
+          "run p.85 --dump 1:9223372036854775807", "run p.85 --bogus"}) {
         std::istringstream words(line);
         const std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
         error.clear();
