@@ -1,5 +1,5 @@
 #pragma once
-// `vantric-cli assemble FILE [--listing]`.
+// `vantric-cli assemble FILE [--listing] [--hex OUT.hex] [--bin OUT.bin]`.
 
 #include <ostream>
 #include <string>
@@ -13,8 +13,9 @@
 namespace vantric::console {
 
 // Assembles options.ProgramFile into `app` (instruction set loaded, reset values applied) and
-// prints what the run window lists for an assembly, then the listing when asked for.
-// Returns 0, 1 on an assembly error, or 66 when the file cannot be read.
+// prints what the run window lists for an assembly, then the listing when asked for, then writes
+// the machine code files asked for. Returns 0, 1 on an assembly error (nothing written), 66 when
+// the file cannot be read, or 73 when an output file cannot be written.
 int RunAssembleCommand(const CliOptions& options, const InstructionTable& instructions, AssemblyTables& program,
                        ProcessorState& cpu, std::ostream& out, std::ostream& err);
 

@@ -89,6 +89,8 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
             ->type_name("PATH");
     }
     assemble->add_flag("--listing", options.Listing, "List every line's address and bytes");
+    assemble->add_option("--hex", options.HexFile, "Write the machine code as Intel HEX")->type_name("OUT.hex");
+    assemble->add_option("--bin", options.BinaryFile, "Write the machine code as a binary image")->type_name("OUT.bin");
     run->add_option("--max-instructions", typed.MaxInstructions, "Pause after N instructions")->type_name("N");
     run->add_flag("--ignore-breakpoints", options.IgnoreBreakpoints, "Run through ;BREAK lines");
     run->add_flag("--trace", options.Trace, "Print the registers after every instruction");

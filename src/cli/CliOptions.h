@@ -21,6 +21,8 @@ struct CliOptions {
     std::string ProgramFile;
     std::string InstructionSetPath;  // empty: InstSet.Dat beside the executable
     bool Listing = false;
+    std::string HexFile;     // assemble: write Intel HEX here
+    std::string BinaryFile;  // assemble: write a binary image here
     bool IgnoreBreakpoints = false;
     bool Trace = false;
     std::optional<std::int64_t> MaxInstructions;
@@ -34,7 +36,7 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
 inline constexpr const char* kCliUsage =
     "usage: vantric-cli run FILE [--max-instructions N] [--ignore-breakpoints] [--trace] "
     "[--dump ADDR:COUNT]... [--instset PATH]\n"
-    "       vantric-cli assemble FILE [--listing] [--instset PATH]\n"
+    "       vantric-cli assemble FILE [--listing] [--hex OUT.hex] [--bin OUT.bin] [--instset PATH]\n"
     "       vantric-cli --version\n"
     "       vantric-cli [run|assemble] --help\n";
 
