@@ -2,7 +2,9 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <string_view>
 
 namespace vantric::console {
 
@@ -35,6 +37,55 @@ bool ParseDump(const std::string& text, MemoryDumpRequest& dump, std::string& er
     return true;
 }
 
+// REG=HEX, the value no wider than the register.
+bool ParseRegisterPreset(const std::string& text, RegisterPreset& preset, std::string& error) {
+    const auto equals = text.find('=');
+    std::string name = text.substr(0, equals);
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const bool wide = name == "SP" || name == "PC";
+    const bool known = wide || (name.size() == 1 && std::string_view("ABCDEHLF").find(name[0]) != std::string::npos);
+    std::int64_t value = 0;
+    if (equals == std::string::npos || !known || !ParseNumber(text.substr(equals + 1), value, 16) || value < 0) {
+        error = "--set takes REG=HEX, REG one of A B C D E H L F SP PC: " + text;
+        return false;
+    }
+    if (value > (wide ? 0xFFFF : 0xFF)) {
+        error = "--set value too large for " + name + ": " + text;
+        return false;
+    }
+    preset.Register = name;
+    preset.Value = static_cast<std::uint16_t>(value);
+    return true;
+}
+
+// ADDR=BYTE[,BYTE...] in hexadecimal, the last byte at or below FFFF.
+bool ParsePoke(const std::string& text, MemoryPoke& poke, std::string& error) {
+    const auto equals = text.find('=');
+    std::int64_t address = 0;
+    bool valid = equals != std::string::npos && ParseNumber(text.substr(0, equals), address, 16) && address >= 0 &&
+                 address <= 0xFFFF;
+    poke.Bytes.clear();
+    std::size_t from = equals + 1;
+    while (valid) {
+        const std::size_t comma = text.find(',', from);
+        std::int64_t byte = 0;
+        valid = ParseNumber(text.substr(from, comma - from), byte, 16) && byte >= 0 && byte <= 0xFF;
+        poke.Bytes.push_back(static_cast<std::uint8_t>(byte));
+        if (comma == std::string::npos) break;
+        from = comma + 1;
+    }
+    if (!valid) {
+        error = "--poke takes ADDR=BYTE[,BYTE...] in hexadecimal, bytes up to FF: " + text;
+        return false;
+    }
+    if (address + static_cast<std::int64_t>(poke.Bytes.size()) > 0x10000) {
+        error = "--poke goes past FFFF: " + text;
+        return false;
+    }
+    poke.Address = static_cast<std::uint16_t>(address);
+    return true;
+}
+
 // The values CLI11 collects, as typed; they are checked and converted afterwards, so that every
 // number is read the one way this runner reads numbers.
 struct TypedOptions {
@@ -42,6 +93,8 @@ struct TypedOptions {
     std::string InstructionSet;
     std::string MaxInstructions;
     std::vector<std::string> Dumps;
+    std::vector<std::string> Registers;
+    std::vector<std::string> Pokes;
 };
 
 // An option that may be given many times, one value each time.
@@ -66,6 +119,16 @@ bool ConvertRunOptions(const TypedOptions& typed, CliOptions& options, std::stri
         MemoryDumpRequest dump;
         if (!ParseDump(text, dump, error)) return false;
         options.Dumps.push_back(dump);
+    }
+    for (const std::string& text : typed.Registers) {
+        RegisterPreset preset;
+        if (!ParseRegisterPreset(text, preset, error)) return false;
+        options.Registers.push_back(preset);
+    }
+    for (const std::string& text : typed.Pokes) {
+        MemoryPoke poke;
+        if (!ParsePoke(text, poke, error)) return false;
+        options.Pokes.push_back(poke);
     }
     return true;
 }
@@ -95,6 +158,8 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
     run->add_flag("--ignore-breakpoints", options.IgnoreBreakpoints, "Run through ;BREAK lines");
     run->add_flag("--trace", options.Trace, "Print the registers after every instruction");
     AddRepeatable(*run, "--dump", typed.Dumps, "Print COUNT bytes from ADDR after the run (hex:decimal)", "ADDR:COUNT");
+    AddRepeatable(*run, "--set", typed.Registers, "Set a register (A B C D E H L F SP PC) before the run", "REG=HEX");
+    AddRepeatable(*run, "--poke", typed.Pokes, "Store bytes from ADDR on before the run", "ADDR=BYTE[,BYTE...]");
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
     try {

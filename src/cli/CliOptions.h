@@ -15,6 +15,18 @@ struct MemoryDumpRequest {
     std::int32_t Count = 0;
 };
 
+// --set REG=HEX: Register is A, B, C, D, E, H, L, F, SP or PC; Value fits it.
+struct RegisterPreset {
+    std::string Register;
+    std::uint16_t Value = 0;
+};
+
+// --poke ADDR=BYTE[,BYTE...]: the bytes from Address on, all of them at or below FFFF.
+struct MemoryPoke {
+    std::uint16_t Address = 0;
+    std::vector<std::uint8_t> Bytes;
+};
+
 struct CliOptions {
     CliCommand Command = CliCommand::Version;
     std::string HelpText;  // Help: what to print
@@ -27,6 +39,8 @@ struct CliOptions {
     bool Trace = false;
     std::optional<std::int64_t> MaxInstructions;
     std::vector<MemoryDumpRequest> Dumps;
+    std::vector<RegisterPreset> Registers;  // in the order given
+    std::vector<MemoryPoke> Pokes;          // in the order given
 };
 
 // Parses the arguments after the program name; on a usage error returns nothing and sets `error`.
@@ -35,7 +49,7 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
 
 inline constexpr const char* kCliUsage =
     "usage: vantric-cli run FILE [--max-instructions N] [--ignore-breakpoints] [--trace] "
-    "[--dump ADDR:COUNT]... [--instset PATH]\n"
+    "[--dump ADDR:COUNT]... [--set REG=HEX]... [--poke ADDR=BYTE[,BYTE...]]... [--instset PATH]\n"
     "       vantric-cli assemble FILE [--listing] [--hex OUT.hex] [--bin OUT.bin] [--instset PATH]\n"
     "       vantric-cli --version\n"
     "       vantric-cli [run|assemble] --help\n";

@@ -44,6 +44,24 @@ void PrintDump(const ProcessorState& cpu, const MemoryDumpRequest& dump, std::os
     }
 }
 
+// --set and --poke, in the order given.
+void ApplyPresets(const CliOptions& options, ProcessorState& cpu) {
+    static constexpr struct {
+        const char* name;
+        int code;
+    } kByteRegisters[] = {{"A", RegA}, {"B", RegB}, {"C", RegC}, {"D", RegD}, {"E", RegE}, {"H", RegH}, {"L", RegL}};
+    for (const RegisterPreset& preset : options.Registers) {
+        const auto value = static_cast<std::uint8_t>(preset.Value);
+        if (preset.Register == "F") cpu.Flags = value;
+        if (preset.Register == "SP") cpu.StackPointer = preset.Value;
+        if (preset.Register == "PC") cpu.ProgramCounter = preset.Value;
+        for (const auto& reg : kByteRegisters)
+            if (preset.Register == reg.name) cpu.Register(reg.code) = value;
+    }
+    for (const MemoryPoke& poke : options.Pokes)
+        for (std::size_t i = 0; i < poke.Bytes.size(); ++i) cpu.Memory[poke.Address + i] = poke.Bytes[i];
+}
+
 }  // namespace
 
 int RunProgramCommand(const CliOptions& options, const InstructionTable& instructions, AssemblyTables& program,
@@ -64,6 +82,8 @@ int RunProgramCommand(const CliOptions& options, const InstructionTable& instruc
     if (options.MaxInstructions) cycle.SetInstructionLimit(static_cast<std::uint64_t>(*options.MaxInstructions));
     ConsoleTrace trace(machine.State(), out);
     if (options.Trace) cycle.SetTrace(&trace);
+    if (!options.Registers.empty() || !options.Pokes.empty())
+        cycle.SetBeforeRun([&options](ProcessorState& cpu) { ApplyPresets(options, cpu); });
 
     cycle.PrepareRun();
     const RunOutcome outcome = cycle.Activate();
