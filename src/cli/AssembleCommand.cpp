@@ -77,13 +77,16 @@ void WriteListing(std::ostream& out, const std::string& text, const AssemblyTabl
     }
 }
 
-std::string ErrorLineText(const std::string& text, std::int32_t errorStart) {
+std::string ErrorSourceLine(const std::string& text, std::int32_t errorStart) {
     const auto start = std::min(static_cast<std::size_t>(std::max(errorStart, 0)), text.size());
     const auto lineStart = text.rfind('\n', start == 0 ? 0 : start - 1);
     const std::size_t from = start == 0 || lineStart == std::string::npos ? 0 : lineStart + 1;
     const std::size_t end = text.find("\r\n", from);
-    const std::string source = text.substr(from, end == std::string::npos ? std::string::npos : end - from);
-    return "Line " + std::to_string(LineNumberAt(text, errorStart)) + ": " + source;
+    return text.substr(from, end == std::string::npos ? std::string::npos : end - from);
+}
+
+std::string ErrorLineText(const std::string& text, std::int32_t errorStart) {
+    return "Line " + std::to_string(LineNumberAt(text, errorStart)) + ": " + ErrorSourceLine(text, errorStart);
 }
 
 int RunAssembleCommand(const CliOptions& options, const InstructionTable& instructions, AssemblyTables& program,

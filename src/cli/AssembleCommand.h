@@ -22,6 +22,9 @@ int RunAssembleCommand(const CliOptions& options, const InstructionTable& instru
 // The source line (1 to LineCount) of `text` without its line break.
 std::string SourceLine(const std::string& text, const AssemblyTables& tables, std::int32_t line);
 
+// The line that holds `errorStart`, without its line break.
+std::string ErrorSourceLine(const std::string& text, std::int32_t errorStart);
+
 // "Line N: TEXT" for the line that holds `errorStart`: N counted from 1, TEXT without its line break.
 std::string ErrorLineText(const std::string& text, std::int32_t errorStart);
 

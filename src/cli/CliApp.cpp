@@ -47,7 +47,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     if (options->Command == CliCommand::Assemble)
         return RunAssembleCommand(*options, *instructions, *program, machine->State(), out, err);
-    return RunProgramCommand(*options, *instructions, *program, *machine, out, err);
+    return RunProgramCommand(*options, options->ProgramFile, *instructions, out, err);
 }
 
 }  // namespace vantric::console

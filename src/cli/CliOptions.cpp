@@ -156,7 +156,8 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
     assemble->add_option("--bin", options.BinaryFile, "Write the machine code as a binary image")->type_name("OUT.bin");
     run->add_option("--max-instructions", typed.MaxInstructions, "Pause after N instructions")->type_name("N");
     run->add_flag("--ignore-breakpoints", options.IgnoreBreakpoints, "Run through ;BREAK lines");
-    run->add_flag("--trace", options.Trace, "Print the registers after every instruction");
+    run->add_flag("--trace", options.Trace, "Print the registers after every instruction (with --json: on stderr)");
+    run->add_flag("--json", options.Json, "Print the result as one line of JSON");
     AddRepeatable(*run, "--dump", typed.Dumps, "Print COUNT bytes from ADDR after the run (hex:decimal)", "ADDR:COUNT");
     AddRepeatable(*run, "--set", typed.Registers, "Set a register (A B C D E H L F SP PC) before the run", "REG=HEX");
     AddRepeatable(*run, "--poke", typed.Pokes, "Store bytes from ADDR on before the run", "ADDR=BYTE[,BYTE...]");

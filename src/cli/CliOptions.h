@@ -37,6 +37,7 @@ struct CliOptions {
     std::string BinaryFile;  // assemble: write a binary image here
     bool IgnoreBreakpoints = false;
     bool Trace = false;
+    bool Json = false;  // run: one JSON object per program instead of the text
     std::optional<std::int64_t> MaxInstructions;
     std::vector<MemoryDumpRequest> Dumps;
     std::vector<RegisterPreset> Registers;  // in the order given
@@ -49,7 +50,7 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
 
 inline constexpr const char* kCliUsage =
     "usage: vantric-cli run FILE [--max-instructions N] [--ignore-breakpoints] [--trace] "
-    "[--dump ADDR:COUNT]... [--set REG=HEX]... [--poke ADDR=BYTE[,BYTE...]]... [--instset PATH]\n"
+    "[--dump ADDR:COUNT]... [--json] [--set REG=HEX]... [--poke ADDR=BYTE[,BYTE...]]... [--instset PATH]\n"
     "       vantric-cli assemble FILE [--listing] [--hex OUT.hex] [--bin OUT.bin] [--instset PATH]\n"
     "       vantric-cli --version\n"
     "       vantric-cli [run|assemble] --help\n";
