@@ -92,7 +92,7 @@ std::string ErrorLineText(const std::string& text, std::int32_t errorStart) {
 int RunAssembleCommand(const CliOptions& options, const InstructionTable& instructions, AssemblyTables& program,
                        ProcessorState& cpu, std::ostream& out, std::ostream& err) {
     ConsoleEditor editor;
-    if (!LoadProgramIntoEditor(options.ProgramFile, editor, err)) return ExitProgramUnreadable;
+    if (!LoadProgramIntoEditor(options.ProgramFiles.front(), editor, err)) return ExitProgramUnreadable;
     ConsoleStatusBar status;
     ConsoleEventPump events;
     Compiler compiler(cpu, instructions, program, editor, status, events);

@@ -12,7 +12,7 @@
 
 namespace vantric::console {
 
-// Assembles options.ProgramFile into `app` (instruction set loaded, reset values applied) and
+// Assembles the program file into `app` (instruction set loaded, reset values applied) and
 // prints what the run window lists for an assembly, then the listing when asked for, then writes
 // the machine code files asked for. Returns 0, 1 on an assembly error (nothing written), 66 when
 // the file cannot be read, or 73 when an output file cannot be written.

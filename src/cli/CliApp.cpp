@@ -5,7 +5,7 @@
 #include "cli/AssembleCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsolePlatform.h"
-#include "cli/RunCommand.h"
+#include "cli/RunFiles.h"
 #include "core/AssemblyTables.h"
 #include "core/InstructionSetLoader.h"
 #include "core/InstructionTable.h"
@@ -47,7 +47,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     if (options->Command == CliCommand::Assemble)
         return RunAssembleCommand(*options, *instructions, *program, machine->State(), out, err);
-    return RunProgramCommand(*options, options->ProgramFile, *instructions, out, err);
+    return RunProgramFiles(*options, *instructions, out, err);
 }
 
 }  // namespace vantric::console

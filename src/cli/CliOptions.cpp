@@ -146,11 +146,13 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
     TypedOptions typed;
     CLI::App* run = app.add_subcommand("run", "Assemble a program and run it as Run (F5) does");
     CLI::App* assemble = app.add_subcommand("assemble", "Assemble a program as Compile (F4) does");
-    for (CLI::App* command : {run, assemble}) {
-        command->add_option("FILE", typed.File, "The program file (.85)")->required();
+    assemble->add_option("FILE", typed.File, "The program file (.85)")->required();
+    run->add_option("FILE", options.ProgramFiles, "The program files (.85), each run from the reset state")
+        ->required()
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    for (CLI::App* command : {run, assemble})
         command->add_option("--instset", typed.InstructionSet, "The instruction set (default: InstSet.Dat)")
             ->type_name("PATH");
-    }
     assemble->add_flag("--listing", options.Listing, "List every line's address and bytes");
     assemble->add_option("--hex", options.HexFile, "Write the machine code as Intel HEX")->type_name("OUT.hex");
     assemble->add_option("--bin", options.BinaryFile, "Write the machine code as a binary image")->type_name("OUT.bin");
@@ -181,7 +183,7 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
     if (version) return options;
 
     options.Command = run->parsed() ? CliCommand::Run : CliCommand::Assemble;
-    options.ProgramFile = typed.File;
+    if (assemble->parsed()) options.ProgramFiles = {typed.File};
     options.InstructionSetPath = typed.InstructionSet;
     if (options.Command == CliCommand::Run && !ConvertRunOptions(typed, options, error)) return std::nullopt;
     return options;

@@ -29,9 +29,9 @@ struct MemoryPoke {
 
 struct CliOptions {
     CliCommand Command = CliCommand::Version;
-    std::string HelpText;  // Help: what to print
-    std::string ProgramFile;
-    std::string InstructionSetPath;  // empty: InstSet.Dat beside the executable
+    std::string HelpText;                   // Help: what to print
+    std::vector<std::string> ProgramFiles;  // assemble: one; run: one or more
+    std::string InstructionSetPath;         // empty: InstSet.Dat beside the executable
     bool Listing = false;
     std::string HexFile;     // assemble: write Intel HEX here
     std::string BinaryFile;  // assemble: write a binary image here
@@ -49,7 +49,7 @@ struct CliOptions {
 std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args, std::string& error);
 
 inline constexpr const char* kCliUsage =
-    "usage: vantric-cli run FILE [--max-instructions N] [--ignore-breakpoints] [--trace] "
+    "usage: vantric-cli run FILE... [--max-instructions N] [--ignore-breakpoints] [--trace] "
     "[--dump ADDR:COUNT]... [--json] [--set REG=HEX]... [--poke ADDR=BYTE[,BYTE...]]... [--instset PATH]\n"
     "       vantric-cli assemble FILE [--listing] [--hex OUT.hex] [--bin OUT.bin] [--instset PATH]\n"
     "       vantric-cli --version\n"

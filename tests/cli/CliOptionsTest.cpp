@@ -28,7 +28,7 @@ TEST(CliOptions, RunOptionsAtTheirEdgesAndUsageErrorsRefusedWithAReason) {
     for (const char* line : {"",
                              "go p.85",
                              "run",
-                             "run a.85 b.85",
+                             "assemble a.85 b.85",
                              "run p.85 --listing",
                              "assemble p.85 --trace",
                              "run p.85 --max-instructions",

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """vantric-cli run --json against the text output: on every golden run case the JSON parses and,
 written out as text again, gives the golden output (the trace, on stderr with --json, gives the
-trace lines).
+trace lines); several files in one call give one line each, in order, as each file alone would,
+and the text form gives each file's output after its "==> FILE <==" line.
 
 usage: json_matches_text.py VANTRIC_CLI PROGRAMS_DIR GOLDEN_DIR"""
 import glob
@@ -67,6 +68,17 @@ for case in sorted(glob.glob(os.path.join(golden, "run_*.cmd"))):
     check(as_text(report) == text, "%s: JSON gives\n%s\nexpected\n%s" % (name, as_text(report), text))
     check([line for line in err.splitlines() if line.startswith("PC=")] == trace, name + ": trace differs")
     check(report["file"] == args[1] and report["status"] == status, name + ": file or status wrong")
+
+# Several files at once: one JSON line each, in order, as each alone; the highest exit status.
+files = sorted(glob.glob(os.path.join(programs, "*.85"))) + [os.path.join(programs, "missing.85")]
+options = ["--ignore-breakpoints", "--max-instructions", "5000", "--dump", "2000:4"]
+alone = [run(["run", file] + options + ["--json"]) for file in files]
+status, out, _ = run(["run"] + files + options + ["--json"])
+check(out.splitlines() == [result[1].rstrip("\n") for result in alone], "several files: lines differ from single runs")
+check(status == max(result[0] for result in alone), "several files: exit status %d" % status)
+status, out, _ = run(["run"] + files + options)
+check(out == "".join("==> %s <==\n" % file + run(["run", file] + options)[1] for file in files),
+      "several files: text output differs from single runs")
 
 for failure in failures:
     print("FAIL:", failure)
