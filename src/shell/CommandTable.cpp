@@ -21,6 +21,8 @@ constexpr std::array kFileMenu{
     MenuEntry{PrintOutput, "P&rint regs and mem", "", "printRegistersAndMemory"},
     kSeparator,
     MenuEntry{Exit, "E&xit", "Ctrl+Q", "exit"},
+    kSeparator,
+    MenuEntry{ExportMachineCode, "Export &machine code...", "", "exportMachineCode"},
 };
 
 constexpr std::array kEditMenu{

@@ -117,6 +117,9 @@ class DesktopWiringTest : public QObject {
             {Readme, "ABC", [](Desktop& d) { d.desktop.opened.clear(); }, "readme:1|"},
             {About, "ABC", none, "aboutBox: About Vantric"},
             {Exit, "ABC", [](Desktop& d) { d.window().show(); }, "shown:0|"},
+            {ExportMachineCode, "HLT",
+             [this](Desktop& d) { d.fileToChoose = dir_.filePath(QStringLiteral("kit.bin")); },
+             "panel:Binary image written to"},
         };
     }
 
