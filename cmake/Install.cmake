@@ -27,9 +27,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vantric)
 set(CPACK_PACKAGE_VENDOR "Vantric")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Intel 8085 simulator: write, assemble and run 8085 assembly programs")
-set(CPACK_PACKAGE_DESCRIPTION "Vantric is a desktop program for writing, assembling and running Intel 8085
-assembly programs, with breakpoints, step mode, and editable registers, flags and memory.
-vantric-cli, the headless runner, gives scripts, graders and CI the same assembler and engine.")
+set(CPACK_PACKAGE_DESCRIPTION "Vantric is a desktop program for writing, assembling and running
+Intel 8085 assembly programs, with breakpoints, step mode, and registers, flags
+and memory that can be edited in place. vantric-cli, the headless runner, gives
+scripts, graders and CI the same assembler and engine, with Intel HEX and
+binary images, preset inputs and JSON results.")
 set(CPACK_PACKAGE_CONTACT "Vantric maintainers <maintainers@vantric.invalid>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
