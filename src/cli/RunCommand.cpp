@@ -1,9 +1,9 @@
 #include "cli/RunCommand.h"
 
 #include <memory>
+
 #include "assembler/Compiler.h"
 #include "cli/AssembleCommand.h"
-
 #include "cli/CliApp.h"
 #include "cli/ConsolePlatform.h"
 #include "cli/JsonReport.h"
