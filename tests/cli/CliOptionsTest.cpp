@@ -25,31 +25,16 @@ TEST(CliOptions, RunOptionsAtTheirEdgesAndUsageErrorsRefusedWithAReason) {
     EXPECT_EQ(presets->Registers.at(1).Value, 0xFF);
     EXPECT_EQ(presets->Pokes.at(0).Address, 0xFFFE);  // its last byte at FFFFH
     EXPECT_EQ(presets->Pokes.at(0).Bytes, (std::vector<std::uint8_t>{1, 2}));
-    for (const char* line : {"",
-                             "go p.85",
-                             "run",
-                             "assemble a.85 b.85",
-                             "run p.85 --listing",
-                             "assemble p.85 --trace",
-                             "run p.85 --max-instructions",
-                             "run p.85 --max-instructions 0",
-                             "run p.85 --max-instructions 12x",
-                             "run p.85 --dump 2000",
-                             "run p.85 --dump :4",
-                             "run p.85 --dump FFF0:17",
-                             "run p.85 --dump 10000:0",
-                             "run p.85 --dump 1:9223372036854775807",
-                             "run p.85 --bogus",
-                             "run p.85 --set A=100",
-                             "run p.85 --set SP=10000",
-                             "run p.85 --set Q=1",
-                             "run p.85 --set A",
-                             "run p.85 --set M=1",
-                             "run p.85 --poke FFFF=1,2",
-                             "run p.85 --poke 2000=",
-                             "run p.85 --poke 2000=1,,2",
-                             "run p.85 --poke 2000=100",
-                             "assemble p.85 --set A=1"}) {
+    // clang-format off
+    for (const char* line : {"", "go p.85", "run", "assemble a.85 b.85", "run p.85 --listing", "assemble p.85 --trace",
+                             "run p.85 --max-instructions", "run p.85 --max-instructions 0",
+                             "run p.85 --max-instructions 12x", "run p.85 --dump 2000", "run p.85 --dump :4",
+                             "run p.85 --dump FFF0:17", "run p.85 --dump 10000:0",
+                             "run p.85 --dump 1:9223372036854775807", "run p.85 --bogus", "run p.85 --set A=100",
+                             "run p.85 --set SP=10000", "run p.85 --set Q=1", "run p.85 --set A", "run p.85 --set M=1",
+                             "run p.85 --poke FFFF=1,2", "run p.85 --poke 2000=", "run p.85 --poke 2000=1,,2",
+                             "run p.85 --poke 2000=100", "assemble p.85 --set A=1"}) {
+        // clang-format on
         std::istringstream words(line);
         const std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
         error.clear();
