@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build
   qt6-base-dev libqt6printsupport6 libgl-dev libglib2.0-dev pkg-config
   libgtest-dev googletest
+  libcli11-dev nlohmann-json3-dev
+  dpkg-dev file desktop-file-utils binutils python3
   fonts-liberation poppler-utils
   xvfb openbox xdotool xclip x11-utils
   clang libclang-rt-14-dev

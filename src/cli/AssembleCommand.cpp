@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
+#include "assembler/AssembledRanges.h"
+
 #include "cli/CliApp.h"
 #include "cli/ConsolePlatform.h"
 #include "cli/ProgramFileReader.h"
 #include "core/HexText.h"
 #include "core/TextScan.h"
+#include "editing/LocalFileStore.h"
+#include "memtools/MachineCodeFiles.h"
 
 namespace vantric::console {
 
@@ -31,6 +35,29 @@ void WriteListingLine(std::ostream& out, std::int32_t address, std::span<const s
     out << (address >= 0 ? HexText(address, 4) : std::string(4, ' ')) << "  " << text << "  " << source << '\n';
 }
 
+// Writes one output file in place of any earlier one; says why on `err` when it cannot.
+bool WriteOutputFile(const std::string& path, const std::string& bytes, std::ostream& err) {
+    LocalFileStore files;
+    const platform::FileWriteResult written = files.Replace(path, bytes);
+    if (!written.Ok) err << "vantric-cli: cannot write " << path << ": " << written.Reason << '\n';
+    return written.Ok;
+}
+
+// The assembled bytes as the files asked for; the binary image's load address goes to `out`.
+int WriteMachineCode(const CliOptions& options, const AssemblyTables& program, const Compiler& compiler,
+                     const ProcessorState& cpu, std::ostream& out, std::ostream& err) {
+    const std::vector<ByteRange> ranges = AssembledRanges(program, compiler);
+    if (!options.HexFile.empty() && !WriteOutputFile(options.HexFile, IntelHexText(cpu.Memory, ranges), err))
+        return ExitOutputUnwritable;
+    if (!options.BinaryFile.empty()) {
+        const BinaryImage image = MakeBinaryImage(cpu.Memory, ranges);
+        if (!WriteOutputFile(options.BinaryFile, image.Bytes, err)) return ExitOutputUnwritable;
+        out << "Load address : " << (image.LoadAddress < 0 ? std::string("none") : HexText(image.LoadAddress, 4))
+            << '\n';
+    }
+    return ExitHalted;
+}
+
 }  // namespace
 
 void WriteListing(std::ostream& out, const std::string& text, const AssemblyTables& tables, const Compiler& compiler) {
@@ -50,19 +77,22 @@ void WriteListing(std::ostream& out, const std::string& text, const AssemblyTabl
     }
 }
 
-std::string ErrorLineText(const std::string& text, std::int32_t errorStart) {
+std::string ErrorSourceLine(const std::string& text, std::int32_t errorStart) {
     const auto start = std::min(static_cast<std::size_t>(std::max(errorStart, 0)), text.size());
     const auto lineStart = text.rfind('\n', start == 0 ? 0 : start - 1);
     const std::size_t from = start == 0 || lineStart == std::string::npos ? 0 : lineStart + 1;
     const std::size_t end = text.find("\r\n", from);
-    const std::string source = text.substr(from, end == std::string::npos ? std::string::npos : end - from);
-    return "Line " + std::to_string(LineNumberAt(text, errorStart)) + ": " + source;
+    return text.substr(from, end == std::string::npos ? std::string::npos : end - from);
+}
+
+std::string ErrorLineText(const std::string& text, std::int32_t errorStart) {
+    return "Line " + std::to_string(LineNumberAt(text, errorStart)) + ": " + ErrorSourceLine(text, errorStart);
 }
 
 int RunAssembleCommand(const CliOptions& options, const InstructionTable& instructions, AssemblyTables& program,
                        ProcessorState& cpu, std::ostream& out, std::ostream& err) {
     ConsoleEditor editor;
-    if (!LoadProgramIntoEditor(options.ProgramFile, editor, err)) return ExitProgramUnreadable;
+    if (!LoadProgramIntoEditor(options.ProgramFiles.front(), editor, err)) return ExitProgramUnreadable;
     ConsoleStatusBar status;
     ConsoleEventPump events;
     Compiler compiler(cpu, instructions, program, editor, status, events);
@@ -75,7 +105,7 @@ int RunAssembleCommand(const CliOptions& options, const InstructionTable& instru
     }
     out << "Compiled successfully\n";
     if (options.Listing) WriteListing(out, editor.HeldText(), program, compiler);
-    return ExitHalted;
+    return WriteMachineCode(options, program, compiler, cpu, out, err);
 }
 
 }  // namespace vantric::console

@@ -5,11 +5,11 @@
 #include "cli/AssembleCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsolePlatform.h"
-#include "cli/RunCommand.h"
+#include "cli/RunFiles.h"
 #include "core/AssemblyTables.h"
 #include "core/InstructionSetLoader.h"
 #include "core/InstructionTable.h"
-#include "core/Machine.h"
+#include "core/ProcessorState.h"
 
 namespace vantric::console {
 
@@ -20,16 +20,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "vantric-cli: " << error << '\n' << kCliUsage;
         return ExitUsage;
     }
+    if (options->Command == CliCommand::Help) {
+        out << options->HelpText;
+        return ExitHalted;
+    }
     if (options->Command == CliCommand::Version) {
         out << "Vantric " << VANTRIC_VERSION << '\n';
         return ExitHalted;
     }
 
-    // The instruction set, the assembler's tables and the engine that reads them; the engine's
-    // memory is large, so they live on the heap.
+    // The instruction set, shared by every program; each command builds the machine state it needs.
     auto instructions = std::make_unique<InstructionTable>();
-    auto program = std::make_unique<AssemblyTables>();
-    auto machine = std::make_unique<Machine>(*program);
     ConsoleStatusBar status;
     ConsoleMessageBox messages(err);
     ConsoleProgramHost host(err);
@@ -38,12 +39,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const auto loaded = loader.LoadInstructionSet();
     if (loaded == InstructionSetLoadOutcome::Ended) return ExitInstructionSetUnusable;
     if (loaded == InstructionSetLoadOutcome::CheckFailed) err << status.Panel(1) << '\n';
-    machine->LoadTimings(*instructions);
-    machine->Reset();
+    if (options->Command == CliCommand::Run) return RunProgramFiles(*options, *instructions, out, err);
 
-    if (options->Command == CliCommand::Assemble)
-        return RunAssembleCommand(*options, *instructions, *program, machine->State(), out, err);
-    return RunProgramCommand(*options, *instructions, *program, *machine, out, err);
+    // The assembler's tables and the reset memory it assembles into; memory is large, so it lives
+    // on the heap.
+    auto program = std::make_unique<AssemblyTables>();
+    auto cpu = std::make_unique<ProcessorState>();
+    cpu->ApplyResetValues();
+    return RunAssembleCommand(*options, *instructions, *program, *cpu, out, err);
 }
 
 }  // namespace vantric::console

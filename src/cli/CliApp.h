@@ -15,6 +15,7 @@ enum CliExit : int {
     ExitUsage = 64,
     ExitProgramUnreadable = 66,
     ExitInstructionSetUnusable = 70,
+    ExitOutputUnwritable = 73,
 };
 
 // Runs the headless runner on the arguments after the program name.

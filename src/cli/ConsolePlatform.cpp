@@ -28,29 +28,6 @@ std::string ConsoleProgramHost::ProgramDirectory() const {
     return slash == std::string::npos ? std::string(".") : exe.substr(0, slash);
 }
 
-void ConsoleEditor::SetText(const std::string& text) { SetText(std::string(text)); }
-
-void ConsoleEditor::SetText(std::string&& text) {
-    text_ = std::move(text);
-    selStart_ = 0;
-    selLength_ = 0;
-}
-
-void ConsoleEditor::SetSelStart(int position) {
-    selStart_ = std::clamp(position, 0, static_cast<int>(text_.size()));
-    selLength_ = 0;
-}
-
-void ConsoleEditor::SetSelLength(int length) {
-    selLength_ = std::clamp(length, 0, static_cast<int>(text_.size()) - selStart_);
-}
-
-void ConsoleEditor::SetSelText(const std::string& text) {
-    text_.replace(selStart_, selLength_, text);
-    selStart_ += static_cast<int>(text.size());
-    selLength_ = 0;
-}
-
 double ConsoleClock::Seconds() const {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }

@@ -4,8 +4,8 @@
 #include <ostream>
 #include <string>
 
+#include "assembler/HeldTextEditor.h"
 #include "core/MachineViews.h"
-#include "platform/Editor.h"
 #include "platform/EventPump.h"
 #include "platform/ListBox.h"
 #include "platform/MemoryGrid.h"
@@ -77,29 +77,8 @@ public:
     int TextWidth(const std::string&) const override { return 0; }
 };
 
-// Holds the program text the runner read, with a selection, as an editor would. The text is read
-// in place (HeldText, LogicalText) and taken over without a copy, so a long program is held once.
-class ConsoleEditor : public platform::Editor {
-public:
-    std::string Text() const override { return text_; }
-    const std::string* LogicalText() const override { return &text_; }
-    const std::string& HeldText() const { return text_; }
-    void SetText(const std::string& text) override;
-    void SetText(std::string&& text);
-    int SelStart() const override { return selStart_; }
-    void SetSelStart(int position) override;
-    int SelLength() const override { return selLength_; }
-    void SetSelLength(int length) override;
-    void SetReadOnly(bool) override {}
-    std::string SelText() const override { return text_.substr(selStart_, selLength_); }
-    void SetSelText(const std::string& text) override;
-    int FirstWideCharacter() const override { return -1; }
-
-private:
-    std::string text_;
-    int selStart_ = 0;
-    int selLength_ = 0;
-};
+// The program text the runner read, held once.
+using ConsoleEditor = HeldTextEditor;
 
 // There are no window events to let through, ever.
 class ConsoleEventPump : public platform::EventPump {

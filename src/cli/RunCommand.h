@@ -1,17 +1,16 @@
 #pragma once
 #include <ostream>
+#include <string>
 
 #include "cli/CliOptions.h"
-#include "core/AssemblyTables.h"
 #include "core/InstructionTable.h"
-#include "core/Machine.h"
 
 namespace vantric::console {
 
-// `vantric-cli run`: assembles and runs the program file as the run window does, printing its
-// progress lines, then the registers, the T-state count and the requested memory dumps.
-// Returns the runner's exit status.
-int RunProgramCommand(const CliOptions& options, const InstructionTable& instructions, AssemblyTables& program,
-                      Machine& machine, std::ostream& out, std::ostream& err);
+// `vantric-cli run` for one program file: assembles and runs it from the reset state as the run
+// window does, printing its progress lines, then the registers, the T-state count and the requested
+// memory dumps; or, with --json, one line of JSON. Returns the runner's exit status.
+int RunProgramCommand(const CliOptions& options, const std::string& file, const InstructionTable& instructions,
+                      std::ostream& out, std::ostream& err);
 
 }  // namespace vantric::console

@@ -136,7 +136,12 @@ RunOutcome RunCycle::RunPhase() {
     status_.SetPanelText(1, "Running ...");
     status_.SetPanelText(2, "T states : ??");
     pump_.ProcessEvents();
-    const std::int32_t from = resuming ? machine_.State().ProgramCounter : program_.StartAddress;
+    std::int32_t from = resuming ? machine_.State().ProgramCounter : program_.StartAddress;
+    if (!resuming && beforeRun_) {
+        machine_.State().ProgramCounter = from;
+        beforeRun_(machine_.State());
+        from = machine_.State().ProgramCounter;
+    }
     progress_.AddItem(std::string(resuming ? "Resuming" : "Running") + " program from address " + HexText(from, 4) +
                       " ...");
     if (resuming)

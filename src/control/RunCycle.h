@@ -4,6 +4,7 @@
 // run window and `vantric-cli run` both drive it.
 
 #include <cstdint>
+#include <functional>
 
 #include "assembler/Compiler.h"
 #include "control/ExecutionTrace.h"
@@ -72,6 +73,9 @@ public:
     void SetIgnoreBreakpoints(bool ignore) { machine_.SetIgnoreBreakpoints(ignore); }
     void SetInstructionLimit(std::uint64_t limit) { instructionLimit_ = limit; }
     void SetTrace(ExecutionTrace* trace) { trace_ = trace; }
+    // Called when a new run has PC at its start address, before the first instruction; it may
+    // change registers and memory, and PC, where the run then starts.
+    void SetBeforeRun(std::function<void(ProcessorState&)> preset) { beforeRun_ = std::move(preset); }
 
 private:
     bool AssemblyPhase(RunOutcome& outcome);
@@ -96,6 +100,7 @@ private:
 
     std::uint64_t instructionLimit_ = 0;  // 0: no limit
     ExecutionTrace* trace_ = nullptr;
+    std::function<void(ProcessorState&)> beforeRun_;
     double lastMonitorReport_ = 0.0;
 };
 

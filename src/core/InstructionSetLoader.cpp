@@ -1,6 +1,7 @@
 #include "core/InstructionSetLoader.h"
 
 #include "core/InstructionSetFile.h"
+#include "core/ShippedFiles.h"
 
 namespace vantric {
 
@@ -16,7 +17,7 @@ InstructionSetLoader::InstructionSetLoader(InstructionTable& table, platform::St
 
 std::string InstructionSetLoader::InstructionSetPath() const {
     if (!pathOverride_.empty()) return pathOverride_;
-    return host_.ProgramDirectory() + "/" + kInstructionSetFileName;
+    return ShippedFilePath(host_.ProgramDirectory(), kInstructionSetFileName);
 }
 
 InstructionSetLoadOutcome InstructionSetLoader::LoadInstructionSet() {

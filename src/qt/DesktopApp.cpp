@@ -100,6 +100,7 @@ void DesktopApp::ConnectFileCommands() {
     commands_.Connect(CommandId::Open, [this] { files_.OpenProgram(); });
     commands_.Connect(CommandId::Save, [this] { files_.SaveProgram(); });
     commands_.Connect(CommandId::SaveAs, [this] { files_.SaveProgramAs(); });
+    commands_.Connect(CommandId::ExportMachineCode, [this] { machineCodeExport_.ExportMachineCode(); });
 }
 
 void DesktopApp::ConnectEditCommands() {

@@ -12,6 +12,7 @@
 #include "editing/EditorCommands.h"
 #include "editing/FindDialogPresenter.h"
 #include "editing/LocalFileStore.h"
+#include "editing/MachineCodeExport.h"
 #include "editing/PrintCommands.h"
 #include "editing/PrintoutDelivery.h"
 #include "editing/ProgramFiles.h"
@@ -136,6 +137,8 @@ private:
     RunWindowPresenter runPresenter_;
     StepController step_;
     ProgramFiles files_;
+    MachineCodeExport machineCodeExport_{
+        {*instructions_, window_.Editor(), messages_, fileDialogs_, fileStore_, window_.Status()}};
     EditorCommands editorCommands_;
     FindDialogPresenter findPresenter_;
     MainCommands commands_;

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 
 #include "editing/EditorText.h"
 #include "qt/Latin1.h"
@@ -49,6 +50,14 @@ std::string QtFileDialogs::Show(const platform::FileDialogSettings& settings, bo
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(NameFilters(settings.Filter));
     if (save) dialog.setDefaultSuffix(Latin1(settings.DefaultExtension));
+    // A name typed without a suffix gets the one of the file type chosen, where that type names one
+    // ("Binary image (*.bin)"); a type such as "All files" leaves the default.
+    if (save)
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &settings](const QString& filter) {
+            static const QRegularExpression kSuffix(QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
+            const QRegularExpressionMatch match = kSuffix.match(filter);
+            dialog.setDefaultSuffix(match.hasMatch() ? match.captured(1) : Latin1(settings.DefaultExtension));
+        });
     const QString initial = QFile::decodeName(settings.InitialName.c_str());
     const QFileInfo info(initial);
     if (initial.contains(QLatin1Char('/'))) dialog.setDirectory(info.absolutePath());

@@ -23,6 +23,7 @@ constexpr std::array kFileMenu{
     MenuEntry{Exit, "E&xit", "Ctrl+Q", "exit"},
     kSeparator,
     MenuEntry{ExportPdf, "&Export print-out as PDF...", "", "exportPdf"},
+    MenuEntry{ExportMachineCode, "Export &machine code...", "", "exportMachineCode"},
 };
 
 constexpr std::array kEditMenu{

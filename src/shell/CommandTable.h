@@ -15,7 +15,7 @@ enum class CommandId {
     New, Open, Save, SaveAs, PrintCode, PrintOutput, Exit, ExportPdf,
     Cut, Copy, Paste, Delete, SelectAll, Find, Replace,
     Compile, Run, Step, InsertBreakpoint, Halt, MemoryColumns, FillMemory, CopyMemory, Refresh, Reset,
-    StepOver, RunToCursor,
+    StepOver, RunToCursor, ExportMachineCode,
     Readme, About,
 };
 // clang-format on

@@ -1,8 +1,12 @@
 #include "shell/Readme.h"
 
+#include "core/ShippedFiles.h"
+
 namespace vantric {
 
-std::string ReadmePath(const std::string& programDirectory) { return programDirectory + "/" + kReadmeFileName; }
+std::string ReadmePath(const std::string& programDirectory) {
+    return ShippedFilePath(programDirectory, kReadmeFileName);
+}
 
 bool StartDoc(platform::DesktopServices& desktop, const std::string& path) { return desktop.OpenDocument(path); }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Help > View readme: the user guide "readme.rtf" beside the executable, opened by the desktop, or in
-// the program's own help window when the desktop has no viewer for it.
+// Help > View readme: the user guide "readme.rtf" beside the executable (or in an installed tree's
+// share/vantric), opened by the desktop, or in the program's own help window when the desktop has no
+// viewer for it.
 
 #include <string>
 
@@ -12,7 +13,7 @@ namespace vantric {
 
 inline constexpr const char* kReadmeFileName = "readme.rtf";
 
-// The readme's path in the program's directory.
+// The readme's path: beside the executable, or in an installed tree's share/vantric.
 std::string ReadmePath(const std::string& programDirectory);
 
 // Opens a document with the desktop's default program; true when the desktop took it.

@@ -3,6 +3,7 @@
 // instruction set and a fake desktop, and a watcher that works each modal window that comes up.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -53,6 +54,7 @@ public:
     QStringList seen;
     QMessageBox::StandardButton answer = QMessageBox::No;  // when the box offers it; else its default
     QString fileToChoose;                                  // accepted in the next file dialog, else cancelled
+    QString fileTypeToChoose;                              // picked there first (the start of its text)
     QString fileDialogSettings;                            // its suffix | filters | folder | proposed name
     std::function<void(qt::RunWindow&)> onRunning;         // while the run window's cycle is under way
     QStringList closedRunLines;                            // the run window's list when Close was pressed
@@ -73,11 +75,18 @@ private:
             if (fileToChoose.isEmpty()) return files->reject();
             // In a call of its own, as it may ask before replacing a file.
             busy_ = files;
-            QTimer::singleShot(0, files, [this, files, name, chosen = std::exchange(fileToChoose, QString())] {
-                name->setText(chosen);  // as typed
-                static_cast<QDialog*>(files)->accept();
-                busy_ = nullptr;
-            });
+            QTimer::singleShot(0, files,
+                               [this, files, name, chosen = std::exchange(fileToChoose, QString()),
+                                type = std::exchange(fileTypeToChoose, QString())] {
+                                   auto* types = files->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+                                   // Chosen with the keyboard, as a user would, so the dialog hears of it.
+                                   const int wanted = types ? types->findText(type, Qt::MatchStartsWith) : -1;
+                                   while (!type.isEmpty() && types->currentIndex() < wanted)
+                                       QTest::keyClick(types, Qt::Key_Down);
+                                   name->setText(chosen);  // as typed
+                                   static_cast<QDialog*>(files)->accept();
+                                   busy_ = nullptr;
+                               });
         } else if (modal == &run()) {
             if (run().StopButton().text() != QStringLiteral("Close")) {
                 if (onRunning) onRunning(run());

@@ -120,6 +120,12 @@ class DesktopWiringTest : public QObject {
             {Readme, "ABC", [](Desktop& d) { d.desktop.opened.clear(); }, "readme:1|help:Vantric user guide|"},
             {About, "ABC", none, "aboutBox: About Vantric"},
             {Exit, "ABC", [](Desktop& d) { d.window().show(); }, "shown:0|"},
+            {ExportMachineCode, "HLT",  // the file type chosen gives a name typed without one its suffix
+             [this](Desktop& d) {
+                 d.fileToChoose = dir_.filePath(QStringLiteral("kit"));
+                 d.fileTypeToChoose = QStringLiteral("Binary image");
+             },
+             "kit.bin (load address 1000)"},
         };
     }
 
