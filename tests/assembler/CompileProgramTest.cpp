@@ -235,8 +235,9 @@ TEST_F(CompileProgramTest, DataErrorsSelectTheirLine) {
 
 TEST_F(CompileProgramTest, DataQuotesAndTheNewWordsChangeNothingElse) {
     // A quote in a label or a comment, and a label named like a directive, assemble as before.
-    ASSERT_TRUE(Compile("IT'S: NOP ; don't\r\nEQU: JMP IT'S\r\nEQUALS: DB 1\r\n")) << tables.CompileError;
-    EXPECT_EQ(MemoryAt(0x1000, 5), (Bytes{0x00, 0xC3, 0x00, 0x10, 0x01}));
+    ASSERT_TRUE(Compile("IT'S: NOP ; don't\r\nEQU: JMP IT'S\r\nEQUALS: DB 1\r\nNONE EQU 0\r\nDB NONE\r\n"))
+        << tables.CompileError;
+    EXPECT_EQ(MemoryAt(0x1000, 6), (Bytes{0x00, 0xC3, 0x00, 0x10, 0x01, 0x00}));
     EXPECT_FALSE(Compile("MVI A,FF\r\n"));
     EXPECT_EQ(tables.CompileError, kInvalidMnemonic);
 }

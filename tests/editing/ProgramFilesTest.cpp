@@ -122,7 +122,9 @@ TEST_F(ProgramFilesTest, OpenSaveAndSaveAsKeepTheBytesTheNameAndTheCaption) {
     // Each style of line break and 8-bit text come back byte for byte; Open resets the machine.
     const std::string crlf = "; \xE9t\xE9\r\n\tMVI A,1\r\nHLT";
     dialogs.answers = {Write("crlf file.85", crlf), Write("lf.85", "\nNOP\nHLT\n")};
+    status.SetPanelText(1, "Compile successful");
     files.OpenProgram();
+    EXPECT_EQ(status.Panel(1), "Compile successful");  // only a notice of its own is taken away
     EXPECT_EQ(Seen(), Caption(Path("crlf file.85")) + "|" + crlf);
     EXPECT_EQ(app->Processor.Memory[0x1000], 0);
     files.SaveProgram();
