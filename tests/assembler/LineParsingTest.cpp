@@ -16,12 +16,14 @@ namespace {
 
 using Bytes = std::vector<int>;
 
+// The index keeps views into the table, so the table lives as long as the index.
 const InstructionIndex& Index() {
-    static const InstructionIndex index([] {
-        InstructionTable table{};
-        ReadInstructionSetFile(VANTRIC_DATA_DIR "/InstSet.Dat", table);
-        return table;
-    }());
+    static const InstructionTable table = [] {
+        InstructionTable read{};
+        ReadInstructionSetFile(VANTRIC_DATA_DIR "/InstSet.Dat", read);
+        return read;
+    }();
+    static const InstructionIndex index(table);
     return index;
 }
 
