@@ -66,7 +66,9 @@ TEST_F(DirectEntryTest, AtTheFirstAndLastRowTheValueIsWrittenAndTheBoxStaysUntil
 
     panel.Box(platform::RegisterField::A).SetFocus();  // leaving a box kept open leaves it shown
     EXPECT_TRUE(box.visible);
-    box.SetFocus();
+    box.SetSelStart(2);
+    box.SetFocus();  // focused again: the value is selected, so typing replaces it
+    EXPECT_EQ(box.SelectedText(), "FF");
     EXPECT_FALSE(entry.EntryKeepOpen());
     panel.Box(platform::RegisterField::A).SetFocus();
     EXPECT_FALSE(box.visible);
