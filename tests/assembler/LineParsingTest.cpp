@@ -54,12 +54,7 @@ TEST(HexNumbers, DigitsAreHexadecimalLettersNeedTheSuffixAndHugeRunsSaturate) {
     EXPECT_EQ(ParseHexNumber("1" + std::string(15, '0') + "H"), 0x1000000000000000LL);
     EXPECT_EQ(ParseHexNumber(forty + "GH"), -1);  // a bad digit after saturation still makes a name
     EXPECT_EQ(TrimBlanks(" \t MOV A, B\t \t"), "MOV A, B");
-    // The text helpers the other layers share, at their edges.
-    EXPECT_EQ(HexText(0x12C, 2), "2C");  // cut from the left
-    EXPECT_EQ(ZeroPad("", 4), "000");    // only width - 1 zeros are ever added
-    for (const char* good : {"00ff", "FFFF", "0000"}) EXPECT_TRUE(IsFourDigitHex(good)) << good;
-    for (const char* bad : {"", "ABC", "01000", "12G4", "10000"}) EXPECT_FALSE(IsFourDigitHex(bad)) << bad;
-    EXPECT_EQ(ReadLeadingHex("1F2G"), 0x1F2);
+    EXPECT_EQ(ZeroPad("", 4), "000");  // only width - 1 zeros are ever added
 }
 
 TEST(ParseLine, OperandsWidenButNeverNarrowAndNamesNumbersAndRegistersAreToldApart) {

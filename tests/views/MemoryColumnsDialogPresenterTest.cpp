@@ -86,7 +86,7 @@ TEST_F(MemoryColumnsDialogTest, RemoveSelectsTheLastEntryAndBeepsWithNothingSele
 TEST_F(MemoryColumnsDialogTest, RowCountIsCheckedOnLeavingTheBoxAndRoundedOnOk) {
     Open([this] {
         for (const auto& [typed, kept] : std::vector<std::pair<std::string, std::string>>{
-                 {"1", "1"}, {"0", "64"}, {"7.9", "7"}, {"1023", "1023"}, {"1024", "64"}, {"-5", "64"}}) {
+                 {"1", "1"}, {"0", "64"}, {"7.9", "7"}, {"1023", "1023"}, {"1024", "64"}, {"0x10", "64"}}) {
             Enter(dialog.rows, typed);
             focus.MoveTo(nullptr);
             EXPECT_EQ(dialog.rows.text, kept) << typed;
