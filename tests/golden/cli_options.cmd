@@ -1,5 +1,5 @@
 run {PROGRAMS}/countdown.85 --max-instructions 9 --max-instructions 1 --dump fff0:16
-run {PROGRAMS}/halt.85 --set sp=FFFF --set F=ff --poke FFFE=1,2 --dump FFF0:16
+run {PROGRAMS}/halt.85 --set sp=FFFF --set F=ff --poke FFFE=1,2 --dump 2000:0 --dump FFF0:16
  
 go {PROGRAMS}/countdown.85
 run
