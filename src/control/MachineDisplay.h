@@ -27,6 +27,7 @@ public:
     void SelectLine(std::int32_t start, std::int32_t length) override {
         editor_.SetSelStart(start);
         editor_.SetSelLength(length);
+        editor_.MarkCurrentLine(start);
     }
 
 private:

@@ -43,6 +43,8 @@ RunCycle::RunCycle(Machine& machine, AssemblyTables& program, Compiler& compiler
 void RunCycle::SetEditorLocked(bool locked) {
     state_.EditorLocked = locked;
     editor_.SetReadOnly(locked);
+    // Only a paused or stepping program locks the editor; once it goes on or ends, its line is no longer next.
+    if (!locked) editor_.MarkCurrentLine(-1);
 }
 
 void RunCycle::PhaseChanged(RunCyclePhase phase) {
@@ -103,6 +105,7 @@ bool RunCycle::AssemblyPhase(RunOutcome& outcome) {
     // A paused or stepping program is abandoned; nothing is left running to keep the editor locked.
     if (machine_.Running()) SetEditorLocked(false);
     machine_.Halt();
+    editor_.MarkErrorLine(-1);
     progress_.AddItem("Compiling code ...");
     PhaseChanged(RunCyclePhase::Assembling);
     pump_.ProcessEvents();
@@ -119,6 +122,7 @@ bool RunCycle::AssemblyPhase(RunOutcome& outcome) {
         progress_.AddItem("Compiler error : " + tables.CompileError);
         editor_.SetSelStart(tables.ErrorStart);
         editor_.SetSelLength(tables.ErrorEnd - tables.ErrorStart);
+        editor_.MarkErrorLine(tables.ErrorStart);
         status_.SetPanelText(1, "Compiler error : " + tables.CompileError);
         outcome = RunOutcome::CompileFailed;
     }

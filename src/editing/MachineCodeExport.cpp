@@ -40,6 +40,7 @@ void MachineCodeExport::ExportMachineCode() {
     if (!compiler.CompileProgram()) {
         parts_.Editor.SetSelStart(tables.ErrorStart);
         parts_.Editor.SetSelLength(tables.ErrorEnd - tables.ErrorStart);
+        parts_.Editor.MarkErrorLine(tables.ErrorStart);
         parts_.Status.SetPanelText(1, "Compiler error : " + tables.CompileError);
         parts_.Messages.Show("Compiler error : " + tables.CompileError, platform::kApplicationTitle,
                              platform::MessageButtons::Ok, platform::MessageIcon::None);
@@ -55,8 +56,9 @@ void MachineCodeExport::ExportMachineCode() {
     if (FormatForFileName(path) == MachineCodeFormat::Binary) {
         const BinaryImage image = MakeBinaryImage(cpu->Memory, ranges);
         bytes = image.Bytes;
-        done = "Binary image written to " + path +
-               (image.LoadAddress < 0 ? " (no bytes assembled)" : " (load address " + HexText(image.LoadAddress, 4) + ")");
+        done =
+            "Binary image written to " + path +
+            (image.LoadAddress < 0 ? " (no bytes assembled)" : " (load address " + HexText(image.LoadAddress, 4) + ")");
     } else {
         bytes = IntelHexText(cpu->Memory, ranges);
         done = "Intel HEX written to " + path;

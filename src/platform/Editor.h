@@ -27,6 +27,11 @@ public:
     virtual void SetSelText(const std::string& text) = 0;
     // The position of the first character that 8 bits cannot hold (Text() shows it as '?'), or -1.
     virtual int FirstWideCharacter() const = 0;
+    // Marks beside the text, for the eye only: the line holding `position` is the one the paused or
+    // stepping program runs next, or the one the last assembly failed on (until that line is edited);
+    // -1 removes the mark. An editor without a margin ignores them.
+    virtual void MarkCurrentLine(int position) { (void)position; }
+    virtual void MarkErrorLine(int position) { (void)position; }
 };
 
 }  // namespace vantric::platform

@@ -60,7 +60,11 @@ public:
     ~DesktopApp();
 
     // The start-up sequence; false when the program had to end.
-    bool Start() { return presenter_.Start(); }
+    bool Start() {
+        const bool started = presenter_.Start();
+        window_.Editor().SetInstructions(*instructions_);  // read by the start-up, coloured from now on
+        return started;
+    }
 
     // The shared data: the instruction set, the assembler's tables, the engine, the grid's columns.
     InstructionTable& Instructions() { return *instructions_; }

@@ -1,10 +1,16 @@
 #include "qt/SourceEditor.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextBlock>
 #include <algorithm>
 
 #include "editing/EditorText.h"
 #include "platform/Keys.h"
+#include "qt/LineNumberGutter.h"
+#include "qt/SourceHighlighter.h"
 
 namespace vantric::qt {
 
@@ -29,6 +35,14 @@ bool IsClipboardKey(platform::Key key) {
     return key == platform::Key::X || key == platform::Key::C || key == platform::Key::V;
 }
 
+bool IsDarkBackground(const QPalette& colours) { return IsDarkColour(colours.color(QPalette::Base).rgb() & 0xFFFFFFu); }
+
+// Marks of the margin, readable on a light and on a dark background alike.
+const QColor kBreakpointMark(0xD0, 0x20, 0x20);
+const QColor kCurrentMark(0xFF, 0xC8, 0x00);
+const QColor kMarkOutline(0x40, 0x30, 0x00);
+const QColor kErrorRow(0xC0, 0x30, 0x30);
+
 }  // namespace
 
 SourceEditor::SourceEditor(QWidget* parent) : QPlainTextEdit(parent) {
@@ -47,8 +61,141 @@ SourceEditor::SourceEditor(QWidget* parent) : QPlainTextEdit(parent) {
                      colours.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(colours);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        ForgetEditedErrorLine();
         if (textChanged_) textChanged_();
     });
+
+    highlighter_ = new SourceHighlighter(document(), syntax_);
+    highlighter_->SetDarkBackground(IsDarkBackground(palette()));
+    gutter_ = new LineNumberGutter(*this);
+    gutter_->setFont(font);
+    connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { UpdateGutterWidth(); });
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) { FollowScroll(rect, dy); });
+    UpdateGutterWidth();
+}
+
+void SourceEditor::SetInstructions(const InstructionTable& instructions) {
+    syntax_.SetInstructions(instructions);
+    highlighter_->rehighlight();
+}
+
+// Line n of the assembler starts after n - 1 CR LF breaks, and block n - 1 of the widget after as many
+// of its breaks, as long as no line separator splits a block (the keys and paste below see to that).
+SourceEditor::GutterLine SourceEditor::GutterAt(int block) const {
+    const QTextBlock line = document()->findBlockByNumber(block);
+    GutterLine gutter;
+    gutter.Number = block + 1;
+    gutter.Breakpoint = line.userState() == SourceHighlighter::kBreakpointLine;
+    gutter.Current = block == currentBlock_;
+    gutter.Error = !errorLine_.isNull() && errorLine_.blockNumber() == block;
+    return gutter;
+}
+
+int SourceEditor::GutterWidth() const {
+    int digits = 2;
+    for (int count = std::max(1, blockCount()); count >= 100; count /= 10) ++digits;
+    const QFontMetrics metrics(font());
+    return metrics.height() + 4 + metrics.horizontalAdvance(QLatin1Char('9')) * digits + 6;
+}
+
+void SourceEditor::UpdateGutterWidth() { setViewportMargins(GutterWidth(), 0, 0, 0); }
+
+void SourceEditor::FollowScroll(const QRect& rect, int dy) {
+    if (dy != 0)
+        gutter_->scroll(0, dy);
+    else
+        gutter_->update(0, rect.y(), gutter_->width(), rect.height());
+    if (rect.contains(viewport()->rect())) UpdateGutterWidth();
+}
+
+void SourceEditor::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    const QRect area = contentsRect();
+    gutter_->setGeometry(QRect(area.left(), area.top(), GutterWidth(), area.height()));
+}
+
+void SourceEditor::changeEvent(QEvent* event) {
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && highlighter_) {
+        highlighter_->SetDarkBackground(IsDarkBackground(palette()));
+        gutter_->update();
+    }
+}
+
+void SourceEditor::PaintGutter(QPaintEvent& event) {
+    QPainter painter(gutter_);
+    const QPalette& colours = palette();
+    painter.fillRect(event.rect(), colours.color(QPalette::Window));
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int height = QFontMetrics(font()).height();
+    const qreal right = gutter_->width() - 4;
+    QTextBlock block = firstVisibleBlock();
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    while (block.isValid() && top <= event.rect().bottom()) {
+        const qreal bottom = top + blockBoundingRect(block).height();
+        if (block.isVisible() && bottom >= event.rect().top()) {
+            const GutterLine line = GutterAt(block.blockNumber());
+            const QRectF row(0, top, gutter_->width(), height);
+            if (line.Error) painter.fillRect(row, kErrorRow);
+            const QRectF mark(3, top + 2, height - 4, height - 4);
+            if (line.Breakpoint) {
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(kBreakpointMark);
+                painter.drawEllipse(mark);
+            }
+            if (line.Current) {
+                QPainterPath arrow;
+                arrow.moveTo(mark.left(), mark.top());
+                arrow.lineTo(mark.right(), mark.center().y());
+                arrow.lineTo(mark.left(), mark.bottom());
+                arrow.closeSubpath();
+                painter.setPen(QPen(kMarkOutline, 1));
+                painter.setBrush(kCurrentMark);
+                painter.drawPath(arrow);
+            }
+            painter.setPen(line.Error     ? QColor(Qt::white)
+                           : line.Current ? colours.color(QPalette::Text)
+                                          : colours.color(QPalette::PlaceholderText));
+            painter.drawText(QRectF(0, top, right, height), Qt::AlignRight | Qt::AlignVCenter,
+                             QString::number(line.Number));
+        }
+        block = block.next();
+        top = bottom;
+    }
+}
+
+int SourceEditor::BlockAt(int logicalPosition) const {
+    const int at = editor_text::ToWidgetPosition(WidgetText(), std::max(logicalPosition, 0));
+    return document()->findBlock(at).blockNumber();
+}
+
+void SourceEditor::MarkCurrentLine(int position) {
+    currentBlock_ = position < 0 ? -1 : BlockAt(position);
+    gutter_->update();
+}
+
+void SourceEditor::MarkErrorLine(int position) {
+    errorLine_ = QTextCursor();
+    if (position >= 0) {
+        errorLine_ = QTextCursor(document()->findBlockByNumber(BlockAt(position)));
+        errorText_ = errorLine_.block().text();
+    }
+    gutter_->update();
+}
+
+void SourceEditor::ForgetEditedErrorLine() {
+    if (errorLine_.isNull() || errorLine_.block().text() == errorText_) return;
+    errorLine_ = QTextCursor();
+    gutter_->update();
+}
+
+void SourceEditor::insertFromMimeData(const QMimeData* source) {
+    // A pasted line separator would split a line of the widget without making a new one.
+    if (!source->hasText() || !source->text().contains(QChar::LineSeparator))
+        return QPlainTextEdit::insertFromMimeData(source);
+    QMimeData plain;
+    plain.setText(source->text().replace(QChar::LineSeparator, QLatin1Char('\n')));
+    QPlainTextEdit::insertFromMimeData(&plain);
 }
 
 std::u16string SourceEditor::WidgetText() const {
@@ -135,6 +282,14 @@ bool SourceEditor::event(QEvent* event) {
 }
 
 void SourceEditor::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers().testFlag(Qt::ShiftModifier)) {
+        // Shift+Enter would put a line separator inside the line; the logic reads it as a line break.
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text());
+        QPlainTextEdit::keyPressEvent(&plain);
+        event->setAccepted(plain.isAccepted());
+        return;
+    }
     const platform::Key key = KeyOf(*event);
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     if (keyDown_ && key != platform::Key::Other && keyDown_(key, ctrl)) {

@@ -1,14 +1,22 @@
 #pragma once
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <functional>
 
+#include "core/InstructionTable.h"
+#include "editing/SourceSyntax.h"
 #include "platform/Editor.h"
 #include "platform/Keys.h"
 
 namespace vantric::qt {
 
+class LineNumberGutter;
+class SourceHighlighter;
+
 // The source editor "codeEditor": plain text in a monospace font. Text and positions cross to the logic
-// through editor_text (CR LF breaks, Latin-1), so the logic never sees the widget's own form.
+// through editor_text (CR LF breaks, Latin-1), so the logic never sees the widget's own form. A margin
+// numbers the lines as the assembler counts them and marks breakpoints, the paused program's next
+// line and the last assembly error; the text is coloured by kind of word.
 class SourceEditor : public QPlainTextEdit, public platform::Editor {
     Q_OBJECT
 public:
@@ -33,13 +41,37 @@ public:
     std::string SelText() const override;
     void SetSelText(const std::string& text) override;
     int FirstWideCharacter() const override;
+    void MarkCurrentLine(int position) override;
+    void MarkErrorLine(int position) override;
+
+    // The mnemonics to colour, once the instruction set is read.
+    void SetInstructions(const InstructionTable& instructions);
+
+    // What the margin shows beside a widget line (block, from 0).
+    struct GutterLine {
+        int Number = 0;  // the assembler's line number
+        bool Breakpoint = false;
+        bool Current = false;
+        bool Error = false;
+    };
+    GutterLine GutterAt(int block) const;
+    int GutterWidth() const;
+    void PaintGutter(QPaintEvent& event);
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    void UpdateGutterWidth();
+    void FollowScroll(const QRect& rect, int dy);
+    void ForgetEditedErrorLine();
+    int BlockAt(int logicalPosition) const;
+
     std::u16string WidgetText() const;
     // Selects from start to end (widget positions) and scrolls the start into view.
     void Select(int start, int end);
@@ -48,6 +80,14 @@ private:
     std::function<void()> focusIn_;
     std::function<bool(platform::Key, bool)> keyDown_;
     std::function<void(platform::Key)> clipboardKeyDone_;
+
+    SourceSyntax syntax_;
+    SourceHighlighter* highlighter_ = nullptr;
+    LineNumberGutter* gutter_ = nullptr;
+    int currentBlock_ = -1;
+    // The error line is followed through edits above it, and forgotten once its own text changes.
+    QTextCursor errorLine_;
+    QString errorText_;
 };
 
 }  // namespace vantric::qt

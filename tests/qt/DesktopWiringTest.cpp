@@ -249,6 +249,52 @@ private slots:
         QVERIFY(d.program.Cycle().State().MonitorRegisters && !d.program.Cycle().State().MonitorMemory);
     }
 
+    // The margin numbers the lines as the assembler does (a lone CR in a file became a break when it
+    // was opened) and marks ;BREAK lines, the paused program's next line and an assembly error's line.
+    void marginNumbersAndMarksTheAssemblersLines() {
+        Desktop d;
+        qt::SourceEditor& editor = d.editor();
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("marks.85")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("MVI A,1\r;BREAK\r\nINR A\r\nHLT\r\n") > 0);
+        file.close();
+        d.program.Files().OpenStartupFile(file.fileName().toStdString());
+        QVERIFY(!d.program.Files().State().ProgramModified);  // colouring the text is no edit
+        const auto marks = [&editor] {
+            QString shown;
+            for (int block = 0; block < editor.blockCount(); ++block) {
+                const qt::SourceEditor::GutterLine line = editor.GutterAt(block);
+                shown += QString::number(line.Number) + (line.Breakpoint ? "b" : "") + (line.Current ? ">" : "") +
+                         (line.Error ? "!" : "") + ' ';
+            }
+            return shown;
+        };
+        // The line the assembler numbers n starts where the margin's n does.
+        const auto assemblerLineAtSelection = [&d] {
+            for (int n = 1; n <= d.program.Program().LineCount; ++n)
+                if (d.program.Program().LineStart(n) == d.editor().SelStart()) return n;
+            return 0;
+        };
+        d.program.Commands().Execute(CommandId::Run);
+        QCOMPARE(marks(), QStringLiteral("1 2b 3> 4 5 "));
+        QCOMPARE(assemblerLineAtSelection(), 3);
+        d.program.Commands().Execute(CommandId::Halt);
+        QCOMPARE(marks(), QStringLiteral("1 2b 3 4 5 "));
+
+        editor.SetText("NOP\r\nBAD A\r\nHLT\r\n");
+        d.program.Commands().Execute(CommandId::Compile);
+        QCOMPARE(marks(), QStringLiteral("1 2! 3 4 "));
+        QCOMPARE(assemblerLineAtSelection(), 2);
+        editor.setFocus();
+        editor.SetSelStart(0);
+        QTest::keyClick(&editor, Qt::Key_Return, Qt::ShiftModifier);  // a line break, as the logic reads it
+        QCOMPARE(editor.Text(), std::string("\r\nNOP\r\nBAD A\r\nHLT\r\n"));
+        QCOMPARE(marks(), QStringLiteral("1 2 3! 4 5 "));  // the mark follows its line
+        editor.SetSelStart(12);
+        QTest::keyClick(&editor, Qt::Key_Backspace);
+        QCOMPARE(marks(), QStringLiteral("1 2 3 4 5 "));  // until that line is edited
+    }
+
     void registerPanelEditsTheMachineAndTheWindowFollowsResizes() {
         Desktop d;
         const ProcessorState& cpu = d.program.Engine().State();
