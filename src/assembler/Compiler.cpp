@@ -9,7 +9,6 @@ namespace vantric {
 
 namespace {
 
-constexpr std::int64_t kFirstTooLong = 0x10000;  // numbers from here on do not fit an operand
 constexpr std::int32_t kLastAddress = 0xFFFF;
 
 // Position of the CR of the first CR LF at or after `from`, or npos.

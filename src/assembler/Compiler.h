@@ -43,6 +43,8 @@ std::string_view TrimBlanks(std::string_view text);
 // Returns the value, or -1 when the text is not a number. Values too big for 63 bits read as
 // kHexSaturated; every caller only compares against limits far below that.
 inline constexpr std::int64_t kHexSaturated = std::numeric_limits<std::int64_t>::max();
+// Numbers from here on do not fit an operand: "Hexadecimal expression too long".
+inline constexpr std::int64_t kFirstTooLong = 0x10000;
 std::int64_t ParseHexNumber(std::string_view text);
 
 // True when an operand of kind `kind` ("8", "16", "AD", a register word or empty) fits the

@@ -6,8 +6,6 @@ namespace vantric {
 
 namespace {
 
-constexpr std::int64_t kFirstTooLong = 0x10000;
-
 DataLine Failure(const char* message) {
     DataLine data;
     data.Kind = DataKind::Failed;
