@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build
-  qt6-base-dev libqt6printsupport6 libgl-dev libglib2.0-dev pkg-config
+  qt6-base-dev qt6-svg-dev libqt6printsupport6 libgl-dev libglib2.0-dev pkg-config
   libgtest-dev googletest
   libcli11-dev nlohmann-json3-dev
   dpkg-dev file desktop-file-utils binutils python3

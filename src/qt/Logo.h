@@ -5,7 +5,8 @@
 
 namespace vantric::qt {
 
-// The program's logo: an 8085 chip in its forty-pin package, drawn to fill the given square.
+// The program's logo (data/vantric.svg): an 8085 chip in its forty-pin package, drawn to fill the
+// given square.
 void DrawLogo(QPainter& painter, const QRectF& square);
 
 // The logo as a picture of the given size in pixels, on a transparent background.

@@ -1,6 +1,7 @@
 #include "qt/MemoryGridModel.h"
 
 #include "qt/Latin1.h"
+#include "views/ReadableColours.h"
 
 #include <QBrush>
 #include <QColor>
@@ -28,8 +29,12 @@ QVariant MemoryGridModel::data(const QModelIndex& index, int role) const {
             return Latin1(text);
         }
         case Qt::BackgroundRole:
-            if (!column.styles[row].hasBackground) return {};
-            return QBrush(QColor::fromRgb(column.styles[row].background));
+        case Qt::ForegroundRole: {
+            const CellStyle& style = column.styles[row];
+            if (!style.hasBackground) return {};
+            const CellColours colours = ReadableColours(style.background, paletteWindow_, paletteText_);
+            return QBrush(QColor::fromRgb(role == Qt::BackgroundRole ? colours.background : colours.text));
+        }
         case Qt::FontRole: return column.styles[row].bold ? QVariant(boldFont_) : QVariant();
         case Qt::TextAlignmentRole: return QVariant::fromValue(column.alignment | Qt::AlignVCenter);
         default: return {};
@@ -129,6 +134,14 @@ void MemoryGridModel::SetAlignment(int column, Qt::Alignment alignment) {
     }
     emit headerDataChanged(Qt::Horizontal, column, column);
     if (dataRows_ > 0) emit dataChanged(index(0, column), index(dataRows_ - 1, column), {Qt::TextAlignmentRole});
+}
+
+void MemoryGridModel::SetPaletteColours(std::uint32_t window, std::uint32_t text) {
+    if (window == paletteWindow_ && text == paletteText_) return;
+    paletteWindow_ = window;
+    paletteText_ = text;
+    if (dataRows_ > 0 && GridCols() > 0)
+        emit dataChanged(index(0, 0), index(dataRows_ - 1, GridCols() - 1), {Qt::BackgroundRole, Qt::ForegroundRole});
 }
 
 void MemoryGridModel::EndBatch() {

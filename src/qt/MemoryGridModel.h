@@ -1,7 +1,7 @@
 #pragma once
 // The cells of the memory grid as a Qt table model: the texts, backgrounds and bold states the
-// logic writes, column by column. The grid's heading row (row 0) is the horizontal header; grid
-// row r is model row r - 1.
+// logic writes, column by column, with backgrounds and texts kept readable under the view's
+// palette. The grid's heading row (row 0) is the horizontal header; grid row r is model row r - 1.
 //
 // Between BeginBatch and EndBatch cell changes are only stored, and EndBatch reports them as one
 // change; otherwise each changed cell is reported on its own, so a single memory write costs one
@@ -36,6 +36,8 @@ public:
     void SetCellStyle(int column, int firstRow, int lastRow, std::uint32_t background, bool bold);
     void SetAlignment(int column, Qt::Alignment alignment);
     void SetBoldFont(const QFont& font) { boldFont_ = font; }
+    // The view's window and text colours (0xRRGGBB).
+    void SetPaletteColours(std::uint32_t window, std::uint32_t text);
 
     void BeginBatch() { batching_ = true; }
     void EndBatch();
@@ -59,6 +61,8 @@ private:
     std::vector<Column> columns_;
     int dataRows_ = 0;
     QFont boldFont_;
+    std::uint32_t paletteWindow_ = 0xFFFFFF;
+    std::uint32_t paletteText_ = 0x000000;
     bool batching_ = false;
     bool changedInBatch_ = false;
 };

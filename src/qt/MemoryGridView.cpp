@@ -1,5 +1,6 @@
 #include "qt/MemoryGridView.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <cmath>
@@ -18,6 +19,7 @@ MemoryGridView::MemoryGridView(QWidget* parent) : QTableView(parent), model_(new
     bold.setBold(true);
     model_->SetBoldFont(bold);
     setModel(model_);
+    FollowPalette();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -109,6 +111,16 @@ int MemoryGridView::TextWidth(const std::string& text) const {
 void MemoryGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
     if (current != previous) presenter_(&DirectEntryPresenter::OnCurrentCellChanged);
+}
+
+void MemoryGridView::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) FollowPalette();
+}
+
+void MemoryGridView::FollowPalette() {
+    model_->SetPaletteColours(palette().color(QPalette::Window).rgb() & 0xFFFFFF,
+                              palette().color(QPalette::Text).rgb() & 0xFFFFFF);
 }
 
 }  // namespace vantric::qt

@@ -58,8 +58,11 @@ public:
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void FollowPalette();
+
     MemoryGridModel* model_;
     PresenterLink<DirectEntryPresenter> presenter_;
     bool frozen_ = false;

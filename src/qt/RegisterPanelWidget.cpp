@@ -1,9 +1,11 @@
 #include "qt/RegisterPanelWidget.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 
 #include "qt/TwipsLayout.h"
 #include "qt/ViewFonts.h"
+#include "views/ReadableColours.h"
 #include "views/RegisterPanelPresenter.h"
 
 namespace vantric::qt {
@@ -54,6 +56,7 @@ constexpr int kFlagSize = 255;
 constexpr int kFlagNameTop = 405;
 constexpr int kFlagTop = 660;
 constexpr const char* kFlagNames[] = {"S", "Z", "-", "AC", "-", "P", "-", "CY"};
+constexpr std::uint32_t kFlagCaptionColour = 0xE0E0E0;  // light grey
 
 }  // namespace
 
@@ -114,14 +117,27 @@ RegisterPanelWidget::RegisterPanelWidget(QWidget* parent) : QGroupBox(QStringLit
         PlaceInTwips(cell, left, kFlagTop, kFlagSize, kFlagSize);
         cells_[static_cast<std::size_t>(bit)] = cell;
     }
-    auto* caption = new QLabel(QStringLiteral("Click to toggle flag bits"), this);
-    caption->setFont(ArialFont(7.5));
-    caption->setAlignment(Qt::AlignCenter);
-    caption->setAutoFillBackground(true);
-    QPalette greyBackground = caption->palette();
-    greyBackground.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
-    caption->setPalette(greyBackground);
-    PlaceInTwips(caption, kFlagLeft, kFlagTop + kFlagSize + 45, 7 * kFlagStep + kFlagSize, kNameHeight);
+    flagCaption_ = new QLabel(QStringLiteral("Click to toggle flag bits"), this);
+    flagCaption_->setFont(ArialFont(7.5));
+    flagCaption_->setAlignment(Qt::AlignCenter);
+    flagCaption_->setAutoFillBackground(true);
+    PlaceInTwips(flagCaption_, kFlagLeft, kFlagTop + kFlagSize + 45, 7 * kFlagStep + kFlagSize, kNameHeight);
+    FollowPalette();
+}
+
+void RegisterPanelWidget::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) FollowPalette();
+}
+
+// The flag cells' caption is light grey under a light palette and a dark grey under a dark one.
+void RegisterPanelWidget::FollowPalette() {
+    QPalette colours = palette();
+    const CellColours caption = ReadableColours(kFlagCaptionColour, colours.color(QPalette::Window).rgb() & 0xFFFFFF,
+                                                colours.color(QPalette::WindowText).rgb() & 0xFFFFFF);
+    colours.setColor(QPalette::Window, QColor::fromRgb(caption.background));
+    colours.setColor(QPalette::WindowText, QColor::fromRgb(caption.text));
+    flagCaption_->setPalette(colours);
 }
 
 void RegisterPanelWidget::Bind(RegisterPanelPresenter* presenter) {

@@ -48,9 +48,15 @@ public:
     QtTextBox* Box(platform::RegisterField field) const { return boxes_.at(static_cast<std::size_t>(field)); }
     qt::FlagCell* Cell(int bit) const { return cells_.at(static_cast<std::size_t>(bit)); }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void FollowPalette();
+
     std::array<QtTextBox*, platform::kRegisterFieldCount> boxes_{};
     std::array<qt::FlagCell*, 8> cells_{};
+    QLabel* flagCaption_ = nullptr;
 };
 
 }  // namespace vantric::qt

@@ -1,3 +1,7 @@
+#include <algorithm>
+#include <set>
+
+#include "views/ReadableColours.h"
 #include "views/ViewsFixture.h"
 
 namespace vantric {
@@ -68,6 +72,19 @@ TEST_F(MemoryGridTest, RowsPastFFFFAreEmpty) {
     views.RefreshMemoryGrid();
     EXPECT_EQ(grid.cols, 0);
     EXPECT_EQ(grid.topRow, 7);  // nothing to scroll back to
+}
+
+// A light palette keeps the cells' colours; a dark one darkens them, still told apart, under light text.
+TEST(ReadableColoursTest, LightPalettesKeepTheCellColoursDarkOnesDarkenThem) {
+    std::set<std::uint32_t> darkened;
+    for (const std::uint32_t cell : {kAddressCellColour, kDataCellColour, kAddressPastEndColour, kDataPastEndColour}) {
+        EXPECT_EQ(ReadableColours(cell, 0xEFEFEF, 0x000000).background, cell);
+        const CellColours dark = ReadableColours(cell, 0x353535, 0x303030);  // the palette's dark text replaced
+        EXPECT_LT(std::max({dark.background >> 16, dark.background >> 8 & 0xFF, dark.background & 0xFF}), 0x60u);
+        EXPECT_EQ(dark.text, 0xFFFFFFu);
+        darkened.insert(dark.background);
+    }
+    EXPECT_EQ(darkened.size(), 4u);
 }
 
 }  // namespace
