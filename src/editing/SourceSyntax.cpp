@@ -133,12 +133,4 @@ std::uint32_t SyntaxColour(SyntaxKind kind, bool darkBackground) {
     return kColours[static_cast<std::size_t>(kind)][darkBackground ? 1 : 0];
 }
 
-bool IsDarkColour(std::uint32_t rgb) {
-    // Perceived lightness (ITU-R BT.601 weights) below half.
-    const std::uint32_t r = (rgb >> 16) & 0xFF;
-    const std::uint32_t g = (rgb >> 8) & 0xFF;
-    const std::uint32_t b = rgb & 0xFF;
-    return r * 299 + g * 587 + b * 114 < 128 * 1000;
-}
-
 }  // namespace vantric

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/InstructionTable.h"
+#include "editing/ColourLightness.h"
 
 namespace vantric {
 
@@ -49,8 +50,5 @@ private:
 
 // The colour (0xRRGGBB) of a kind of piece, on a light or on a dark editor background.
 std::uint32_t SyntaxColour(SyntaxKind kind, bool darkBackground);
-
-// True when a colour (0xRRGGBB) is dark enough that text on it must be light.
-bool IsDarkColour(std::uint32_t rgb);
 
 }  // namespace vantric

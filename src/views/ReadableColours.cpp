@@ -1,5 +1,7 @@
 #include "views/ReadableColours.h"
 
+#include "editing/ColourLightness.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -50,16 +52,14 @@ constexpr double kDarkestLightness = 0.12;
 constexpr double kDarkSaturation = 0.4;
 constexpr std::uint32_t kLightText = 0xFFFFFF;
 
-bool IsDark(std::uint32_t colour) { return ToHsl(colour).lightness < 0.5; }
-
 }  // namespace
 
 CellColours ReadableColours(std::uint32_t background, std::uint32_t windowColour, std::uint32_t textColour) {
-    if (!IsDark(windowColour)) return {background, textColour};
+    if (!IsDarkColour(windowColour)) return {background, textColour};
     Hsl dark = ToHsl(background);
     dark.lightness = std::min(kDarkestLightness + (1.0 - dark.lightness), 0.5);
     dark.saturation *= kDarkSaturation;
-    return {FromHsl(dark), IsDark(textColour) ? kLightText : textColour};
+    return {FromHsl(dark), IsDarkColour(textColour) ? kLightText : textColour};
 }
 
 }  // namespace vantric
