@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "ProcessorTime.h"
 #include "assembler/Compiler.h"
 #include "cli/ConsolePlatform.h"
 #include "core/AssemblyTables.h"
@@ -15,12 +16,6 @@
 #include "core/Machine.h"
 
 namespace vantric::bench {
-
-inline double ProcessorSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
 
 // An engine with the shipped instruction set and the assembler's tables it reads.
 struct BenchMachine {

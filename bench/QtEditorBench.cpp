@@ -13,22 +13,17 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 #include <vector>
 
+#include "ProcessorTime.h"
 #include "qt/DesktopApp.h"
 #include "qt/QtPlatform.h"
 
 using namespace vantric;
+using bench::ProcessorSeconds;
 
 namespace {
-
-double ProcessorSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
 
 // Lines of every kind the colouring tells apart, in blocks of ten.
 std::string LongProgram(int lines) {

@@ -13,21 +13,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <memory>
 
+#include "ProcessorTime.h"
 #include "qt/DesktopApp.h"
 #include "qt/QtPlatform.h"
 
 using namespace vantric;
+using bench::ProcessorSeconds;
 
 namespace {
-
-double ProcessorSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
 
 // The program of RunLoopBench: a nested countdown with memory traffic and a call per inner pass, and
 // 300 breakpoints on code it never reaches.
