@@ -208,6 +208,7 @@ std::u16string SourceEditor::WidgetText() const {
 std::string SourceEditor::Text() const { return editor_text::FromWidget(WidgetText()); }
 
 void SourceEditor::SetText(const std::string& text) {
+    errorLine_ = QTextCursor();  // a new text, whose lines the last assembly never saw
     const std::u16string widget = editor_text::ToWidget(text);
     setPlainText(QString::fromUtf16(widget.data(), static_cast<qsizetype>(widget.size())));
 }
