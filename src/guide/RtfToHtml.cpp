@@ -66,9 +66,9 @@ std::string PlainText(const std::vector<Run>& runs) {
     return text;
 }
 
-// Drops blanks and tabs at both ends of the paragraph.
-void Trim(std::vector<Run>& runs) {
-    while (!runs.empty()) {
+// Drops blanks and tabs at the end of the paragraph and, unless it keeps its indentation, at the start.
+void Trim(std::vector<Run>& runs, bool keepIndentation = false) {
+    while (!runs.empty() && !keepIndentation) {
         std::string& text = runs.front().text;
         text.erase(0, text.find_first_not_of(" \t"));
         if (!text.empty()) break;
@@ -208,12 +208,13 @@ void Converter::EndParagraph() {
     }
     std::vector<Run> runs = std::move(runs_);
     runs_.clear();
-    Trim(runs);
+    const Format base = format_;  // the paragraph's own formatting, its inner groups closed
+    // An example line keeps its indentation: the tab before an instruction sets it apart from a label.
+    Trim(runs, base.mono);
     if (runs.empty()) {
         Open(Block::None, "");
         return;
     }
-    const Format base = format_;  // the paragraph's own formatting, its inner groups closed
     if (runs.front().text.rfind(kBullet, 0) == 0) {
         runs.front().text.erase(0, std::string_view(kBullet).size());
         Trim(runs);
