@@ -25,7 +25,8 @@ TEST_F(MemoryGridTest, ARebuildWritesEveryCellAndARefreshOnlyTheBytes) {
 
     views.ShowMemoryByte(0x3000, 0x0A);  // the first row of the last column
     views.ShowMemoryByte(0x1040, 0x0B);  // one past the first column: shown nowhere
-    EXPECT_EQ(grid.Cell(1, 5) + grid.Cell(65, 1), "0A");
+    views.ShowMemoryByte(0x0005, 0x0C);  // below every column (the unused start 0 counts for none)
+    EXPECT_EQ(grid.Cell(1, 5) + grid.Cell(65, 1) + grid.Cell(6, -1), "0A");
 
     struct : MachineObserver {  // the engine reports stores to what the grid shows, up to its last row
         std::vector<std::uint16_t> stored;
