@@ -16,7 +16,7 @@ TEST_F(MachineTest, EveryStoreToAWatchedAddressIsReportedOnceWithItsLastValue) {
     Machine& machine = app->Machine;
     machine.WatchOnly({{0x3000, 0x40}, {0xFFF0, 0x20}});  // the second range is cut at FFFFH
     Load(Source({"LXI SP,3040H", "LXI H,3000H", "LXI B,3010H", "MVI A,0AAH", "MVI M,11H", "STAX B", "STA 3020H",
-                 "SHLD 3030H", "PUSH B", "XTHL", "MOV M,A", "CALL SUB", "STA 4000H", "STA 0FFFFH", "HLT", "SUB: INR M",
+                 "SHLD 3030H", "PUSH B", "XTHL", "MOV M,A", "CALL SUB", "STA 3040H", "STA 0FFFFH", "HLT", "SUB: INR M",
                  "RET"}));
     ASSERT_TRUE(compiler.CompileProgram());
     machine.Start(0x1000);
