@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include "qt/DesktopFixture.h"
 
@@ -286,6 +288,22 @@ private slots:
         editor.SetSelStart(12);
         QTest::keyClick(&editor, Qt::Key_Backspace);
         QCOMPARE(marks(), QStringLiteral("1 2 3 4 5 "));  // until that line is edited
+    }
+
+    // A dark palette chosen while the program runs reaches the views that draw fixed colours.
+    void viewsFollowADarkPaletteChosenWhileRunning() {
+        Desktop d;
+        d.editor().SetText("MVI A,1\r\n");
+        const QPalette light = QApplication::palette();
+        QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30)));  // dark window and base, light text
+        QCoreApplication::processEvents();
+        const QModelIndex address = d.program.Grid().model()->index(0, 0);
+        const bool gridDark = address.data(Qt::BackgroundRole).value<QBrush>().color().lightness() < 128 &&
+                              address.data(Qt::ForegroundRole).value<QBrush>().color().lightness() > 128;
+        const QTextLayout* line = d.editor().document()->firstBlock().layout();
+        const bool mnemonicLight = line->formats().first().format.foreground().color().lightness() > 128;
+        QApplication::setPalette(light);
+        QVERIFY(gridDark && mnemonicLight);
     }
 
     void registerPanelEditsTheMachineAndTheWindowFollowsResizes() {
