@@ -4,7 +4,6 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTextBlock>
 #include <algorithm>
 
 #include "editing/EditorText.h"
@@ -82,12 +81,15 @@ void SourceEditor::SetInstructions(const InstructionTable& instructions) {
 // Line n of the assembler starts after n - 1 CR LF breaks, and block n - 1 of the widget after as many
 // of its breaks, as long as no line separator splits a block (the keys and paste below see to that).
 SourceEditor::GutterLine SourceEditor::GutterAt(int block) const {
-    const QTextBlock line = document()->findBlockByNumber(block);
+    return GutterOf(document()->findBlockByNumber(block));
+}
+
+SourceEditor::GutterLine SourceEditor::GutterOf(const QTextBlock& line) const {
     GutterLine gutter;
-    gutter.Number = block + 1;
+    gutter.Number = line.blockNumber() + 1;
     gutter.Breakpoint = line.userState() == SourceHighlighter::kBreakpointLine;
-    gutter.Current = block == currentBlock_;
-    gutter.Error = !errorLine_.isNull() && errorLine_.blockNumber() == block;
+    gutter.Current = line.blockNumber() == currentBlock_;
+    gutter.Error = !errorLine_.isNull() && errorLine_.block() == line;
     return gutter;
 }
 
@@ -134,7 +136,7 @@ void SourceEditor::PaintGutter(QPaintEvent& event) {
     while (block.isValid() && top <= event.rect().bottom()) {
         const qreal bottom = top + blockBoundingRect(block).height();
         if (block.isVisible() && bottom >= event.rect().top()) {
-            const GutterLine line = GutterAt(block.blockNumber());
+            const GutterLine line = GutterOf(block);
             const QRectF row(0, top, gutter_->width(), height);
             if (line.Error) painter.fillRect(row, kErrorRow);
             const QRectF mark(3, top + 2, height - 4, height - 4);
@@ -164,20 +166,19 @@ void SourceEditor::PaintGutter(QPaintEvent& event) {
     }
 }
 
-int SourceEditor::BlockAt(int logicalPosition) const {
-    const int at = editor_text::ToWidgetPosition(WidgetText(), std::max(logicalPosition, 0));
-    return document()->findBlock(at).blockNumber();
+QTextBlock SourceEditor::BlockAt(int logicalPosition) const {
+    return document()->findBlock(editor_text::ToWidgetPosition(WidgetText(), std::max(logicalPosition, 0)));
 }
 
 void SourceEditor::MarkCurrentLine(int position) {
-    currentBlock_ = position < 0 ? -1 : BlockAt(position);
+    currentBlock_ = position < 0 ? -1 : BlockAt(position).blockNumber();
     gutter_->update();
 }
 
 void SourceEditor::MarkErrorLine(int position) {
     errorLine_ = QTextCursor();
     if (position >= 0) {
-        errorLine_ = QTextCursor(document()->findBlockByNumber(BlockAt(position)));
+        errorLine_ = QTextCursor(BlockAt(position));
         errorText_ = errorLine_.block().text();
     }
     gutter_->update();

@@ -1,5 +1,6 @@
 #pragma once
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <functional>
 
@@ -70,7 +71,8 @@ private:
     void UpdateGutterWidth();
     void FollowScroll(const QRect& rect, int dy);
     void ForgetEditedErrorLine();
-    int BlockAt(int logicalPosition) const;
+    QTextBlock BlockAt(int logicalPosition) const;
+    GutterLine GutterOf(const QTextBlock& line) const;
 
     std::u16string WidgetText() const;
     // Selects from start to end (widget positions) and scrolls the start into view.
